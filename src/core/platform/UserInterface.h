@@ -1,0 +1,114 @@
+#pragma once
+
+#include <string>
+
+namespace tapwright {
+
+// Dialog records: plain structs that hold a modal dialog's fields and its own rules.
+// Each user interface shows them in its own way; the core only ever calls Run().
+class CWindowDlg;
+class CScaleDlg;
+class CQuantizeDlg;
+class CCombFill;
+class CSineDlg;
+class CMixDlg;
+class CSampleRateDlg;
+class CMinDbDlg;
+class CDataFilesDlg;
+class CWaveFormatDlg;
+class CCOptionsDlg;
+class CAsmOptionsDlg;
+class CTitlesDlg;
+class CAxisDlg;
+class CPlotPropsDlg;
+class CPrefsDlg;
+class CNewProjectDlg;
+class CDataViewFormatDlg;
+class CFontDlg;
+class CFileDlg;
+
+enum class MessageButtons { Ok, OkCancel, YesNo, YesNoCancel };
+enum class MessageIcon { None, Stop, Exclamation, Information, Question };
+enum class MessageResult { Ok, Cancel, Yes, No };
+
+// Caption of every message box unless a caller names another one.
+inline constexpr const char* kApplicationTitle = "Tapwright";
+
+// The three ways the system talks to the user (modal messages, the status line and the
+// wait cursor) plus the modal dialogs. The desktop program implements it with Qt, the
+// command-line tool without a window, and the tests with a scripted fake.
+class UserInterface {
+public:
+    virtual ~UserInterface() = default;
+
+    // Shows a modal box and returns the button pressed. An empty caption means the
+    // application's title.
+    virtual MessageResult ShowMessage(const std::string& text,
+                                      MessageButtons buttons = MessageButtons::Ok,
+                                      MessageIcon icon = MessageIcon::None,
+                                      const std::string& caption = {}) = 0;
+
+    // Puts the text into the status line and makes it visible at once, even while a long
+    // computation keeps the user-interface thread busy.
+    virtual void ShowStatus(const std::string& text) = 0;
+
+    // Use WaitCursor rather than these two, so that the cursor ends on every way out.
+    virtual void BeginWaitCursor() = 0;
+    virtual void EndWaitCursor() = 0;
+
+    // Modal dialogs: true when the user confirmed with OK. A user interface that cannot
+    // show a dialog treats it as cancelled.
+    virtual bool Run(CWindowDlg&) { return false; }
+    virtual bool Run(CScaleDlg&) { return false; }
+    virtual bool Run(CQuantizeDlg&) { return false; }
+    virtual bool Run(CCombFill&) { return false; }
+    virtual bool Run(CSineDlg&) { return false; }
+    virtual bool Run(CMixDlg&) { return false; }
+    virtual bool Run(CSampleRateDlg&) { return false; }
+    virtual bool Run(CMinDbDlg&) { return false; }
+    virtual bool Run(CDataFilesDlg&) { return false; }
+    virtual bool Run(CWaveFormatDlg&) { return false; }
+    virtual bool Run(CCOptionsDlg&) { return false; }
+    virtual bool Run(CAsmOptionsDlg&) { return false; }
+    virtual bool Run(CTitlesDlg&) { return false; }
+    virtual bool Run(CAxisDlg&) { return false; }
+    virtual bool Run(CPlotPropsDlg&) { return false; }
+    virtual bool Run(CPrefsDlg&) { return false; }
+    virtual bool Run(CNewProjectDlg&) { return false; }
+    virtual bool Run(CDataViewFormatDlg&) { return false; }
+    virtual bool Run(CFontDlg&) { return false; }
+    virtual bool Run(CFileDlg&) { return false; }
+};
+
+// The user interface the core talks to. Until one is installed, a quiet one answers every
+// message with its default button (OK, No or Cancel) and cancels every dialog.
+UserInterface& Ui();
+
+// Installs a user interface for the lifetime of the guard and restores the previous one.
+class ScopedUserInterface {
+public:
+    explicit ScopedUserInterface(UserInterface& ui);
+    ~ScopedUserInterface();
+    ScopedUserInterface(const ScopedUserInterface&) = delete;
+    ScopedUserInterface& operator=(const ScopedUserInterface&) = delete;
+
+private:
+    UserInterface* previous_;
+};
+
+// Shows the wait cursor while it lives, so that it also ends when an operation ends early.
+class WaitCursor {
+public:
+    WaitCursor() : ui_(Ui()) { ui_.BeginWaitCursor(); }
+    ~WaitCursor() { ui_.EndWaitCursor(); }
+    WaitCursor(const WaitCursor&) = delete;
+    WaitCursor& operator=(const WaitCursor&) = delete;
+
+private:
+    UserInterface& ui_;
+};
+
+// The answer a box gives when nobody is there to press a button.
+MessageResult DefaultAnswer(MessageButtons buttons);
+
+}  // namespace tapwright
