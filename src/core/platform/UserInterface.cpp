@@ -1,5 +1,7 @@
 #include "platform/UserInterface.h"
 
+#include "platform/Clipboard.h"
+
 namespace tapwright {
 
 namespace {
@@ -15,6 +17,12 @@ public:
     void EndWaitCursor() override {}
 };
 
+class DiscardingClipboard final : public Clipboard {
+public:
+    void SetText(const std::string&) override {}
+    void SetPicture(int, int, const std::function<void(DrawContext&)>&) override {}
+};
+
 QuietUserInterface& Quiet() {
     static QuietUserInterface quiet;
     return quiet;
@@ -23,6 +31,11 @@ QuietUserInterface& Quiet() {
 UserInterface* current = nullptr;
 
 }  // namespace
+
+Clipboard& UserInterface::GetClipboard() {
+    static DiscardingClipboard discarding;
+    return discarding;
+}
 
 UserInterface& Ui() { return current != nullptr ? *current : Quiet(); }
 

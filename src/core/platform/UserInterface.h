@@ -27,6 +27,8 @@ class CDataViewFormatDlg;
 class CFontDlg;
 class CFileDlg;
 
+class Clipboard;
+
 enum class MessageButtons { Ok, OkCancel, YesNo, YesNoCancel };
 enum class MessageIcon { None, Stop, Exclamation, Information, Question };
 enum class MessageResult { Ok, Cancel, Yes, No };
@@ -55,6 +57,9 @@ public:
     // Use WaitCursor rather than these two, so that the cursor ends on every way out.
     virtual void BeginWaitCursor() = 0;
     virtual void EndWaitCursor() = 0;
+
+    // The clipboard of the desktop; a user interface without one discards what it is given.
+    virtual Clipboard& GetClipboard();
 
     // Modal dialogs: true when the user confirmed with OK. A user interface that cannot
     // show a dialog treats it as cancelled.
