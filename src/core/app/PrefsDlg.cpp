@@ -1,0 +1,30 @@
+#include "app/PrefsDlg.h"
+
+#include "platform/SettingsStore.h"
+#include "platform/UserInterface.h"
+
+namespace tapwright {
+
+void CPrefsDlg::OnOK() {
+    if (values.m_nEditorGridDensity < 1) {
+        Ui().ShowMessage(kGridDensityMessage, MessageButtons::Ok, MessageIcon::Exclamation);
+        values.m_nEditorGridDensity = 1;
+    }
+}
+
+void CPrefsDlg::CopyTo(CPreferences& preferences) const {
+    static_cast<PreferenceValues&>(preferences) = values;
+}
+
+bool EditPreferences(CPreferences& preferences, SettingsStore& store) {
+    CPrefsDlg dialog(preferences);
+    if (!Ui().Run(dialog)) {
+        return false;
+    }
+    dialog.OnOK();
+    dialog.CopyTo(preferences);
+    preferences.SaveSettings(store);
+    return true;
+}
+
+}  // namespace tapwright

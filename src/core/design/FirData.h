@@ -1,0 +1,244 @@
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "app/Preferences.h"
+#include "data/LumenData.h"
+#include "response/ResponseEvaluator.h"
+
+namespace tapwright {
+
+class ArchiveReader;
+class ArchiveWriter;
+
+// What the designed response does: the symmetry of the taps and the desired response on the
+// design grid follow from it.
+enum class ResponseType : std::int32_t { Filter = 1, Differentiator = 2, Hilbert = 3 };
+
+// A FIR filter: the coefficients (the Inphase channel holds the designed taps) together with
+// the specification they are designed from: the response type, the tap count, the grid
+// density and a table of bands. Band edges are in cycles per sample (a fraction of the
+// sampling frequency, 0 to 0.5); each band has a desired linear gain (for a differentiator
+// the desired slope) and a weight, the reciprocal 1/delta of its allowed deviation.
+class CFirData : public CLumenData {
+public:
+    static constexpr std::int32_t kMaxTaps = 10000;
+    static constexpr std::int32_t kDefaultBandCapacity = 32;
+    // The largest band capacity a project file may ask for.
+    static constexpr std::int32_t kMaxStoredBandCapacity = 32 * 1024;
+    static constexpr std::int32_t kMinTaps = 3;
+    static constexpr std::int32_t kMinGridDensity = 4;
+
+    // Takes the editor defaults (grid density, dB flags) from the preferences.
+    explicit CFirData(const CPreferences& preferences = CPreferences());
+
+    // ---- Specification ------------------------------------------------------------------
+
+    // Sets the tap count and allocates the buffer that receives the designed taps; 0 leaves
+    // the count unchanged with an empty buffer. A count that cannot be allocated (or a
+    // negative one) leaves 0 taps.
+    void SetNumTaps(std::int32_t numTaps);
+
+    // Starts a new specification with no bands. A grid density below 4 is raised to 4 after
+    // an information box.
+    void SetSpecification(ResponseType type, std::int32_t numTaps, std::int32_t gridDensity);
+
+    // Empties the band table and makes room for capacity bands; the capacity becomes 0 when
+    // the room cannot be had, so that every later band is refused.
+    void AllocateBands(std::int32_t capacity);
+
+    // Appends a band entered by the user: edges in the unit of the sampling frequency when
+    // inFsUnits is set, a gain in dB or linear, an attenuation or ripple in dB or as the
+    // weight itself. A refused band (too many, overlapping the previous one, negative gain)
+    // shows an error box, leaves the table unchanged and gives false.
+    bool AddBand(double lower, double upper, double gain, double attnRipple, bool gainIsDb,
+                 bool attnIsDb, bool inFsUnits);
+
+    // Takes the tap count from the coefficients, after an import.
+    void SyncTapsToData();
+
+    // Whether a passband reaches Fs/2, which a linear-phase filter with an even tap count
+    // cannot have.
+    bool PassbandAtNyquist() const;
+
+    // Whether the specification can be designed; with verbose the first failed rule is
+    // shown as an error box. An even tap count with a passband at Fs/2 is refused when
+    // verbose, and quietly raised by one otherwise (the tap buffer is not reallocated: a
+    // design sets the tap count again first).
+    bool Validate(bool verbose);
+
+    // ---- A band as the user sees it -----------------------------------------------------
+
+    // The desired gain in dB (-1000 for a stopband) or linear (0 below 0.00001).
+    double GetDesiredDisplay(std::int32_t band, bool inDb) const;
+    // The ripple (passband) or attenuation (stopband) in dB, or the weight itself.
+    double GetAttnRippleDisplay(std::int32_t band, bool inDb) const;
+
+    // True when there are no bands and no coefficients; the simple editor then keeps its
+    // own defaults.
+    virtual bool IsBlank() const;
+
+    // The largest filter read, written or exported.
+    std::int32_t GetMaxPoints() const override { return kMaxTaps; }
+
+    // ---- Fields -------------------------------------------------------------------------
+
+    ResponseType GetResponseType() const { return responseType_; }
+    std::int32_t GetGridDensity() const { return gridDensity_; }
+    std::int32_t GetNumTaps() const { return numTaps_; }
+
+    // The buffer the design engine writes the taps into: numTaps values after SetNumTaps.
+    std::span<double> DesignTaps() { return designTaps_; }
+    std::span<const double> DesignTaps() const { return designTaps_; }
+
+    std::int32_t GetBandCapacity() const { return bandCapacity_; }
+    std::int32_t GetNumBands() const { return static_cast<std::int32_t>(desiredGain_.size()); }
+
+    // The band table as the engine takes it: lower and upper edge of each band in turn, then
+    // one desired gain and one weight per band.
+    std::span<const double> BandEdges() const { return bandEdges_; }
+    std::span<const double> DesiredGains() const { return desiredGain_; }
+    std::span<const double> BandWeights() const { return bandWeight_; }
+
+    double GetLowerEdge(std::int32_t band) const { return bandEdges_[EdgeIndex(band)]; }
+    double GetUpperEdge(std::int32_t band) const { return bandEdges_[EdgeIndex(band) + 1]; }
+    double GetDesiredGain(std::int32_t band) const { return desiredGain_[Row(band)]; }
+    double GetBandWeight(std::int32_t band) const { return bandWeight_[Row(band)]; }
+    bool IsPassband(std::int32_t band) const { return GetDesiredGain(band) > 0.0; }
+
+    // Whether the last band added was entered with its gain, and its attenuation or ripple,
+    // in dB.
+    bool IsGainInDb() const { return gainInDb_; }
+    bool IsAttnInDb() const { return attnInDb_; }
+
+    // The lowest dB level: a gain entered below it is a stopband; also the floor of the
+    // response plots.
+    double GetMinResponseDb() const { return minResponseDb_; }
+    void SetMinResponseDb(double minResponseDb) { minResponseDb_ = minResponseDb; }
+
+    // Whether an editor has designed this filter; the response plot draws the specification
+    // masks only then.
+    bool IsDesigned() const { return designed_; }
+    void SetDesigned(bool designed) { designed_ = designed; }
+
+    // ---- Project stream -----------------------------------------------------------------
+
+    // The specification's fields of a project record, after the signal's: response type,
+    // grid density, tap count, band capacity, band count, four doubles per band (lower and
+    // upper edge, desired gain, weight), gain-in-dB flag, attenuation-in-dB flag, response
+    // floor, designed flag. Reading checks every count against its limits and against the
+    // bytes that remain, and changes nothing unless the whole group could be read; the tap
+    // count is taken without allocating the tap buffer.
+    void SerializeSpecification(ArchiveWriter& archive) const;
+    void SerializeSpecification(ArchiveReader& archive);
+
+    // ==== Frequency response (FirResponse.cpp) ===========================================
+
+    // The response of the coefficients at one frequency: select 1 Inphase, 2 Quadrature or
+    // 4 Complex (any other code means Inphase); the phase in degrees (-180 to 180) when
+    // wantPhase, otherwise the power |H|^2; the frequency in cycles per sample when
+    // normalized, otherwise in the unit of the sampling frequency. No coefficients give 0.
+    double GetResponse(int select, bool wantPhase, double frequency, bool normalized) const;
+
+    // What a response plot shows at a frequency in the unit of the sampling frequency: the
+    // phase in degrees, or the power in dB held at least at the response floor. Selections
+    // other than 1, 2 and 4 give 0.
+    double GetPlotValue(int select, bool wantPhase, double frequency) const;
+
+    // GetPlotValue for min(frequencies.size(), values.size()) frequencies at once, copying
+    // the coefficients only once.
+    void GetPlotValues(int select, bool wantPhase, std::span<const double> frequencies,
+                       std::span<double> values) const;
+
+    // An evaluator holding a copy of the current coefficients of the selection, for callers
+    // that evaluate many frequencies (in cycles per sample). Later changes of the
+    // coefficients do not reach it.
+    ResponseEvaluator GetResponseEvaluator(int select) const;
+
+    // ==== Design driver (FirDesign.cpp) ==================================================
+
+    // The longest filter the editors let an optimisation try unless the specification asks
+    // for more.
+    static constexpr std::int32_t kOptimizeMaxTaps = 513;
+
+    // Whether the tap count can be estimated: exactly one passband and one stopband of a
+    // Filter, covering 0 to Fs/2. With verbose the first reason against is shown.
+    bool CanEstimate(bool verbose) const;
+
+    // The estimated tap count, at least 3 and at most kMaxTaps; the current tap count, after
+    // the reason has been shown, when no estimate is possible.
+    std::int32_t EstimateTaps() const;
+
+    // Validates (with messages), runs the design engine with the progress prefix on the
+    // status line, and stores its taps, also when the engine fails. With verbose a failed
+    // engine is reported, as an information box when the taps meet the specification
+    // anyway. True only when the engine succeeded.
+    bool Design(const std::string& prefix, bool verbose);
+
+    // Replaces the coefficients by the designed taps: a real time signal whose Quadrature
+    // channel is zero.
+    void StoreDesign();
+
+    // The smallest and largest power |H|^2 of the Inphase coefficients across a band, at
+    // 2 x gridDensity + 1 evenly spaced frequencies from its lower to its upper edge.
+    struct BandLevels {
+        double minPower = 0.0;
+        double maxPower = 0.0;
+    };
+    BandLevels GetBandLevels(std::int32_t band) const;
+
+    // The peak-to-peak ripple of a passband or the attenuation of a stopband, in dB.
+    double GetBandActualDb(std::int32_t band) const;
+
+    // How far a band is inside its specification, in dB; 0 or more passes.
+    double GetBandMargin(std::int32_t band) const;
+
+    // The smallest band margin: -120 without coefficients or bands, not a number when some
+    // band cannot be measured.
+    double GetDesignMargin() const;
+
+    // Whether there are coefficients and every band passes.
+    bool MeetsSpec() const;
+
+    // Designs quietly with numTaps taps (at least 3) and tells whether the result meets the
+    // specification.
+    bool DesignWithTaps(std::int32_t numTaps);
+
+    // Searches for the smallest tap count that meets the specification, up to maxTaps (or
+    // the current count, or a confirmed larger cap when the estimate asks for more), and
+    // reports the outcome. False when the specification cannot be designed or the user
+    // declined the larger cap; nothing has then been designed.
+    bool Optimize(std::int32_t maxTaps);
+
+    // Whether the design engine converged in the last design. Not stored in projects.
+    bool EngineConverged() const { return engineConverged_; }
+
+private:
+    static std::size_t Row(std::int32_t band) { return static_cast<std::size_t>(band); }
+    static std::size_t EdgeIndex(std::int32_t band) { return 2 * Row(band); }
+
+    // The weight 1/delta of a passband ripple or a stopband attenuation given in dB.
+    static double RippleDbToWeight(double rippleDb);
+    static double AttenuationDbToWeight(double attenuationDb);
+
+    ResponseType responseType_ = ResponseType::Filter;
+    std::int32_t gridDensity_;
+    std::int32_t numTaps_ = 0;
+    std::vector<double> designTaps_;
+    std::int32_t bandCapacity_ = 0;
+    // One entry (two for the edges) per band in use; room for bandCapacity_ bands is
+    // reserved, so appending a band does not allocate.
+    std::vector<double> bandEdges_;
+    std::vector<double> desiredGain_;
+    std::vector<double> bandWeight_;
+    bool attnInDb_;
+    bool gainInDb_;
+    double minResponseDb_ = -120.0;
+    bool designed_ = false;
+    bool engineConverged_ = false;
+};
+
+}  // namespace tapwright

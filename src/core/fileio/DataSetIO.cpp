@@ -1,0 +1,240 @@
+#include "fileio/DataSetIO.h"
+
+#include <algorithm>
+#include <array>
+
+#include "fileio/ByteCursor.h"
+#include "fileio/FileAccess.h"
+#include "fileio/TextNumbers.h"
+#include "platform/Archive.h"
+#include "platform/Clipboard.h"
+#include "platform/UserInterface.h"
+
+namespace tapwright {
+
+namespace {
+
+constexpr int kClipboardWidth = 12;
+constexpr int kClipboardPrecision = 9;
+
+void ShowError(const std::string& text) {
+    Ui().ShowMessage(text, MessageButtons::Ok, MessageIcon::Stop);
+}
+
+std::vector<double> FirstValues(const CDataColumn& column, std::int32_t points) {
+    std::vector<double> values;
+    values.reserve(static_cast<std::size_t>(points));
+    for (std::int32_t i = 0; i < points; ++i) {
+        values.push_back(column.GetAt(i));
+    }
+    return values;
+}
+
+CDataColumn ColumnOf(const std::vector<double>& values) {
+    CDataColumn column;
+    for (const double value : values) {
+        column.Add(value);
+    }
+    return column;
+}
+
+}  // namespace
+
+void CDataSetIO::Serialize(ArchiveWriter& archive, int /*version*/) const {
+    CDataSet::Serialize(archive);
+    format_.Serialize(archive);
+    archive.WriteText(basePath_);
+    archive.WriteI32(openErrorMessage_);
+}
+
+void CDataSetIO::Serialize(ArchiveReader& archive, int version) {
+    CDataSet set;
+    set.Serialize(archive);
+    CDataFormat format = format_;
+    format.Serialize(archive, version);
+    std::string basePath = archive.ReadText();
+    const std::int32_t openErrorMessage = archive.ReadI32();
+
+    CDataSet::operator=(std::move(set));
+    format_ = std::move(format);
+    basePath_ = std::move(basePath);
+    openErrorMessage_ = openErrorMessage;
+}
+
+std::string CDataSetIO::CompletePath(const std::string& path) const {
+    if (path.empty() || path.front() != '.') {
+        return path;
+    }
+    std::string base = basePath_;
+    // Only an extension of the file name goes, never a dot in a directory name.
+    const auto slash = base.find_last_of('/');
+    const auto dot = base.find_last_of('.');
+    if (dot != std::string::npos && (slash == std::string::npos || dot > slash)) {
+        base.erase(dot);
+    }
+    return base + path;
+}
+
+std::optional<FileValues> CDataSetIO::ParseValues(CDataFormat& format, std::string_view bytes,
+                                                  const std::string& name,
+                                                  bool twoColumns) const {
+    ByteCursor input(bytes);
+    // Only a WAVE header announces a count; other files are read to their end.
+    std::int64_t declaredPoints = GetMaxPoints();
+    if (!format.ReadHeader(input, declaredPoints)) {
+        ShowError("File \"" + name + "\" does not have a valid header.");
+        return std::nullopt;
+    }
+    const std::int64_t limit = std::min<std::int64_t>(declaredPoints, GetMaxPoints());
+
+    FileValues values;
+    values.twoColumns = twoColumns;
+    if (twoColumns && format.GetChannelCount() < 2) {
+        Ui().ShowMessage(kOneChannelMessage, MessageButtons::Ok, MessageIcon::Exclamation);
+        values.twoColumns = false;
+    }
+    const int wanted = values.twoColumns ? 2 : 1;
+    // Points are appended as they are read, so a count announced by the file never decides
+    // what is allocated, and a file shorter than it says keeps what it holds.
+    while (static_cast<std::int64_t>(values.first.size()) < limit) {
+        const std::optional<RecordValues> record = format.ReadRecord(input, wanted);
+        if (!record || record->count < wanted) {
+            break;
+        }
+        values.first.push_back(record->values[0]);
+        if (values.twoColumns) {
+            values.second.push_back(record->values[1]);
+        }
+    }
+    return values;
+}
+
+std::optional<FileValues> CDataSetIO::ReadValues(CDataFormat& format, const std::string& path,
+                                                 bool twoColumns) const {
+    const std::string fullPath = CompletePath(path);
+    const std::optional<std::string> bytes = ReadFileBytes(fullPath);
+    if (!bytes) {
+        if (openErrorMessage_ != 0) {
+            ShowError("Cannot open file \"" + fullPath + "\".");
+        }
+        return std::nullopt;
+    }
+    return ParseValues(format, *bytes, fullPath, twoColumns);
+}
+
+void CDataSetIO::StoreValues(FileValues values, std::int32_t column, std::int32_t secondColumn) {
+    if (HasColumn(column)) {
+        GetColumn(column) = ColumnOf(values.first);
+    }
+    if (values.twoColumns && HasColumn(secondColumn)) {
+        GetColumn(secondColumn) = ColumnOf(values.second);
+    }
+}
+
+int CDataSetIO::StoreIfAny(std::optional<FileValues> values, std::int32_t column,
+                           std::int32_t secondColumn) {
+    if (!values || values->first.empty()) {
+        return 0;
+    }
+    StoreValues(std::move(*values), column, secondColumn);
+    return 1;
+}
+
+int CDataSetIO::ReadFile(CDataFormat& format, const std::string& path, std::int32_t column,
+                         std::int32_t secondColumn) {
+    if (!HasColumns(column, secondColumn)) {
+        return 0;
+    }
+    return StoreIfAny(ReadValues(format, path, secondColumn != -1), column, secondColumn);
+}
+
+int CDataSetIO::ReadBytes(CDataFormat& format, std::string_view bytes, const std::string& name,
+                          std::int32_t column, std::int32_t secondColumn) {
+    if (!HasColumns(column, secondColumn)) {
+        return 0;
+    }
+    return StoreIfAny(ParseValues(format, bytes, name, secondColumn != -1), column, secondColumn);
+}
+
+std::optional<std::string> CDataSetIO::WriteBytes(CDataFormat& format, std::int32_t column,
+                                                  std::int32_t secondColumn) const {
+    const bool twoColumns = secondColumn != -1;
+    if (!HasColumns(column, secondColumn)) {
+        return std::nullopt;
+    }
+    const std::int32_t points = std::max(0, std::min(GetNumPoints(), GetMaxPoints()));
+    const std::vector<double> first = FirstValues(GetColumn(column), points);
+    const std::vector<double> second =
+        twoColumns ? FirstValues(GetColumn(secondColumn), points) : std::vector<double>();
+    const WriteColumns columns{first, second, twoColumns};
+
+    std::string out;
+    if (format.WriteWhole(out, columns)) {
+        return out;
+    }
+    format.WriteHeader(out, twoColumns ? 2 : 1, points);
+    const std::optional<ValueLimits> limits = format.GetOverflowLimits();
+    if (limits && (GetMin() < limits->lowest || GetMax() > limits->highest) &&
+        Ui().ShowMessage(kOverflowQuestion, MessageButtons::YesNo, MessageIcon::Question) !=
+            MessageResult::Yes) {
+        return std::nullopt;
+    }
+    std::array<double, 2> point{};
+    const std::size_t perPoint = twoColumns ? 2 : 1;
+    for (std::size_t i = 0; i < first.size(); ++i) {
+        point[0] = first[i];
+        point[1] = twoColumns ? second[i] : 0.0;
+        format.WriteRecord(out, static_cast<std::int32_t>(i),
+                           std::span<const double>(point.data(), perPoint));
+    }
+    return out;
+}
+
+int CDataSetIO::WriteFile(CDataFormat& format, const std::string& path, std::int32_t column,
+                          std::int32_t secondColumn) const {
+    if (path.empty()) {
+        return 1;
+    }
+    if (!HasColumns(column, secondColumn)) {
+        return 0;
+    }
+    const std::string fullPath = CompletePath(path);
+    ReplacingFile file(fullPath);
+    if (!file.IsOpen()) {
+        ShowError("Cannot open file \"" + fullPath + "\".");
+        return 0;
+    }
+    const std::optional<std::string> bytes = WriteBytes(format, column, secondColumn);
+    if (!bytes) {
+        return 0;
+    }
+    if (!file.Commit(*bytes)) {
+        ShowError("Cannot write file \"" + fullPath + "\".");
+        return 0;
+    }
+    return 1;
+}
+
+void CDataSetIO::CopyToClipboard(std::int32_t firstColumn, std::int32_t lastColumn,
+                                 std::int32_t firstRow, std::int32_t lastRow) const {
+    const bool columnsValid =
+        0 <= firstColumn && firstColumn <= lastColumn && lastColumn < GetNumColumns();
+    // A range of one row is copied too: the command is offered for any data with points.
+    const bool rowsValid = 0 <= firstRow && firstRow <= lastRow && lastRow < GetNumPoints();
+    if (!columnsValid || !rowsValid) {
+        return;
+    }
+    std::string text;
+    for (std::int32_t row = firstRow; row <= lastRow; ++row) {
+        for (std::int32_t column = firstColumn; column <= lastColumn; ++column) {
+            text += FixedText(GetColumn(column).GetAt(row), kClipboardWidth, kClipboardPrecision);
+            if (column < lastColumn) {
+                text += '\t';
+            }
+        }
+        text += "\r\n";
+    }
+    Ui().GetClipboard().SetText(text);
+}
+
+}  // namespace tapwright

@@ -1,0 +1,118 @@
+#pragma once
+
+#include <cstdint>
+#include <limits>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "data/DataSet.h"
+#include "fileio/DataFormat.h"
+
+namespace tapwright {
+
+class ArchiveReader;
+class ArchiveWriter;
+
+// The values a coefficient file gave: the first column, and the second when two were read.
+struct FileValues {
+    std::vector<double> first;
+    std::vector<double> second;
+    bool twoColumns = false;
+};
+
+// The data set that can be imported from and exported to coefficient files.
+class CDataSetIO : public CDataSet {
+public:
+    static constexpr const char* kOneChannelMessage =
+        "File contains only one channel: quadrature data will not be read.";
+    static constexpr const char* kOverflowQuestion =
+        "The data that was read will overflow the write data format.  Write anyway?";
+
+    using CDataSet::Serialize;
+
+    // The set's part of a project record: the data set, its format record, the base path and
+    // the open-error message flag. version is the project file's version, which decides which
+    // fields an older file lacks. Derived sets append their own fields. Reading changes
+    // nothing unless the whole part could be read.
+    virtual void Serialize(ArchiveWriter& archive, int version) const;
+    virtual void Serialize(ArchiveReader& archive, int version);
+
+    // The largest number of samples read from or written to a coefficient file.
+    virtual std::int32_t GetMaxPoints() const { return std::numeric_limits<std::int32_t>::max(); }
+
+    // ---- Reading ------------------------------------------------------------------------
+
+    // Reads column (and secondColumn, unless it is -1) from the file. Nonzero when the first
+    // column now holds at least one point. A read that yields no point, or a file that cannot
+    // be read, leaves the set unchanged.
+    int ReadFile(CDataFormat& format, const std::string& path, std::int32_t column,
+                 std::int32_t secondColumn = -1);
+
+    // The same for a file already in memory; name is the file's name in messages.
+    int ReadBytes(CDataFormat& format, std::string_view bytes, const std::string& name,
+                  std::int32_t column, std::int32_t secondColumn = -1);
+
+    // The values a file holds, without storing them: nothing when the file cannot be opened
+    // (reported only when the open-error message flag is set) or has no valid header.
+    std::optional<FileValues> ReadValues(CDataFormat& format, const std::string& path,
+                                         bool twoColumns) const;
+
+    // Replaces column (and secondColumn, when the values hold two columns) with the values.
+    void StoreValues(FileValues values, std::int32_t column, std::int32_t secondColumn);
+
+    // ---- Writing ------------------------------------------------------------------------
+
+    // Writes column (and secondColumn, unless it is -1) to the file. 1 when written, and
+    // when the path is empty (nothing to do); 0 when the file cannot be written or the user
+    // declines the overflow question, in which case an existing file is left as it was.
+    int WriteFile(CDataFormat& format, const std::string& path, std::int32_t column,
+                  std::int32_t secondColumn = -1) const;
+
+    // The bytes of such a file; nothing when a column does not exist or the user declines
+    // the overflow question.
+    std::optional<std::string> WriteBytes(CDataFormat& format, std::int32_t column,
+                                          std::int32_t secondColumn = -1) const;
+
+    // ---- Clipboard ----------------------------------------------------------------------
+
+    // Puts rows firstRow to lastRow of columns firstColumn to lastColumn on the clipboard as
+    // text, one line per row; nothing happens for a range outside the set.
+    void CopyToClipboard(std::int32_t firstColumn, std::int32_t lastColumn, std::int32_t firstRow,
+                         std::int32_t lastRow) const;
+
+    // ---- Fields -------------------------------------------------------------------------
+
+    // A file name that begins with "." is completed with the base path: the base path
+    // without the extension of its file name, followed by the given name.
+    std::string CompletePath(const std::string& path) const;
+
+    // The format of the last import or export, kept with the project.
+    CDataFormat& GetFormat() { return format_; }
+    const CDataFormat& GetFormat() const { return format_; }
+
+    const std::string& GetBasePath() const { return basePath_; }
+    void SetBasePath(std::string basePath) { basePath_ = std::move(basePath); }
+
+    // When nonzero, ReadFile itself reports a file it cannot open.
+    std::int32_t GetOpenErrorMessage() const { return openErrorMessage_; }
+    void SetOpenErrorMessage(std::int32_t flag) { openErrorMessage_ = flag; }
+
+private:
+    std::optional<FileValues> ParseValues(CDataFormat& format, std::string_view bytes,
+                                          const std::string& name, bool twoColumns) const;
+    bool HasColumn(std::int32_t column) const { return column >= 0 && column < GetNumColumns(); }
+    // Whether column exists, and secondColumn too unless it is -1.
+    bool HasColumns(std::int32_t column, std::int32_t secondColumn) const {
+        return HasColumn(column) && (secondColumn == -1 || HasColumn(secondColumn));
+    }
+    int StoreIfAny(std::optional<FileValues> values, std::int32_t column,
+                   std::int32_t secondColumn);
+
+    CDataFormat format_;
+    std::string basePath_;
+    std::int32_t openErrorMessage_ = 0;
+};
+
+}  // namespace tapwright
