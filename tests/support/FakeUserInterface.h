@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/UserInterface.h"
+#include "support/FakeClipboard.h"
 
 namespace tapwright::test {
 
@@ -48,12 +49,15 @@ public:
     std::vector<std::string> MessageTexts() const;
     int WaitCursorDepth() const { return waitDepth_; }
     int WaitCursorUses() const { return waitUses_; }
+    // The clipboard the core reaches through GetClipboard(), with what it was given.
+    FakeClipboard& RecordingClipboard() { return clipboard_; }
 
     MessageResult ShowMessage(const std::string& text, MessageButtons buttons, MessageIcon icon,
                               const std::string& caption) override;
     void ShowStatus(const std::string& text) override { statusTexts_.push_back(text); }
     void BeginWaitCursor() override;
     void EndWaitCursor() override { --waitDepth_; }
+    Clipboard& GetClipboard() override { return clipboard_; }
 
     bool Run(CWindowDlg& d) override { return Answer(d); }
     bool Run(CScaleDlg& d) override { return Answer(d); }
@@ -106,6 +110,7 @@ private:
     std::deque<ScriptedDialog> dialogs_;
     std::vector<Message> messages_;
     std::vector<std::string> statusTexts_;
+    FakeClipboard clipboard_;
     bool allowUnscripted_ = false;
     int waitDepth_ = 0;
     int waitUses_ = 0;

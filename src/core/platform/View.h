@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+#include "platform/DrawContext.h"
+
 namespace tapwright {
 
 class CDataSet;
@@ -21,6 +23,19 @@ constexpr std::uint32_t Field1(std::uint32_t value) { return (value >> 4) & 0xF;
 constexpr std::uint32_t Field2(std::uint32_t value) { return (value >> 8) & 0xF; }
 }  // namespace hint
 
+// What a view asks of the window that shows it. The desktop implements it with a widget.
+class ViewWindow {
+public:
+    virtual ~ViewWindow() = default;
+
+    // Asks for the whole window to be erased and painted again once the current event is
+    // handled; it does not paint at once.
+    virtual void Invalidate() = 0;
+
+    // The drawable area of the window in device pixels, with (0, 0) at its top left.
+    virtual Rect ClientRect() const = 0;
+};
+
 // A window on a document. The document announces every change to all its views with a
 // hint and the data set concerned (which may be null); each view decides what to redraw
 // or re-read.
@@ -29,6 +44,24 @@ public:
     virtual ~CView() = default;
 
     virtual void OnUpdate(CView* sender, std::uint32_t hint, CDataSet* object) = 0;
+
+    // The window showing this view; it is not owned and may be null (no window yet, or none
+    // at all, as in the command-line tool).
+    void AttachWindow(ViewWindow* window) { window_ = window; }
+    ViewWindow* Window() const { return window_; }
+
+    // Asks the window to repaint the whole view; nothing happens without a window.
+    void Invalidate() {
+        if (window_ != nullptr) {
+            window_->Invalidate();
+        }
+    }
+
+    // The client area of the window, empty without one.
+    Rect GetClientRect() const { return window_ != nullptr ? window_->ClientRect() : Rect{}; }
+
+private:
+    ViewWindow* window_ = nullptr;
 };
 
 }  // namespace tapwright

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace tapwright {
+
+// One axis label: its text and where it stands, in axis units.
+struct CPlotLabel {
+    std::string text;
+    float position = 0.0f;
+};
+
+// Makes the labels of one axis from minimum to maximum, one every label spacing (on a log
+// axis: every label spacing decades). Too many labels turn into ten, and a power of ten of
+// -1 to -3 is dropped; both corrections are written back. Labels are divided by 10 to the
+// power of ten, and all labels of a linear axis keep the same number of decimals.
+std::vector<CPlotLabel> BuildLabels(double minimum, double maximum, double& labelSpacing,
+                                    int& powerOfTen, int decimalDigits, bool log);
+
+}  // namespace tapwright
