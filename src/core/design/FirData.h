@@ -190,7 +190,8 @@ public:
     };
     BandLevels GetBandLevels(std::int32_t band) const;
 
-    // The peak-to-peak ripple of a passband or the attenuation of a stopband, in dB.
+    // The peak-to-peak ripple of a passband or the attenuation of a stopband, in dB. A
+    // passband without any response has an infinite ripple.
     double GetBandActualDb(std::int32_t band) const;
 
     // How far a band is inside its specification, in dB; 0 or more passes.
@@ -208,12 +209,13 @@ public:
     bool DesignWithTaps(std::int32_t numTaps);
 
     // Searches for the smallest tap count that meets the specification, up to maxTaps (or
-    // the current count, or a confirmed larger cap when the estimate asks for more), and
-    // reports the outcome. False when the specification cannot be designed or the user
-    // declined the larger cap; nothing has then been designed.
+    // the current count, or a confirmed larger cap when the estimate asks for more, but
+    // never past kMaxTaps), and reports the outcome. False when the specification cannot be
+    // designed or the user declined the larger cap; nothing has then been designed.
     bool Optimize(std::int32_t maxTaps);
 
-    // Whether the design engine converged in the last design. Not stored in projects.
+    // Whether the design engine reported success in the last design (false when that
+    // design's specification was refused). Not stored in projects.
     bool EngineConverged() const { return engineConverged_; }
 
 private:

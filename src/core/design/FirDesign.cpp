@@ -1,0 +1,376 @@
+#include "design/FirData.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+#include "data/Constants.h"
+#include "design/OptimizeOutcome.h"
+#include "design/RemezDesign.h"
+#include "numtext/NumString.h"
+#include "platform/UserInterface.h"
+#include "response/ResponseQuantity.h"
+
+namespace tapwright {
+
+namespace {
+
+// An estimate needs the bands to cover the whole range: the first from (nearly) 0, the
+// second up to (nearly) Fs/2.
+constexpr double kEstimateLowestEdge = 0.001;
+constexpr double kEstimateHighestEdge = 0.499;
+
+// The design margin reported when there is nothing to measure.
+constexpr double kNoMarginDb = -120.0;
+
+// When the estimate exceeds the optimisation's cap, the cap offered instead.
+constexpr double kLargerCapFactor = 1.25;
+// The first length an optimisation tries when no estimate is possible.
+constexpr std::int32_t kFirstGuessTaps = 9;
+
+void ShowError(const std::string& text) {
+    Ui().ShowMessage(text, MessageButtons::Ok, MessageIcon::Stop);
+}
+
+void ShowInformation(const std::string& text) {
+    Ui().ShowMessage(text, MessageButtons::Ok, MessageIcon::Information);
+}
+
+std::string TapText(std::int32_t taps) { return CNumString(taps, 10, 0).Text(); }
+
+// The closed-form length estimate for a lowpass or highpass from the deviations of its
+// first and second band and the transition width (cycles per sample), rounded to the
+// nearest integer (halves up, then toward zero). Not a number when a deviation is not
+// positive.
+double RoundedLengthEstimate(double firstDeviation, double secondDeviation, double width) {
+    const double l1 = std::log10(firstDeviation);
+    const double l2 = std::log10(secondDeviation);
+    const double d = (0.005309 * l1 * l1 + 0.07114 * l1 - 0.4761) * l2 +
+                     (-0.00266 * l1 * l1 - 0.5941 * l1 - 0.4278);
+    const double g = 11.01217 + 0.51244 * (l1 - l2);
+    return std::trunc(d / width - g * width + 1.0 + 0.5);
+}
+
+// The search of an optimisation over the tap count. lo is a length that failed (or the
+// first one tried), hi one that passed (or the cap); the search narrows the gap between
+// them to one tap. With a passband at Fs/2 only odd lengths are designed.
+class TapSearch {
+public:
+    explicit TapSearch(CFirData& filter)
+        : filter_(filter), oddOnly_(filter.PassbandAtNyquist()) {}
+
+    // Chooses the first length and the cap; false when the user declines a cap larger than
+    // maxTaps that the estimate asks for.
+    bool Start(std::int32_t maxTaps);
+
+    // Designs the first length, then halves it while it passes or grows it while it fails.
+    // True when a passing design of 3 taps or fewer has ended the search.
+    bool Bracket();
+
+    // Halves the gap between lo and hi until they are neighbours.
+    void Bisect();
+
+    // Leaves the filter designed with hi taps unless the design in place passes already.
+    void Settle();
+
+private:
+    bool Meets(std::int32_t taps) { return filter_.DesignWithTaps(taps); }
+    std::int32_t MakeOdd(std::int32_t taps, std::int32_t step) const {
+        return oddOnly_ && taps % 2 == 0 ? taps + step : taps;
+    }
+    static std::int32_t LimitCap(std::int32_t cap) { return std::min(cap, CFirData::kMaxTaps); }
+    bool AskForLargerCap() const;
+    bool Shrink();
+    void Grow();
+
+    CFirData& filter_;
+    const bool oddOnly_;
+    std::int32_t lo_ = 0;
+    std::int32_t hi_ = 0;
+    std::int32_t cap_ = 0;
+};
+
+bool TapSearch::Start(std::int32_t maxTaps) {
+    // No filter longer than the largest one the system handles is ever designed.
+    cap_ = LimitCap(std::max(maxTaps, filter_.GetNumTaps()));
+    if (!filter_.CanEstimate(false)) {
+        lo_ = hi_ = std::min(std::max(filter_.GetNumTaps(), kFirstGuessTaps), cap_);
+        return true;
+    }
+    const std::int32_t estimate = filter_.EstimateTaps();
+    if (estimate > cap_) {
+        cap_ = LimitCap(static_cast<std::int32_t>(estimate * kLargerCapFactor));
+        if (!AskForLargerCap()) {
+            return false;
+        }
+    }
+    lo_ = hi_ = std::min(estimate, cap_);
+    return true;
+}
+
+bool TapSearch::AskForLargerCap() const {
+    const std::string cap = TapText(cap_);
+    const std::string question = "This filter is estimated to take up to " + cap +
+                                 " taps.\nOptimize using a maximum of " + cap + " taps?";
+    return Ui().ShowMessage(question, MessageButtons::YesNo, MessageIcon::Question) ==
+           MessageResult::Yes;
+}
+
+bool TapSearch::Bracket() {
+    if (Meets(lo_)) {
+        return Shrink();
+    }
+    Grow();
+    return false;
+}
+
+bool TapSearch::Shrink() {
+    // hi keeps the first passing length while lo halves.
+    while (lo_ > CFirData::kMinTaps) {
+        lo_ = MakeOdd(lo_ - lo_ / 2, -1);
+        // A passing design of 3 taps cannot be beaten: the loop ends with it in place.
+        if (!Meets(lo_)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+void TapSearch::Grow() {
+    // lo keeps the failing first length while hi grows by half.
+    cap_ = std::max(cap_, filter_.GetNumTaps());
+    if (hi_ % 2 == 0) {
+        cap_ = LimitCap(cap_ + 1);
+    }
+    while (true) {
+        hi_ = MakeOdd(hi_ + hi_ / 2, 1);
+        if (hi_ > cap_) {
+            // The cap itself is left undesigned; an even cap is not a length that can be.
+            hi_ = MakeOdd(cap_, -1);
+            return;
+        }
+        if (Meets(hi_)) {
+            return;
+        }
+    }
+}
+
+void TapSearch::Bisect() {
+    while (hi_ - lo_ > 1) {
+        std::int32_t mid = (hi_ + lo_) / 2;
+        if (oddOnly_ && mid % 2 == 0) {
+            if (hi_ - lo_ <= 2) {
+                return;
+            }
+            ++mid;
+        }
+        if (Meets(mid)) {
+            hi_ = filter_.GetNumTaps();
+        } else {
+            lo_ = filter_.GetNumTaps();
+        }
+    }
+}
+
+void TapSearch::Settle() {
+    if (filter_.GetNumTaps() != hi_ && !filter_.MeetsSpec()) {
+        Meets(hi_);
+    }
+}
+
+}  // namespace
+
+bool CFirData::CanEstimate(bool verbose) const {
+    const auto refuse = [verbose](const char* text) {
+        if (verbose) {
+            ShowError(text);
+        }
+        return false;
+    };
+    if (GetNumBands() != 2) {
+        return refuse(
+            "Error: Cannot estimate FIR with other than two bands.\n"
+            "(Exactly one passband and one stopband is required.)");
+    }
+    if (IsPassband(0) == IsPassband(1)) {
+        return refuse("Cannot estimate if there is not one passband and one stopband.");
+    }
+    if (responseType_ != ResponseType::Filter) {
+        return refuse("Cannot estimate Number of Taps for Differentiator or Hilbert.");
+    }
+    if (GetLowerEdge(0) > kEstimateLowestEdge || GetUpperEdge(1) < kEstimateHighestEdge) {
+        return refuse("Cannot estimate if both the bottom and top of the band are not specified.");
+    }
+    return true;
+}
+
+std::int32_t CFirData::EstimateTaps() const {
+    if (!CanEstimate(true)) {
+        return numTaps_;
+    }
+    const double rounded = RoundedLengthEstimate(1.0 / GetBandWeight(0), 1.0 / GetBandWeight(1),
+                                                 GetLowerEdge(1) - GetUpperEdge(0));
+    if (std::isnan(rounded)) {
+        return numTaps_;
+    }
+    // Held within a range where the integer steps below cannot overflow.
+    const auto n = static_cast<std::int64_t>(std::clamp(rounded, -1.0, 2.0 * kMaxTaps));
+    const bool lowpass = IsPassband(0);
+    // A highpass has a passband at Fs/2 and so needs an odd length.
+    const std::int64_t estimate = lowpass ? n + 4 : (n % 2 != 0 ? n : n + 1);
+    const std::int32_t longest = lowpass ? kMaxTaps : kMaxTaps - 1;
+    return static_cast<std::int32_t>(std::clamp<std::int64_t>(estimate, kMinTaps, longest));
+}
+
+bool CFirData::Design(const std::string& prefix, bool verbose) {
+    engineConverged_ = false;
+    if (!Validate(true)) {
+        return false;
+    }
+    // A tap count raised by a quiet validation, or read from a project, has no buffer of
+    // its length yet.
+    if (designTaps_.size() != static_cast<std::size_t>(numTaps_)) {
+        SetNumTaps(numTaps_);
+        if (numTaps_ == 0) {
+            return false;
+        }
+    }
+    // An engine that refuses its arguments writes nothing: store zeros, not stale taps.
+    std::fill(designTaps_.begin(), designTaps_.end(), 0.0);
+    const int result = RemezDesign(static_cast<int>(responseType_), numTaps_, gridDensity_,
+                                   GetNumBands(), bandEdges_, desiredGain_, bandWeight_,
+                                   designTaps_, prefix);
+    engineConverged_ = result == 1;
+    StoreDesign();
+    if (!verbose || engineConverged_) {
+        return engineConverged_;
+    }
+    if (MeetsSpec()) {
+        ShowInformation(
+            "The Parks-McClellan design algorithm failed to converge,\n"
+            "but the filter meets specifications anyway.");
+    } else {
+        ShowError(
+            "The Parks-McClellan design algorithm failed to converge.\n"
+            "(You might try changing the grid density or the number of taps.)");
+    }
+    return false;
+}
+
+void CFirData::StoreDesign() {
+    Reset();
+    CDataColumn& inphase = Inphase();
+    CDataColumn& quadrature = Quadrature();
+    const std::size_t count =
+        std::min(designTaps_.size(), static_cast<std::size_t>(std::max(numTaps_, 0)));
+    for (std::size_t i = 0; i < count; ++i) {
+        inphase.Add(designTaps_[i]);
+        quadrature.Add(0.0);
+    }
+    SetTimeData(true);
+    const CFreqUnits units = GetFrequencyUnits();
+    SetFrequencyUnits(units);
+    UpdateRange();
+}
+
+CFirData::BandLevels CFirData::GetBandLevels(std::int32_t band) const {
+    const ResponseEvaluator response = GetResponseEvaluator(kSelectInphase);
+    const double lower = GetLowerEdge(band);
+    const auto power = [&response](double nu) {
+        return response.Evaluate(nu, ResponseQuantity::Power);
+    };
+    BandLevels levels{power(lower), power(lower)};
+    const std::int64_t steps = 2 * static_cast<std::int64_t>(gridDensity_);
+    const double step = (GetUpperEdge(band) - lower) / static_cast<double>(steps);
+    // The frequency moves by repeated addition, so the last one lands on the upper edge
+    // to rounding.
+    double frequency = lower;
+    for (std::int64_t i = 0; i < steps; ++i) {
+        frequency += step;
+        const double p = power(frequency);
+        if (p < levels.minPower) {
+            levels.minPower = p;
+        } else if (p > levels.maxPower) {
+            levels.maxPower = p;
+        }
+    }
+    return levels;
+}
+
+double CFirData::GetBandActualDb(std::int32_t band) const {
+    const BandLevels levels = GetBandLevels(band);
+    // A passband with no response at all (no taps, or taps of zeros from a design the engine
+    // refused) sits flat at the smallest magnitude: its ripple is unbounded, not 0 dB.
+    if (IsPassband(band) && !(levels.maxPower > kSmallestMagnitude)) {
+        return std::numeric_limits<double>::infinity();
+    }
+    const double minDb = ToDb(levels.minPower, false);
+    const double maxDb = ToDb(levels.maxPower, false);
+    return IsPassband(band) ? maxDb - minDb : -maxDb;
+}
+
+double CFirData::GetBandMargin(std::int32_t band) const {
+    const double spec = GetAttnRippleDisplay(band, true);
+    const double actual = GetBandActualDb(band);
+    return IsPassband(band) ? spec - actual : actual - spec;
+}
+
+double CFirData::GetDesignMargin() const {
+    if (GetNumPoints() == 0 || GetNumBands() == 0) {
+        return kNoMarginDb;
+    }
+    double smallest = std::numeric_limits<double>::infinity();
+    for (std::int32_t band = 0; band < GetNumBands(); ++band) {
+        const double margin = GetBandMargin(band);
+        // A band that cannot be measured (a linear ripple weight below 1) fails, as it
+        // does in MeetsSpec: it must not vanish behind the other bands' margins.
+        if (std::isnan(margin)) {
+            return margin;
+        }
+        smallest = std::min(smallest, margin);
+    }
+    return smallest;
+}
+
+bool CFirData::MeetsSpec() const {
+    if (GetNumPoints() == 0) {
+        return false;
+    }
+    for (std::int32_t band = 0; band < GetNumBands(); ++band) {
+        if (!(GetBandMargin(band) >= 0.0)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+bool CFirData::DesignWithTaps(std::int32_t numTaps) {
+    numTaps = std::max(numTaps, kMinTaps);
+    SetNumTaps(numTaps);
+    Design("NTaps = " + TapText(numTaps) + ", ", false);
+    return MeetsSpec();
+}
+
+bool CFirData::Optimize(std::int32_t maxTaps) {
+    if (numTaps_ < kMinTaps) {
+        SetNumTaps(kMinTaps);
+    }
+    if (!Validate(false)) {
+        return false;
+    }
+    TapSearch search(*this);
+    if (!search.Start(maxTaps)) {
+        return false;
+    }
+    if (search.Bracket()) {
+        return true;
+    }
+    search.Bisect();
+    search.Settle();
+    const OptimizeOutcome outcome = DescribeOptimizeOutcome(GetDesignMargin(), numTaps_);
+    Ui().ShowStatus(outcome.text);
+    Ui().ShowMessage(outcome.text, MessageButtons::Ok, outcome.icon);
+    return true;
+}
+
+}  // namespace tapwright

@@ -1,0 +1,337 @@
+#include "design/FirData.h"
+#include "design/OptimizeOutcome.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "support/FakeUserInterface.h"
+
+namespace tapwright {
+namespace {
+
+using test::FakeUserInterface;
+
+constexpr const char* kEdgesNotSpecified =
+    "Cannot estimate if both the bottom and top of the band are not specified.";
+
+// A two-band filter with the ripple and attenuation in dB: a lowpass (passband first) or a
+// highpass (stopband first) with the transition from 0.1 to 0.1 + width.
+CFirData TwoBand(bool lowpass, double width, double rippleDb, double attenuationDb,
+                 std::int32_t taps = 0) {
+    CFirData filter;
+    filter.SetSpecification(ResponseType::Filter, taps, 16);
+    const double lowGain = lowpass ? 1.0 : 0.0;
+    filter.AddBand(0.0, 0.1, lowGain, lowpass ? rippleDb : attenuationDb, false, true, false);
+    filter.AddBand(0.1 + width, 0.5, 1.0 - lowGain, lowpass ? attenuationDb : rippleDb, false,
+                   true, false);
+    return filter;
+}
+
+// The worked example: 0.1 dB ripple (weight about 173.72), 40 dB attenuation (weight 100).
+CFirData Lowpass(std::int32_t taps = 0) { return TwoBand(true, 0.05, 0.1, 40.0, taps); }
+CFirData Highpass(std::int32_t taps = 0) { return TwoBand(false, 0.05, 0.1, 40.0, taps); }
+
+TEST(FirDesignTest, EstimateFollowsTheClosedFormAndItsLengthRules) {
+    FakeUserInterface ui;
+    // n = 43 for the lowpass, plus 4; n = 42 for the highpass, made odd.
+    EXPECT_EQ(Lowpass().EstimateTaps(), 47);
+    EXPECT_EQ(Highpass().EstimateTaps(), 43);
+    // A very loose specification still gets the shortest filter, a very sharp one no more
+    // than the largest filter (odd for the highpass, which has a passband at Fs/2).
+    EXPECT_EQ(TwoBand(true, 0.35, 6.0, 6.0).EstimateTaps(), 3);
+    EXPECT_EQ(TwoBand(true, 0.0001, 0.1, 40.0).EstimateTaps(), CFirData::kMaxTaps);
+    EXPECT_EQ(TwoBand(false, 0.0001, 0.1, 40.0).EstimateTaps(), CFirData::kMaxTaps - 1);
+}
+
+struct EstimateRefusal {
+    const char* name;
+    std::function<void(CFirData&)> build;
+    const char* message;
+};
+
+class CanEstimateTest : public testing::TestWithParam<EstimateRefusal> {};
+
+TEST_P(CanEstimateTest, RefusesWithItsReasonAndKeepsTheTapCount) {
+    FakeUserInterface ui;
+    CFirData filter;
+    filter.SetSpecification(ResponseType::Filter, 25, 16);
+    GetParam().build(filter);
+    EXPECT_FALSE(filter.CanEstimate(false));
+    EXPECT_TRUE(ui.Messages().empty());
+    ui.ExpectMessage(GetParam().message);
+    EXPECT_EQ(filter.EstimateTaps(), 25);
+    ASSERT_EQ(ui.Messages().size(), 1u);
+    EXPECT_EQ(ui.Messages()[0].icon, MessageIcon::Stop);
+}
+
+void AddBands(CFirData& filter, const std::vector<std::vector<double>>& bands) {
+    for (const auto& b : bands) {
+        filter.AddBand(b[0], b[1], b[2], 20.0, false, true, false);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Refusals, CanEstimateTest,
+    testing::Values(
+        EstimateRefusal{"ThreeBands",
+                        [](CFirData& f) {
+                            AddBands(f, {{0.0, 0.1, 0.0}, {0.15, 0.3, 1.0}, {0.35, 0.5, 0.0}});
+                        },
+                        "Error: Cannot estimate FIR with other than two bands.\n"
+                        "(Exactly one passband and one stopband is required.)"},
+        EstimateRefusal{"TwoPassbands",
+                        [](CFirData& f) { AddBands(f, {{0.0, 0.1, 1.0}, {0.15, 0.5, 0.5}}); },
+                        "Cannot estimate if there is not one passband and one stopband."},
+        EstimateRefusal{"Differentiator",
+                        [](CFirData& f) {
+                            f.SetSpecification(ResponseType::Differentiator, 25, 16);
+                            AddBands(f, {{0.0, 0.1, 1.0}, {0.15, 0.5, 0.0}});
+                        },
+                        "Cannot estimate Number of Taps for Differentiator or Hilbert."},
+        EstimateRefusal{"FirstBandStartsAbove0_001",
+                        [](CFirData& f) { AddBands(f, {{0.002, 0.1, 1.0}, {0.15, 0.5, 0.0}}); },
+                        kEdgesNotSpecified},
+        EstimateRefusal{"SecondBandEndsBelow0_499",
+                        [](CFirData& f) { AddBands(f, {{0.0, 0.1, 1.0}, {0.15, 0.498, 0.0}}); },
+                        kEdgesNotSpecified}),
+    [](const testing::TestParamInfo<EstimateRefusal>& info) { return info.param.name; });
+
+TEST(FirDesignTest, DesignReplacesTheCoefficientsByRealTimeData) {
+    FakeUserInterface ui;
+    CFirData filter = Lowpass(47);
+    filter.Inphase().Add(5.0);
+    filter.Quadrature().Add(7.0);
+    filter.SetReal(false);
+    filter.SetTimeData(false);
+    filter.SetWindowType(2);
+
+    EXPECT_TRUE(filter.Design("", true));
+    EXPECT_TRUE(filter.EngineConverged());
+    ASSERT_EQ(filter.Inphase().GetNumPoints(), 47);
+    ASSERT_EQ(filter.Quadrature().GetNumPoints(), 47);
+    for (std::int32_t i = 0; i < 47; ++i) {
+        EXPECT_EQ(filter.Inphase().GetAt(i), filter.DesignTaps()[static_cast<std::size_t>(i)]);
+        EXPECT_EQ(filter.Quadrature().GetAt(i), 0.0);
+    }
+    EXPECT_TRUE(filter.IsReal());
+    EXPECT_TRUE(filter.IsTimeData());
+    EXPECT_EQ(filter.GetWindowType(), -1);
+    EXPECT_EQ(filter.GetRangeLast(), 46);
+    EXPECT_EQ(ui.StatusTexts().front(), "Doing design iteration number 1.");
+    EXPECT_TRUE(filter.MeetsSpec());
+}
+
+TEST(FirDesignTest, RefusedSpecificationKeepsTheCoefficients) {
+    FakeUserInterface ui;
+    CFirData filter;
+    filter.SetSpecification(ResponseType::Filter, 21, 16);
+    filter.AddBand(0.0, 0.2, 1.0, 1.0, false, true, false);
+    filter.Inphase().Add(5.0);
+    filter.Quadrature().Add(0.0);
+    ui.ExpectMessage(
+        "Error: Cannot design FIR with less than two bands.\n"
+        "(At least one passband and one stopband is required.)");
+    EXPECT_FALSE(filter.Design("", true));
+    EXPECT_FALSE(filter.EngineConverged());
+    EXPECT_EQ(filter.Inphase().GetNumPoints(), 1);
+}
+
+TEST(FirDesignTest, TapCountRaisedByAQuietValidationIsDesignedInFull) {
+    FakeUserInterface ui;
+    CFirData filter = Highpass(42);
+    ASSERT_TRUE(filter.Validate(false));
+    ASSERT_EQ(filter.GetNumTaps(), 43);
+    EXPECT_TRUE(filter.Design("", true));
+    EXPECT_EQ(filter.Inphase().GetNumPoints(), 43);
+}
+
+TEST(FirDesignTest, EngineFailureIsReportedByWhetherTheBandsPass) {
+    FakeUserInterface ui;
+    // With so wide a transition, 61 taps would reach a deviation far below double
+    // precision: the deviation stops growing, and the taps still pass.
+    CFirData generous = TwoBand(true, 0.3, 1.0, 40.0, 61);
+    ui.ExpectMessage(
+        "The Parks-McClellan design algorithm failed to converge,\n"
+        "but the filter meets specifications anyway.");
+    EXPECT_FALSE(generous.Design("", true));
+    EXPECT_FALSE(generous.EngineConverged());
+    EXPECT_TRUE(generous.MeetsSpec());
+
+    // Bands too narrow for the grid: the engine designs nothing, and taps of zeros have no
+    // passband, whatever their flat response says about the ripple.
+    CFirData narrow;
+    narrow.SetSpecification(ResponseType::Filter, 11, 16);
+    narrow.AddBand(0.0, 0.0001, 1.0, 1.0, false, true, false);
+    narrow.AddBand(0.4999, 0.5, 0.0, 40.0, false, true, false);
+    ui.ExpectMessage(
+        "The Parks-McClellan design algorithm failed to converge.\n"
+        "(You might try changing the grid density or the number of taps.)");
+    EXPECT_FALSE(narrow.Design("", true));
+    EXPECT_EQ(narrow.Inphase().GetNumPoints(), 11);
+    EXPECT_FALSE(narrow.MeetsSpec());
+
+    ASSERT_EQ(ui.Messages().size(), 2u);
+    EXPECT_EQ(ui.Messages()[0].icon, MessageIcon::Information);
+    EXPECT_EQ(ui.Messages()[1].icon, MessageIcon::Stop);
+}
+
+TEST(FirDesignTest, BandsAreMeasuredOnTheirPowerAcrossTheBand) {
+    // The averager [0.5, 0.5] has |H|^2 = cos^2(pi f): from 1 down to cos^2(0.1 pi) across
+    // 0 to 0.1, and at most cos^2(0.4 pi) across 0.4 to 0.5.
+    CFirData filter;
+    filter.SetSpecification(ResponseType::Filter, 2, 16);
+    filter.AddBand(0.0, 0.1, 1.0, 1.0, false, true, false);
+    filter.AddBand(0.4, 0.5, 0.0, 20.0, false, true, false);
+    EXPECT_EQ(filter.GetDesignMargin(), -120.0);
+    EXPECT_FALSE(filter.MeetsSpec());
+
+    for (std::int32_t i = 0; i < 2; ++i) {
+        filter.Inphase().Add(0.5);
+        filter.Quadrature().Add(0.0);
+    }
+    const double ripple = -20.0 * std::log10(std::cos(0.1 * 3.141592653589793));
+    const double attenuation = -20.0 * std::log10(std::cos(0.4 * 3.141592653589793));
+    EXPECT_NEAR(filter.GetBandActualDb(0), ripple, 1e-12);
+    EXPECT_NEAR(filter.GetBandActualDb(1), attenuation, 1e-12);
+    EXPECT_NEAR(filter.GetBandMargin(0), 1.0 - ripple, 1e-9);
+    EXPECT_NEAR(filter.GetDesignMargin(), attenuation - 20.0, 1e-9);
+    EXPECT_FALSE(filter.MeetsSpec());
+
+    // A linear ripple weight below 1 allows no ripple that has a dB value: the band fails,
+    // and the design margin says so too instead of showing the other band's margin.
+    CFirData unmeasurable;
+    unmeasurable.SetSpecification(ResponseType::Filter, 2, 16);
+    unmeasurable.AddBand(0.0, 0.1, 1.0, 0.5, false, false, false);
+    unmeasurable.AddBand(0.4, 0.5, 0.0, 5.0, false, true, false);
+    unmeasurable.Inphase().Add(0.5);
+    unmeasurable.Inphase().Add(0.5);
+    unmeasurable.Quadrature().Add(0.0);
+    unmeasurable.Quadrature().Add(0.0);
+    EXPECT_GE(unmeasurable.GetBandMargin(1), 0.0);
+    EXPECT_FALSE(unmeasurable.MeetsSpec());
+    EXPECT_FALSE(unmeasurable.GetDesignMargin() >= 0.0);
+}
+
+struct OptimizeCase {
+    const char* name;
+    std::function<CFirData()> build;
+};
+
+class OptimizeTest : public testing::TestWithParam<OptimizeCase> {};
+
+TEST_P(OptimizeTest, EndsOnTheShortestLengthThatPasses) {
+    FakeUserInterface ui;
+    ui.AllowUnscriptedMessages();
+    CFirData filter = GetParam().build();
+    ASSERT_TRUE(filter.Optimize(CFirData::kOptimizeMaxTaps));
+    const std::int32_t taps = filter.GetNumTaps();
+    EXPECT_EQ(filter.Inphase().GetNumPoints(), taps);
+    EXPECT_TRUE(filter.MeetsSpec());
+    const OptimizeOutcome outcome = DescribeOptimizeOutcome(filter.GetDesignMargin(), taps);
+    ASSERT_EQ(ui.MessageTexts(), std::vector<std::string>{outcome.text});
+    EXPECT_EQ(ui.StatusTexts().back(), outcome.text);
+    EXPECT_EQ(ui.StatusTexts().front().rfind("NTaps = ", 0), 0u);
+
+    // Only odd lengths exist with a passband at Fs/2.
+    const std::int32_t shorter = taps - (filter.PassbandAtNyquist() ? 2 : 1);
+    EXPECT_FALSE(filter.DesignWithTaps(shorter)) << shorter << " taps pass as well";
+}
+
+CFirData ThreeBandBandpass() {
+    CFirData filter;
+    filter.SetSpecification(ResponseType::Filter, 0, 16);
+    filter.AddBand(0.0, 0.1, 0.0, 40.0, false, true, false);
+    filter.AddBand(0.15, 0.25, 1.0, 0.5, false, true, false);
+    filter.AddBand(0.3, 0.5, 0.0, 40.0, false, true, false);
+    return filter;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Specifications, OptimizeTest,
+    testing::Values(OptimizeCase{"Lowpass", [] { return Lowpass(); }},
+                    OptimizeCase{"Highpass", [] { return Highpass(); }},
+                    OptimizeCase{"SharpLowpass", [] { return TwoBand(true, 0.01, 0.5, 80.0); }},
+                    OptimizeCase{"BandpassWithoutEstimate", ThreeBandBandpass}),
+    [](const testing::TestParamInfo<OptimizeCase>& info) { return info.param.name; });
+
+TEST(FirDesignTest, OptimizeThatDoesNotStartDesignsNothing) {
+    FakeUserInterface ui;
+    // Estimated at 600 taps: the cap offered is 600 x 1.25.
+    CFirData filter = TwoBand(true, 0.003542, 0.1, 40.0);
+    ASSERT_EQ(filter.EstimateTaps(), 600);
+    ui.ExpectMessage(
+        "This filter is estimated to take up to 750 taps.\n"
+        "Optimize using a maximum of 750 taps?",
+        MessageResult::No);
+    EXPECT_FALSE(filter.Optimize(CFirData::kOptimizeMaxTaps));
+    EXPECT_EQ(ui.Messages().back().icon, MessageIcon::Question);
+    EXPECT_EQ(filter.GetNumPoints(), 0);
+
+    // The cap never goes past the largest filter.
+    CFirData sharp = TwoBand(true, 0.0001, 0.1, 40.0);
+    ui.ExpectMessage(
+        "This filter is estimated to take up to 10000 taps.\n"
+        "Optimize using a maximum of 10000 taps?",
+        MessageResult::No);
+    EXPECT_FALSE(sharp.Optimize(CFirData::kOptimizeMaxTaps));
+
+    // A specification that cannot be designed returns without a word.
+    CFirData oneBand;
+    oneBand.SetSpecification(ResponseType::Filter, 0, 16);
+    oneBand.AddBand(0.0, 0.2, 1.0, 1.0, false, true, false);
+    EXPECT_FALSE(oneBand.Optimize(CFirData::kOptimizeMaxTaps));
+    EXPECT_EQ(ui.Messages().size(), 2u);
+    EXPECT_TRUE(ui.StatusTexts().empty());
+}
+
+TEST(FirDesignTest, OptimizeThatPassesAtThreeTapsStopsThere) {
+    FakeUserInterface ui;
+    // No estimate (the first band starts above 0.001): the search starts at 9 taps and
+    // halves to 5 and then 3, which still passes.
+    CFirData filter;
+    filter.SetSpecification(ResponseType::Filter, 0, 16);
+    filter.AddBand(0.002, 0.02, 1.0, 6.0, false, true, false);
+    filter.AddBand(0.45, 0.5, 0.0, 6.0, false, true, false);
+    EXPECT_TRUE(filter.Optimize(CFirData::kOptimizeMaxTaps));
+    EXPECT_EQ(filter.GetNumTaps(), 3);
+    EXPECT_EQ(filter.Inphase().GetNumPoints(), 3);
+    EXPECT_TRUE(filter.MeetsSpec());
+}
+
+struct OutcomeCase {
+    double margin;
+    std::int32_t taps;
+    const char* text;
+    MessageIcon icon;
+};
+
+class OptimizeOutcomeTest : public testing::TestWithParam<OutcomeCase> {};
+
+TEST_P(OptimizeOutcomeTest, TextAndIconFollowTheMarginAndLength) {
+    const OptimizeOutcome outcome = DescribeOptimizeOutcome(GetParam().margin, GetParam().taps);
+    EXPECT_EQ(outcome.text, GetParam().text);
+    EXPECT_EQ(outcome.icon, GetParam().icon);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Margins, OptimizeOutcomeTest,
+    testing::Values(
+        OutcomeCase{1.0, 47, "Optimization succeeded using 47 taps.\nDesign margin is 1.000 dB.",
+                    MessageIcon::Information},
+        OutcomeCase{1.0004, 11,
+                    "Optimization converged, but design may not be optimum.\n"
+                    "Design margin is 1.000 dB.",
+                    MessageIcon::Information},
+        OutcomeCase{2.5, 10, "Optimization succeeded using 10 taps.\nDesign margin is 2.500 dB.",
+                    MessageIcon::Information},
+        OutcomeCase{0.0, 5, "Optimization succeeded using 5 taps.\nDesign margin is 0.000 dB.",
+                    MessageIcon::Information},
+        OutcomeCase{-0.001, 47, "Optimization failed to converge.", MessageIcon::Stop},
+        OutcomeCase{std::nan(""), 47, "Optimization failed to converge.", MessageIcon::Stop}));
+
+}  // namespace
+}  // namespace tapwright
