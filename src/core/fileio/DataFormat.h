@@ -1,0 +1,118 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "fileio/AsmOptionsDlg.h"
+#include "fileio/COptionsDlg.h"
+#include "fileio/FormatCodec.h"
+#include "fileio/FormatTable.h"
+#include "fileio/TitlesDlg.h"
+#include "fileio/WaveHeader.h"
+
+namespace tapwright {
+
+class ArchiveReader;
+class ArchiveWriter;
+class ByteCursor;
+
+// A format combo's contents: the names offered, in table order, and the one selected.
+struct FormatList {
+    std::vector<std::string> names;
+    std::int32_t selected = -1;  // index into names; -1 for no selection
+};
+
+// The format of a coefficient file together with its options: the code of the format table,
+// the WAVE sample size and rate, the header of the last WAVE file read or written, and the
+// option sets of the assembly, C and plot formats. Each file of the "Data Files" dialog, the
+// data set's last import or export and the coefficient editor have one.
+class CDataFormat {
+public:
+    static constexpr const char* kNoOptionsMessage = "This file format does not\nhave any options";
+
+    FormatCode GetCode() const { return code_; }
+    void SetCode(FormatCode code) { code_ = code; }
+
+    // The table name of the code ("Binary:Wave" for both WAVE sample codes); empty for codes
+    // that name no format.
+    std::string_view GetName() const;
+
+    std::int32_t GetWaveSizeIndex() const { return waveSizeIndex_; }
+    std::int32_t GetWaveRateIndex() const { return waveRateIndex_; }
+    void SetWaveSizeIndex(std::int32_t index) { waveSizeIndex_ = index; }
+    void SetWaveRateIndex(std::int32_t index) { waveRateIndex_ = index; }
+    const WaveHeader& GetWaveHeader() const { return waveHeader_; }
+    void SetWaveHeader(const WaveHeader& header) { waveHeader_ = header; }
+
+    CAsmOptionsDlg& AsmOptions() { return asmOptions_; }
+    const CAsmOptionsDlg& AsmOptions() const { return asmOptions_; }
+    CCOptionsDlg& COptions() { return cOptions_; }
+    const CCOptionsDlg& COptions() const { return cOptions_; }
+    CTitlesDlg& PlotTitles() { return plotTitles_; }
+    const CTitlesDlg& PlotTitles() const { return plotTitles_; }
+
+    // ---- The file layout of the code ----------------------------------------------------
+
+    bool ReadHeader(ByteCursor& input, std::int64_t& declaredPoints);
+    std::optional<RecordValues> ReadRecord(ByteCursor& input, int wanted) const;
+    void WriteHeader(std::string& out, int channels, std::int32_t points);
+    void WriteRecord(std::string& out, std::int32_t index, std::span<const double> values) const;
+    // True when the format wrote the whole file itself ("Text:C" and "Asm:TI Asm").
+    bool WriteWhole(std::string& out, const WriteColumns& columns) const;
+    std::optional<ValueLimits> GetOverflowLimits() const;
+
+    // The channels of the file: the WAVE header's count for WAVE codes, otherwise 2.
+    int GetChannelCount() const;
+
+    // ---- Options and lists --------------------------------------------------------------
+
+    bool HasOptions() const;
+
+    // Runs the options dialog of the format and keeps its values on OK; a format without
+    // options tells the user so. True when options were changed.
+    bool ShowOptions();
+
+    // The names whose directions include all the bits asked, with the current code selected
+    // (WAVE codes as "Binary:Wave"); no selection when the code is not listed.
+    FormatList FillFormatList(FormatDirection direction) const;
+
+    // Takes the code of the row with exactly this name; other names change nothing.
+    void SelectFormat(std::string_view name);
+
+    // For WAVE codes, the sample frequency of the options in kHz (11.025, 22.05 or 44.1).
+    std::optional<double> GetSampleRate() const;
+
+    // The WAVE sample frequency in Hz that an index stands for; any index beyond the table
+    // means the highest rate.
+    static std::uint32_t WaveRateOfIndex(std::int32_t index);
+
+    // Gives the assembly and C options the document title (each "." made "_") as their
+    // names while these are still empty.
+    void SetDefaultNames(const std::string& documentTitle);
+
+    // ---- Project stream ------------------------------------------------------------------
+
+    // The format record: WAVE size and rate indexes and the code as 16-bit values, the
+    // assembly options from project version 4 on and the C options from version 5 on. The
+    // writer always writes the newest layout; reading changes nothing unless the whole
+    // record could be read.
+    void Serialize(ArchiveWriter& archive) const;
+    void Serialize(ArchiveReader& archive, int version);
+
+private:
+    const FormatCodec& Codec() const { return CodecFor(code_); }
+
+    FormatCode code_ = FormatCode::None;
+    std::int32_t waveSizeIndex_ = 0;
+    std::int32_t waveRateIndex_ = 0;
+    WaveHeader waveHeader_;
+    CAsmOptionsDlg asmOptions_;
+    CCOptionsDlg cOptions_;
+    CTitlesDlg plotTitles_;
+};
+
+}  // namespace tapwright
