@@ -22,13 +22,13 @@ std::vector<double> AutoscaleGrid(double xMin, double xMax) {
     return grid;
 }
 
-std::optional<ValueRange> TraceValueRange(std::span<const double> first,
+std::optional<TraceRange> TraceValueRange(std::span<const double> first,
                                           std::span<const double> second) {
     if (first.empty() && second.empty()) {
         return std::nullopt;
     }
     const double start = first.empty() ? second.front() : first.front();
-    ValueRange range{start, start};
+    TraceRange range{start, start};
     for (const std::span<const double> trace : {first, second}) {
         for (const double v : trace) {
             range.lo = std::min(range.lo, v);

@@ -12,13 +12,13 @@ namespace tapwright {
 // ends the grid there instead of repeating the same frequency forever.
 std::vector<double> AutoscaleGrid(double xMin, double xMax);
 
-struct ValueRange {
+struct TraceRange {
     double lo = 0.0;
     double hi = 0.0;
 };
 
 // The smallest and largest value of both traces together; none when both are empty.
-std::optional<ValueRange> TraceValueRange(std::span<const double> first,
+std::optional<TraceRange> TraceValueRange(std::span<const double> first,
                                           std::span<const double> second);
 
 }  // namespace tapwright

@@ -40,7 +40,7 @@ TEST(AutoscaleGridTest, RangeTooNarrowForTheStepEndsInsteadOfRepeating) {
 TEST(AutoscaleGridTest, ValueRangeSpansBothTracesAndNeedsAPoint) {
     const std::vector<double> first{-3.0, 4.0, 1.0};
     const std::vector<double> second{-7.5, 2.0};
-    const std::optional<ValueRange> range = TraceValueRange(first, second);
+    const std::optional<TraceRange> range = TraceValueRange(first, second);
     ASSERT_TRUE(range);
     EXPECT_EQ(range->lo, -7.5);
     EXPECT_EQ(range->hi, 4.0);

@@ -1,0 +1,290 @@
+// The interactive side of the graph: zoom levels, the rubber band and point readouts.
+#include "plot/Graph.h"
+
+#include <cmath>
+#include <limits>
+
+#include "data/Constants.h"
+#include "numtext/NumString.h"
+#include "platform/UserInterface.h"
+
+namespace tapwright {
+
+namespace {
+
+constexpr const char* kTooNarrowMessage = "Cannot zoom: horizontal range is too narrow.";
+constexpr double kDegreesPerRadian = 180.0 / kPi;
+
+std::string Engineering(double value) {
+    return CNumString(value, 3, Notation::Engineering).Text();
+}
+
+// The index of the point nearest to (x, y), distances measured in spans of the axes; the
+// first of equal distances, and an exact hit ends the search.
+struct Nearest {
+    std::int32_t index = -1;
+    double distance = std::numeric_limits<double>::infinity();
+};
+
+Nearest NearestIn(const CDoubleArray& xs, const CDoubleArray& ys, double x, double y, double xSpan,
+                  double ySpan) {
+    Nearest nearest;
+    const std::int32_t count = std::min(xs.GetSize(), ys.GetSize());
+    for (std::int32_t i = 0; i < count; ++i) {
+        const double dx = (xs[i] - x) / xSpan;
+        const double dy = (ys[i] - y) / ySpan;
+        const double distance = dx * dx + dy * dy;
+        if (distance < nearest.distance) {
+            nearest = {i, distance};
+            if (distance == 0.0) {
+                break;
+            }
+        }
+    }
+    return nearest;
+}
+
+}  // namespace
+
+// ---- Zoom levels ---------------------------------------------------------------------
+
+void CGraph::OnDrawDone(DrawContext&) {
+    rubberBand_.Reset();
+    Ui().ShowStatus(zoomList_.StatusText());
+}
+
+void CGraph::ResetZoom() {
+    if (data_ != nullptr) {
+        data_->UpdateRange();
+    }
+    zoomList_.Clear();
+    forceRescale = true;
+}
+
+bool CGraph::IsZoomEnabled(ZoomMove move) const {
+    switch (move) {
+        case ZoomMove::Next:
+            return !zoomList_.IsEmpty();
+        case ZoomMove::Out:
+        case ZoomMove::Top:
+            return !zoomList_.IsEmpty() && !zoomList_.IsAtTop();
+        case ZoomMove::In:
+        case ZoomMove::Bottom:
+            return !zoomList_.IsEmpty() && !zoomList_.IsAtBottom();
+    }
+    return false;
+}
+
+bool CGraph::IsZoomChecked(ZoomMove move) const {
+    switch (move) {
+        case ZoomMove::Top:
+            return zoomList_.IsAtTop();
+        case ZoomMove::Bottom:
+            return zoomList_.IsAtBottom();
+        default:
+            return false;
+    }
+}
+
+void CGraph::NavigateZoom(ZoomMove move) {
+    if (!HasData()) {
+        return;
+    }
+    if (zoomList_.IsEmpty()) {
+        Ui().ShowStatus("Ready");
+        return;
+    }
+    zoomList_.RecordLiveState({XState().minimum, XState().maximum, XAxis(), YAxis()});
+    zoomList_.Move(move);
+    const CZoomLevel& level = zoomList_.Current();
+    XState().minimum = level.xMinimum;
+    XState().maximum = level.xMaximum;
+    XAxis() = level.xAxis;
+    YAxis() = level.yAxis;
+    if (!IsPolar() && !SetViewRange(level.xMinimum, level.xMaximum, false)) {
+        return;
+    }
+    Repaint();
+}
+
+void CGraph::ZoomTo(const Rect& rectangle, bool zoomX, bool zoomY) {
+    if (zoomList_.IsFull()) {
+        return;
+    }
+    CZoomLevel leaving{XState().minimum, XState().maximum, XAxis(), YAxis()};
+    if (zoomX) {
+        double x1 = std::max(PixelToX(rectangle.left), XState().minimum);
+        double x2 = std::min(PixelToX(rectangle.right), XState().maximum);
+        if (XState().log && options_.zoomFullDecade && x1 > 0.0 && x2 > 0.0) {
+            x1 = PowerOfTenFloor(x1);
+            const double decade = PowerOfTenFloor(x2);
+            if (decade != x2) {
+                x2 = 10.0 * decade;
+            }
+        }
+        if (IsPolar()) {
+            // The polar axes show values, not samples: the data keeps its range.
+            XAxis().automatic = true;
+            XAxis().SetDataRange(x1, x2);
+            XAxis().automatic = false;
+        } else {
+            if (!SetViewRange(x1, x2, false)) {
+                Ui().ShowMessage(kTooNarrowMessage, MessageButtons::Ok, MessageIcon::Stop);
+                return;
+            }
+            rescaleX = true;
+            rescaleY = !zoomY;
+        }
+    }
+    zoomList_.Push(std::move(leaving));
+    if (zoomY) {
+        YAxis().automatic = true;
+        YAxis().SetDataRange(PixelToY(rectangle.bottom), PixelToY(rectangle.top));
+        YAxis().automatic = false;
+    }
+    Repaint();
+}
+
+// ---- Mouse -----------------------------------------------------------------------------
+
+bool CGraph::IsPlotAreaValid() const {
+    const PlotLayout& layout = Layout();
+    // The scales are the reciprocals of the axis spans, above 0 while the spans are.
+    return layout.width > 0 && layout.height > 0 && XState().maximum > XState().minimum &&
+           YState().maximum > YState().minimum;
+}
+
+void CGraph::OnLButtonDown(Point point) {
+    if (!HasData() || !IsPlotAreaValid()) {
+        return;
+    }
+    const Rect bounds{XToPixel(XState().minimum), YToPixel(YState().maximum),
+                      XToPixel(XState().maximum), YToPixel(YState().minimum)};
+    rubberBand_.Press(point, bounds);
+}
+
+void CGraph::OnMouseMove(Point point, bool leftButtonDown) {
+    if (leftButtonDown && rubberBand_.IsTracking()) {
+        rubberBand_.Move(point);
+    }
+}
+
+void CGraph::OnLButtonUp(Point point) {
+    if (!rubberBand_.IsTracking()) {
+        return;
+    }
+    const BandRelease release = rubberBand_.Release(point);
+    switch (release.mode) {
+        case BandMode::Click:
+            if (const std::optional<std::int32_t> index = NearestPoint(point)) {
+                const PlotSeries& series = Series();
+                // A polar point lies at its Inphase value across the plot.
+                const double across = IsPolar() ? series.y[*index] : series.x[*index];
+                rubberBand_.ToggleVerticalMarker(XToPixel(across));
+                ShowPointReadout(*index);
+            }
+            break;
+        case BandMode::XRange:
+            ZoomTo(release.rectangle, true, false);
+            break;
+        case BandMode::YRange:
+            ZoomTo(release.rectangle, false, true);
+            break;
+        case BandMode::Rectangle:
+            ZoomTo(release.rectangle, true, true);
+            break;
+        default:
+            break;
+    }
+}
+
+bool CGraph::OnContextMenu() {
+    if (!HasData()) {
+        return false;
+    }
+    rubberBand_.EraseMarks();
+    return true;
+}
+
+std::optional<std::int32_t> CGraph::NearestPoint(Point pixel) const {
+    const PlotSeries& series = Series();
+    if (series.IsEmpty() || series.y.GetSize() == 0) {
+        return std::nullopt;
+    }
+    const double x = PixelToX(pixel.x);
+    const double y = PixelToY(pixel.y);
+    const double xSpan = XState().maximum - XState().minimum;
+    const double ySpan = YState().maximum - YState().minimum;
+    Nearest nearest;
+    if (plotType_ == PlotType::IAndQAmplitudes && series.y2.GetSize() > 0) {
+        const Nearest first = NearestIn(series.x, series.y, x, y, xSpan, ySpan);
+        const Nearest second = NearestIn(series.x, series.y2, x, y, xSpan, ySpan);
+        nearest = second.distance <= first.distance ? second : first;
+    } else if (IsPolar()) {
+        nearest = NearestIn(series.y, series.y2, x, y, xSpan, ySpan);
+    } else if (Style() == PlotStyle::Bar) {
+        nearest = NearestIn(series.x, series.y, x, y, xSpan, ySpan);
+    } else {
+        nearest.index = series.x.FindNearest(x);
+    }
+    if (nearest.index < 0) {
+        return std::nullopt;
+    }
+    return nearest.index;
+}
+
+// ---- Readouts --------------------------------------------------------------------------
+
+void CGraph::ShowPointReadout(std::int32_t index) {
+    const PlotSeries& series = Series();
+    if (data_ == nullptr || index < 0 || index >= series.x.GetSize()) {
+        return;
+    }
+    const std::int32_t bin = data_->AxisToIndex(series.x[index]);
+    if (readoutBin_ == bin) {
+        readoutBin_.reset();
+        Ui().ShowStatus(BinReadoutText(bin));
+    } else {
+        readoutBin_ = bin;
+        Ui().ShowStatus(PointReadoutText(index, bin));
+    }
+}
+
+std::string CGraph::PointReadoutText(std::int32_t index, std::int32_t bin) const {
+    const PlotSeries& series = Series();
+    std::string text = "X=" + Engineering(series.x[index]) + ", ";
+    const double y = index < series.y.GetSize() ? series.y[index] : 0.0;
+    if (index < series.y2.GetSize()) {
+        text += "Y1=" + Engineering(y) + ", Y2=" + Engineering(series.y2[index]);
+    } else {
+        text += "Y=" + Engineering(y);
+    }
+    const std::size_t point = static_cast<std::size_t>(index);
+    const std::int32_t groupSize = point < series.groupSizes.size() ? series.groupSizes[point] : 1;
+    text += ", Width=" + Engineering(data_->IndexToAxis(groupSize));
+    const std::string unit = data_->AxisUnit();
+    if (!unit.empty()) {
+        text += " " + unit;
+    }
+    return text + ", Max Bin=" + std::to_string(bin);
+}
+
+std::string CGraph::BinReadoutText(std::int32_t bin) const {
+    const auto [inphase, quadrature] = SampleAt(bin).value_or(std::pair{0.0, 0.0});
+    const double power = inphase * inphase + quadrature * quadrature;
+    std::string magnitude;
+    if (options_.magnitudeInDb && !data_->IsTimeData()) {
+        magnitude = CNumString(data_->ToDb(power, true), 2, Notation::Fixed).Text() + " " +
+                    data_->GetDbLabel();
+    } else {
+        magnitude = CNumString(std::sqrt(power), 2, Notation::Fixed).Text();
+    }
+    const double phase = inphase == 0.0 && quadrature == 0.0
+                             ? 0.0
+                             : std::atan2(quadrature, inphase) * kDegreesPerRadian;
+    return "Bin " + std::to_string(bin) + ": I=" + Engineering(inphase) +
+           ", Q=" + Engineering(quadrature) + ", Mag=" + magnitude +
+           ", Phase=" + Engineering(phase) + " deg";
+}
+
+}  // namespace tapwright
