@@ -36,6 +36,17 @@ public:
     virtual Rect ClientRect() const = 0;
 };
 
+// The kinds of window a project shows. Each has its own frame template; the document looks
+// for an open view of a kind before it opens another.
+enum class ViewKind {
+    AdvancedEditor,     // the band editor of an advanced project
+    SimpleEditor,       // the specification editor of a simple project
+    FrequencyResponse,  // a frequency response plot
+    Graph,              // an impulse response or coefficient plot
+    CoefficientEditor,  // the coefficients as editable text
+    Other,              // a view that no document command opens or looks for
+};
+
 // A window on a document. The document announces every change to all its views with a
 // hint and the data set concerned (which may be null); each view decides what to redraw
 // or re-read.
@@ -44,6 +55,22 @@ public:
     virtual ~CView() = default;
 
     virtual void OnUpdate(CView* sender, std::uint32_t hint, CDataSet* object) = 0;
+
+    // The first update of a new view, once its frame exists: everything may have changed.
+    virtual void OnInitialUpdate() { OnUpdate(nullptr, hint::kAnything, nullptr); }
+
+    virtual ViewKind Kind() const { return ViewKind::Other; }
+
+    // The data set the view shows; null until a hint has delivered it, and null means the
+    // document's filter.
+    virtual const CDataSet* ViewData() const { return nullptr; }
+
+    // Called when the document brings an open view to the top for new data: a plot goes
+    // back to showing all of it.
+    virtual void ResetZoom() {}
+
+    // Called by the desktop whenever the frame holding the view becomes the active one.
+    virtual void OnActivateFrame() {}
 
     // The window showing this view; it is not owned and may be null (no window yet, or none
     // at all, as in the command-line tool).

@@ -1,0 +1,224 @@
+#include "document/DocCommands.h"
+
+#include <string>
+#include <vector>
+
+#include "app/FirApp.h"
+
+namespace tapwright {
+
+namespace {
+
+using DocCommand = Command<CFirDoc>;
+using Rule = std::function<bool(const CFirDoc&)>;
+using ChannelCommand = bool (CoefficientCommands::*)(ChannelChoice);
+
+const Rule kAlways;
+const Rule kHasPoints = [](const CFirDoc& document) { return document.HasPoints(); };
+const Rule kHasComplexPoints = [](const CFirDoc& document) { return document.HasComplexPoints(); };
+
+const std::string kFileMenu = "&File";
+const std::string kFilterMenu = "Fi&lter";
+const std::string kViewMenu = "&View";
+
+// The Inphase entry needs points; the Quadrature and both-channel entries complex points.
+const Rule& ChannelRule(ChannelChoice choice) {
+    return choice == ChannelChoice::Inphase ? kHasPoints : kHasComplexPoints;
+}
+
+// A command with a menu entry; the status text may be empty.
+DocCommand MenuCommand(CommandId id, std::string menuPath, std::string menuText,
+                       std::string statusText, std::function<void(CFirDoc&)> handler,
+                       const Rule& enabled) {
+    return {id,
+            std::move(menuPath),
+            std::move(menuText),
+            std::move(statusText),
+            std::move(handler),
+            enabled,
+            {}};
+}
+
+// The three entries "&Inphase...", "&Quadrature..." and "&Complex..." of a Filter submenu.
+void AddChannelFamily(std::vector<DocCommand>& table, CommandId first, const std::string& popup,
+                      ChannelCommand operation, bool needsPoints,
+                      const std::string& complexStatus = {}) {
+    struct Entry {
+        ChannelChoice choice;
+        const char* text;
+    };
+    constexpr std::array<Entry, 3> kEntries = {{{ChannelChoice::Inphase, "&Inphase..."},
+                                                {ChannelChoice::Quadrature, "&Quadrature..."},
+                                                {ChannelChoice::Both, "&Complex..."}}};
+    for (std::size_t i = 0; i < kEntries.size(); ++i) {
+        const ChannelChoice choice = kEntries[i].choice;
+        table.push_back(MenuCommand(
+            first + static_cast<CommandId>(i), kFilterMenu + "/" + popup, kEntries[i].text,
+            choice == ChannelChoice::Both ? complexStatus : "",
+            [operation, choice](CFirDoc& document) {
+                (document.Coefficients().*operation)(choice);
+            },
+            needsPoints ? ChannelRule(choice) : kAlways));
+    }
+}
+
+// The tool bar's default form of a family, enabled when the filter has points.
+DocCommand DefaultCommand(CommandId id, std::string statusText,
+                          std::function<void(CFirDoc&)> handler) {
+    return {id, "", "", std::move(statusText), std::move(handler), kHasPoints, {}};
+}
+
+void AddFilterCommands(std::vector<DocCommand>& table) {
+    table.push_back(MenuCommand(
+        kCmdSamplingFrequency, kFilterMenu, "Sampling &Frequency...",
+        "Set Sampling Frequency for FIR Design\nSet Sampling Frequency",
+        [](CFirDoc& document) { document.SetSamplingFrequency(); }, kAlways));
+    table.push_back(MenuCommand(
+        kCmdMinimumDb, kFilterMenu, "Minimum dB...", "",
+        [](CFirDoc& document) { document.SetMinimumDb(); }, kAlways));
+    AddChannelFamily(table, kCmdSineInphase, "Fill Filter With &Sine",
+                     &CoefficientCommands::FillSine, false,
+                     "Fill Real and Imaginary filter coefficients with a complex sine\n"
+                     "Fill With Sine");
+    AddChannelFamily(table, kCmdWindowInphase, "W&indow Filter", &CoefficientCommands::Window,
+                     true);
+    AddChannelFamily(table, kCmdFillInphase, "Fill Filter With &Constant",
+                     &CoefficientCommands::FillConstant, false);
+    AddChannelFamily(table, kCmdScaleInphase, "&Scale Filter", &CoefficientCommands::Scale, true);
+    AddChannelFamily(table, kCmdQuantizeInphase, "&Quantize Filter", &CoefficientCommands::Quantize,
+                     true);
+    table.push_back(MenuCommand(
+        kCmdMix, kFilterMenu, "Mix Complex Filter...",
+        "Mix the current filter coefficients with a complex sine\nMix",
+        [](CFirDoc& document) { document.Coefficients().Mix(); }, kHasPoints));
+    table.push_back(MenuCommand(
+        kCmdCopyInphaseToQuadrature, kFilterMenu, "Copy &Inphase to Quadrature", "",
+        [](CFirDoc& document) { document.Coefficients().CopyInphaseToQuadrature(); }, kHasPoints));
+    table.push_back(MenuCommand(
+        kCmdCopyQuadratureToInphase, kFilterMenu, "Copy &Quadrature to Inphase", "",
+        [](CFirDoc& document) { document.Coefficients().CopyQuadratureToInphase(); }, kHasPoints));
+    table.push_back(MenuCommand(
+        kCmdSwapChannels, kFilterMenu, "S&wap Inphase and Quadrature", "",
+        [](CFirDoc& document) { document.Coefficients().SwapChannels(); }, kHasPoints));
+    table.push_back(MenuCommand(
+        kCmdCopyToClipboard, kFilterMenu, "Copy Filter Data to Clipboard", "",
+        [](CFirDoc& document) { document.CopyFilterToClipboard(); }, kHasPoints));
+}
+
+void AddFileCommands(std::vector<DocCommand>& table) {
+    table.push_back(MenuCommand(
+        kCmdImportCoefficients, kFileMenu, "&Import Coefficients...", "",
+        [](CFirDoc& document) { document.ImportCoefficients(); }, kAlways));
+    table.push_back(MenuCommand(
+        kCmdExportCoefficients, kFileMenu, "&Export Coefficients...", "",
+        [](CFirDoc& document) { document.ExportCoefficients(); }, kHasPoints));
+    table.push_back(MenuCommand(
+        kCmdSaveProject, kFileMenu, "&Save Project\tCtrl+S", "",
+        [](CFirDoc& document) { document.App().SaveDocument(document); }, kAlways));
+    table.push_back(MenuCommand(
+        kCmdSaveProjectAs, kFileMenu, "Save Project &As...", "",
+        [](CFirDoc& document) { document.App().SaveDocumentAs(document); }, kAlways));
+    table.push_back(MenuCommand(
+        kCmdCloseProject, kFileMenu, "&Close Project", "",
+        [](CFirDoc& document) { document.App().CloseDocument(document); }, kAlways));
+}
+
+void AddViewCommands(std::vector<DocCommand>& table) {
+    table.push_back(MenuCommand(
+        kCmdViewSpecifications, kViewMenu, "&Specifications",
+        "View FIR filter specification editor\nView Editor",
+        [](CFirDoc& document) { document.ShowSpecifications(); }, kAlways));
+
+    constexpr std::array<const char*, kResponseMenuRows.size()> kRowTexts = {
+        "Magnitude", "Phase", "Unwrapped Phase", "Group Delay", "Phase Delay"};
+    constexpr std::array<FilterSelection, 4> kSelections = {
+        FilterSelection::Inphase, FilterSelection::Quadrature, FilterSelection::Both,
+        FilterSelection::Complex};
+    constexpr std::array<const char*, kSelections.size()> kSelectionTexts = {
+        "Inphase Filter", "Quadrature Filter", "I &And Q Filters", "&Complex Filter"};
+    for (std::size_t row = 0; row < kResponseMenuRows.size(); ++row) {
+        for (std::size_t column = 0; column < kSelections.size(); ++column) {
+            const ResponseDisplay display = kResponseMenuRows[row];
+            const FilterSelection selection = kSelections[column];
+            table.push_back(MenuCommand(
+                ResponseCommand(display, selection),
+                kViewMenu + "/&Frequency Response/" + kRowTexts[row], kSelectionTexts[column], "",
+                [display, selection](CFirDoc& document) {
+                    document.ViewFrequencyResponse(display, selection);
+                },
+                selection == FilterSelection::Inphase ? kHasPoints : kHasComplexPoints));
+        }
+    }
+
+    struct ImpulseEntry {
+        ImpulseDisplay display;
+        const char* text;
+    };
+    constexpr std::array<ImpulseEntry, 5> kImpulseEntries = {
+        {{ImpulseDisplay::Inphase, "&Inphase"},
+         {ImpulseDisplay::Quadrature, "&Quadrature"},
+         {ImpulseDisplay::Complex, "I &And Q"},
+         {ImpulseDisplay::ComplexMagnitude, "Complex &Magnitude"},
+         {ImpulseDisplay::ComplexPhase, "Complex &Phase"}}};
+    for (const ImpulseEntry& entry : kImpulseEntries) {
+        const ImpulseDisplay display = entry.display;
+        table.push_back(MenuCommand(
+            ImpulseCommand(display), kViewMenu + "/&Impulse Response", entry.text, "",
+            [display](CFirDoc& document) { document.ViewImpulseResponse(display); },
+            display == ImpulseDisplay::Inphase ? kHasPoints : kHasComplexPoints));
+    }
+
+    struct CoefficientEntry {
+        CoefficientChannels channels;
+        const char* text;
+    };
+    constexpr std::array<CoefficientEntry, 3> kCoefficientEntries = {
+        {{CoefficientChannels::Inphase, "&Inphase"},
+         {CoefficientChannels::Quadrature, "&Quadrature"},
+         {CoefficientChannels::Complex, "&Complex"}}};
+    for (const CoefficientEntry& entry : kCoefficientEntries) {
+        const CoefficientChannels channels = entry.channels;
+        table.push_back(MenuCommand(
+            CoefficientsCommand(channels), kViewMenu + "/&Coefficient Data", entry.text, "",
+            [channels](CFirDoc& document) { document.ViewCoefficients(channels); },
+            channels == CoefficientChannels::Inphase ? kHasPoints : kHasComplexPoints));
+    }
+}
+
+void AddDefaultCommands(std::vector<DocCommand>& table) {
+    table.push_back(DefaultCommand(
+        kCmdDefaultWindow, "Window filter coefficients\nWindow",
+        [](CFirDoc& document) { document.Coefficients().Window(ChannelChoice::Default); }));
+    table.push_back(DefaultCommand(
+        kCmdDefaultScale, "Scale filter coefficients\nScale",
+        [](CFirDoc& document) { document.Coefficients().Scale(ChannelChoice::Default); }));
+    table.push_back(DefaultCommand(
+        kCmdDefaultQuantize, "Quantize filter coefficients\nQuantize",
+        [](CFirDoc& document) { document.Coefficients().Quantize(ChannelChoice::Default); }));
+    table.push_back(DefaultCommand(kCmdDefaultResponse, "View filter magnitude\nView Magnitude",
+                                   [](CFirDoc& document) { document.ViewDefaultResponse(); }));
+    table.push_back(DefaultCommand(kCmdDefaultImpulse,
+                                   "View filter impulse response magnitude\nView Impulse",
+                                   [](CFirDoc& document) { document.ViewDefaultImpulse(); }));
+    table.push_back(DefaultCommand(kCmdDefaultCoefficients,
+                                   "View and Edit filter coefficients\nView Coefficients",
+                                   [](CFirDoc& document) { document.ViewDefaultCoefficients(); }));
+}
+
+std::vector<DocCommand> BuildTable() {
+    std::vector<DocCommand> table;
+    AddFilterCommands(table);
+    AddFileCommands(table);
+    AddViewCommands(table);
+    AddDefaultCommands(table);
+    return table;
+}
+
+}  // namespace
+
+const CommandTable<CFirDoc>& FirDocCommands() {
+    static const CommandTable<CFirDoc> table(BuildTable());
+    return table;
+}
+
+}  // namespace tapwright

@@ -1,0 +1,190 @@
+#pragma once
+
+#include <cstdint>
+
+#include "data/CoefficientCommands.h"
+#include "design/FirData.h"
+#include "document/DocTemplate.h"
+#include "document/SerDoc.h"
+#include "fileio/DataFilesDlg.h"
+#include "platform/View.h"
+
+namespace tapwright {
+
+class CFirApp;
+class CLumenData;
+
+// The frequency response a plot shows, as the hint that opens the plot names it.
+enum class ResponseDisplay : std::uint32_t {
+    Magnitude = 4,
+    Phase = 5,
+    UnwrappedPhase = 6,
+    PhaseDelay = 7,
+    GroupDelay = 8,
+};
+
+// Which coefficients a response plot evaluates.
+enum class FilterSelection : std::uint32_t { Inphase = 0, Quadrature = 1, Both = 2, Complex = 3 };
+
+// What an impulse response plot shows.
+enum class ImpulseDisplay : std::uint32_t {
+    Inphase = 1,
+    Quadrature = 2,
+    Complex = 3,  // both channels
+    ComplexMagnitude = 4,
+    ComplexPhase = 5,
+};
+
+// The channels a coefficient editor shows.
+enum class CoefficientChannels : std::uint32_t { Inphase = 1, Quadrature = 2, Complex = 3 };
+
+// The hints that ask a newly opened or activated view for its display.
+constexpr std::uint32_t ResponseHint(ResponseDisplay display, FilterSelection selection) {
+    return hint::kOpenResponse + 16 * static_cast<std::uint32_t>(display) +
+           256 * static_cast<std::uint32_t>(selection);
+}
+constexpr std::uint32_t ImpulseHint(ImpulseDisplay display) {
+    return hint::kShowChannel + 16 * static_cast<std::uint32_t>(display) + 256 * 3;
+}
+constexpr std::uint32_t CoefficientHint(CoefficientChannels channels) {
+    return hint::kShowChannel + 16 * static_cast<std::uint32_t>(channels) + 256 * 3;
+}
+
+// A window the document opens or activates on a data set: the kind of view, the hint that
+// tells the view what to show, and the title the data set's name takes.
+struct ViewRequest {
+    ViewKind kind;
+    std::uint32_t hint;
+    const char* title;
+};
+
+// The project: one filter design. It owns the filter and the last settings of every Filter
+// command (kept in the project file), runs the Filter, File and View commands, and opens or
+// activates the windows that show the filter. Whether it is a simple or an advanced project
+// is decided by the template it was made through.
+class CFirDoc : public CSerDoc {
+public:
+    static constexpr const char* kDesignTitle = "FIR Design";
+    static constexpr const char* kResponseTitle = "FIR Frequency Response";
+    static constexpr const char* kImportOperation = "Importing new coefficients";
+    static constexpr const char* kImportCaption = "Import Coefficients";
+    static constexpr const char* kExportCaption = "Export Coefficients";
+
+    CFirDoc(CFirApp& app, const CDocTemplate& docTemplate);
+
+    CFirData& Filter() { return filter_; }
+    const CFirData& Filter() const { return filter_; }
+    CDataFilesDlg& DataFiles() { return dataFiles_; }
+    const CDataFilesDlg& DataFiles() const { return dataFiles_; }
+    // The sine, mix, scale, fill, window and quantize settings.
+    CoefficientDialogs& Dialogs() { return dialogs_; }
+    const CoefficientDialogs& Dialogs() const { return dialogs_; }
+    // The Filter commands that rewrite the coefficients.
+    CoefficientCommands& Coefficients() { return coefficients_; }
+
+    // Two values kept in project files and put to no other use.
+    std::int32_t GetStoredFlag() const { return storedFlag_; }
+    double GetStoredValue() const { return storedValue_; }
+
+    CFirApp& App() { return app_; }
+    const CDocTemplate& GetTemplate() const { return template_; }
+    // The specification editor of the project's template.
+    ViewKind EditorKind() const { return template_.GetViewKind(); }
+    bool IsAdvanced() const { return EditorKind() == ViewKind::AdvancedEditor; }
+
+    // No bands and no coefficients.
+    bool IsEmpty() const { return filter_.IsBlank(); }
+
+    // ---- Life cycle ---------------------------------------------------------------------
+
+    // A new project: the response floor comes from the preferences, and the views attach.
+    void OnNewDocument();
+    // A project has been read: the views attach.
+    void OnDocumentOpened();
+
+    // ---- Views --------------------------------------------------------------------------
+
+    // Opens a frame with a new view of the kind, registers the view and runs its initial
+    // update; null when no frame could be made.
+    CView* CreateView(ViewKind kind);
+
+    // Brings the first suitable view of the request's kind to the top, or opens one, then
+    // names the data after the request's title and tells all views. A specification editor
+    // is reused only when it is the first of its kind and already shows data; any other
+    // view when it shows data or nothing yet. A reused graph shows all of the data again.
+    CView* OpenOrActivate(const ViewRequest& request, CLumenData& data);
+    // The same, always with a new window.
+    CView* OpenNew(const ViewRequest& request, CLumenData& data);
+
+    // The windows opened by themselves: the Inphase display for real data, the complex one
+    // otherwise.
+    void ShowFrequencyResponse(CLumenData& data);
+    void ShowImpulseResponse(CLumenData& data);
+    void ShowCoefficients(CLumenData& data);
+
+    // After an editor has put newly designed taps into the filter: marks the project
+    // modified, opens the windows the preferences ask for, tells all views and scales when
+    // the preferences say so.
+    void ShowAfterDesign();
+
+    // "&Specifications": the project's specification editor.
+    void ShowSpecifications();
+
+    // The View menu: always a new window.
+    void ViewFrequencyResponse(ResponseDisplay display, FilterSelection selection);
+    void ViewImpulseResponse(ImpulseDisplay display);
+    void ViewCoefficients(CoefficientChannels channels);
+    // The tool bar's forms: the Inphase view of real data, the complex one otherwise.
+    void ViewDefaultResponse();
+    void ViewDefaultImpulse();
+    void ViewDefaultCoefficients();
+
+    // ---- Commands -----------------------------------------------------------------------
+
+    // The "Set Sampling Frequency" dialog; on OK the filter takes the new frequency and
+    // units, and the views are told. True on OK.
+    bool SetSamplingFrequency();
+
+    // The "Set Minimum Decibels" dialog; on OK the response floor is replaced. The project
+    // is not marked modified. True on OK.
+    bool SetMinimumDb();
+
+    // Reads new coefficients through the "Data Files" dialog, after asking whether a filter
+    // that is not blank may be overwritten. True when coefficients were read.
+    bool ImportCoefficients();
+
+    // Writes the coefficients through the "Data Files" dialog. True when a file was written.
+    bool ExportCoefficients();
+
+    // The visible range of the coefficients as clipboard text.
+    void CopyFilterToClipboard() const { filter_.ExportRange(); }
+
+    // ---- Enable rules -------------------------------------------------------------------
+
+    bool HasPoints() const { return filter_.GetNumPoints() > 0; }
+    bool HasComplexPoints() const { return HasPoints() && !filter_.IsReal(); }
+
+protected:
+    // Views that hold edits write them back into the filter.
+    void OnBeforeSave() override;
+    void WriteContents(ArchiveWriter& archive) const override;
+    void ReadContents(ArchiveReader& archive, int version) override;
+
+private:
+    void WriteFilter(ArchiveWriter& archive) const;
+    void ReadFilter(ArchiveReader& archive, int version);
+    // Marks the project modified and tells all views that anything may have changed.
+    void DataChanged();
+    const CPreferences& Preferences() const;
+
+    CFirApp& app_;
+    const CDocTemplate& template_;
+    CFirData filter_;
+    CDataFilesDlg dataFiles_;
+    CoefficientDialogs dialogs_;
+    std::int32_t storedFlag_ = 1;
+    double storedValue_ = 10.0;
+    CoefficientCommands coefficients_;
+};
+
+}  // namespace tapwright

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <optional>
+#include <span>
+#include <string>
+#include <vector>
+
+namespace tapwright {
+
+// The step of a save that puts bytes into the open temporary file. Tests replace it to make
+// a write fail part way through, as a full disk would.
+class FileWriter {
+public:
+    virtual ~FileWriter() = default;
+
+    // Appends the bytes to the stream: 0 when all of them were written, otherwise the error
+    // number (an errno value) of the failure.
+    virtual int Append(std::FILE* stream, std::span<const std::uint8_t> bytes);
+};
+
+// The writer of ordinary saves.
+FileWriter& StandardFileWriter();
+
+// Writes the bytes to path through a temporary file in the same directory, which is renamed
+// over path only once every byte has been written and the file is closed. A symbolic link is
+// followed, and a replaced file keeps its permissions. Returns the reason of a failure
+// (nothing on success); path is then as it was, and no temporary file is left.
+std::optional<std::string> WriteFileReplacing(const std::string& path,
+                                              std::span<const std::uint8_t> bytes,
+                                              FileWriter& writer = StandardFileWriter());
+
+// Project files are small (a filter holds at most 10,000 taps per channel); a file beyond
+// this is not read.
+inline constexpr std::size_t kMaxProjectFileBytes = 64u * 1024u * 1024u;
+
+// The whole file, or nothing with the reason in reason.
+std::optional<std::vector<std::uint8_t>> ReadWholeFile(const std::string& path,
+                                                       std::string& reason);
+
+}  // namespace tapwright
