@@ -3,7 +3,14 @@
 #include <QApplication>
 #include <QLabel>
 #include <QMessageBox>
-#include <QStatusBar>
+#include <QTimer>
+
+#include <algorithm>
+
+#include "gui/app/PrefsDialog.h"
+#include "gui/platform/CoreText.h"
+#include "gui/platform/FileDialogBinding.h"
+#include "gui/plot/FontDialogBinding.h"
 
 namespace tapwright::gui {
 
@@ -39,8 +46,12 @@ QMessageBox::Icon IconFor(MessageIcon icon) {
     return QMessageBox::NoIcon;
 }
 
-MessageResult ResultFor(int button) {
+// A box closed without a button (Escape, the window's close button) answers with the
+// button that stands for cancelling.
+MessageResult ResultFor(int button, MessageButtons buttons) {
     switch (button) {
+        case QMessageBox::Ok:
+            return MessageResult::Ok;
         case QMessageBox::Yes:
             return MessageResult::Yes;
         case QMessageBox::No:
@@ -48,7 +59,7 @@ MessageResult ResultFor(int button) {
         case QMessageBox::Cancel:
             return MessageResult::Cancel;
         default:
-            return MessageResult::Ok;
+            return DefaultAnswer(buttons);
     }
 }
 
@@ -61,25 +72,88 @@ void QtUserInterface::Attach(QWidget* mainWindow, QLabel* messagePane) {
 
 MessageResult QtUserInterface::ShowMessage(const std::string& text, MessageButtons buttons,
                                            MessageIcon icon, const std::string& caption) {
-    QMessageBox box(IconFor(icon),
-                    QString::fromStdString(caption.empty() ? kApplicationTitle : caption),
-                    QString::fromStdString(text), ButtonsFor(buttons), mainWindow_);
+    HeldMessage message{text, buttons, icon, caption};
+    if (PaintScope::Active()) {
+        Hold(std::move(message));
+        return DefaultAnswer(buttons);
+    }
+    return ShowBox(message);
+}
+
+MessageResult QtUserInterface::ShowBox(const HeldMessage& message) {
+    QMessageBox box(IconFor(message.icon),
+                    ToQString(message.caption.empty() ? kApplicationTitle : message.caption),
+                    ToQString(message.text), ButtonsFor(message.buttons), mainWindow_);
+    box.setTextFormat(Qt::PlainText);
     box.setWindowModality(Qt::ApplicationModal);
-    return ResultFor(box.exec());
+    return ResultFor(box.exec(), message.buttons);
+}
+
+// A plot that paints again and again repeats its message each time; the user needs to read
+// it once.
+void QtUserInterface::Hold(HeldMessage message) {
+    const bool alreadyHeld = std::any_of(held_.begin(), held_.end(), [&](const HeldMessage& m) {
+        return m.text == message.text && m.caption == message.caption;
+    });
+    if (alreadyHeld) {
+        return;
+    }
+    held_.push_back(std::move(message));
+    if (held_.size() == 1) {
+        QTimer::singleShot(0, &heldMessageTimer_, [this] { ShowHeldMessages(); });
+    }
+}
+
+void QtUserInterface::ShowHeldMessages() {
+    // A box's own event loop may run this again, or hold further messages; the outer call
+    // shows them all, one after the other.
+    if (showingHeld_) {
+        return;
+    }
+    showingHeld_ = true;
+    while (!held_.empty()) {
+        const HeldMessage message = held_.front();
+        held_.pop_front();
+        ShowBox(message);
+    }
+    showingHeld_ = false;
 }
 
 void QtUserInterface::ShowStatus(const std::string& text) {
     if (messagePane_ == nullptr) {
         return;
     }
-    messagePane_->setText(QString::fromStdString(text));
+    messagePane_->setText(ToQString(text));
+    if (PaintScope::Active()) {
+        // Painting another widget of the same window now would start a second paint of its
+        // backing store in the middle of this one.
+        messagePane_->update();
+        return;
+    }
     // The user-interface thread may stay busy for a long time after this call (a design
     // reports each iteration here), so paint now instead of waiting for the event loop.
     messagePane_->repaint();
 }
 
-void QtUserInterface::BeginWaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+void QtUserInterface::BeginWaitCursor() {
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+}
 
-void QtUserInterface::EndWaitCursor() { QApplication::restoreOverrideCursor(); }
+void QtUserInterface::EndWaitCursor() {
+    QApplication::restoreOverrideCursor();
+}
+
+bool QtUserInterface::Run(CPrefsDlg& dialog) {
+    PrefsDialog shown(dialog, mainWindow_);
+    return shown.exec() == QDialog::Accepted;
+}
+
+bool QtUserInterface::Run(CFontDlg& dialog) {
+    return RunFontDialog(dialog, mainWindow_);
+}
+
+bool QtUserInterface::Run(CFileDlg& dialog) {
+    return RunFileDialog(dialog, mainWindow_);
+}
 
 }  // namespace tapwright::gui

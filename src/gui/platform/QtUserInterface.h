@@ -1,33 +1,87 @@
 #pragma once
 
+#include <QObject>
+#include <QPointer>
+
+#include <deque>
+#include <string>
+
+#include "gui/platform/QtClipboard.h"
 #include "platform/UserInterface.h"
 
 class QLabel;
-class QStatusBar;
 class QWidget;
 
 namespace tapwright::gui {
 
-// The core's user interface on Qt: message boxes, the status line's message pane and the
-// application-wide wait cursor.
+// The core's user interface on Qt: message boxes, the status line's message pane, the
+// application-wide wait cursor, the clipboard and the modal dialogs.
 class QtUserInterface : public UserInterface {
 public:
     // The text the message pane shows when no operation has put one there.
     static constexpr const char* kIdleText = "For Help, press F1";
 
-    // Messages are parented to the main window; status texts go to its message pane. Both
-    // may be null before the main window exists, in which case ShowStatus does nothing.
+    // Marks the time a widget spends painting. A modal box must never open inside a paint
+    // event (its event loop would paint again, half-way through this paint), so messages
+    // the core shows meanwhile are held back and shown as soon as control returns to the
+    // event loop; status texts are painted with the next paint of the status bar.
+    class PaintScope {
+    public:
+        PaintScope() { ++depth_; }
+        ~PaintScope() { --depth_; }
+        PaintScope(const PaintScope&) = delete;
+        PaintScope& operator=(const PaintScope&) = delete;
+
+        static bool Active() { return depth_ > 0; }
+
+    private:
+        static inline int depth_ = 0;
+    };
+
+    QtUserInterface() = default;
+    QtUserInterface(const QtUserInterface&) = delete;
+    QtUserInterface& operator=(const QtUserInterface&) = delete;
+
+    // Messages and dialogs are parented to the main window; status texts go to its message
+    // pane. Both may be null before the main window exists, in which case ShowStatus does
+    // nothing.
     void Attach(QWidget* mainWindow, QLabel* messagePane);
 
+    // Inside a PaintScope the box is held back and the default button is the answer.
     MessageResult ShowMessage(const std::string& text, MessageButtons buttons, MessageIcon icon,
                               const std::string& caption) override;
     void ShowStatus(const std::string& text) override;
     void BeginWaitCursor() override;
     void EndWaitCursor() override;
+    Clipboard& GetClipboard() override { return clipboard_; }
+
+    using UserInterface::Run;
+    bool Run(CPrefsDlg& dialog) override;
+    bool Run(CFontDlg& dialog) override;
+    bool Run(CFileDlg& dialog) override;
+
+    // Messages held back by a paint and not shown yet.
+    std::size_t HeldMessageCount() const { return held_.size(); }
 
 private:
-    QWidget* mainWindow_ = nullptr;
-    QLabel* messagePane_ = nullptr;
+    struct HeldMessage {
+        std::string text;
+        MessageButtons buttons;
+        MessageIcon icon;
+        std::string caption;
+    };
+
+    MessageResult ShowBox(const HeldMessage& message);
+    void Hold(HeldMessage message);
+    void ShowHeldMessages();
+
+    QPointer<QWidget> mainWindow_;
+    QPointer<QLabel> messagePane_;
+    QtClipboard clipboard_;
+    std::deque<HeldMessage> held_;
+    bool showingHeld_ = false;
+    // Owns the pending call that shows held messages, so that it dies with this object.
+    QObject heldMessageTimer_;
 };
 
 }  // namespace tapwright::gui

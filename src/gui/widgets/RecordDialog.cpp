@@ -1,0 +1,32 @@
+#include "gui/widgets/RecordDialog.h"
+
+#include <QDialogButtonBox>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace tapwright::gui {
+
+RecordDialog::RecordDialog(const QString& title, QWidget* parent) : QDialog(parent) {
+    setWindowTitle(title);
+    setModal(true);
+}
+
+void RecordDialog::SetContent(QLayout* content) {
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+    buttons->button(QDialogButtonBox::Ok)->setDefault(true);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(content);
+    layout->addWidget(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void RecordDialog::accept() {
+    if (StoreFields()) {
+        QDialog::accept();
+    }
+}
+
+}  // namespace tapwright::gui

@@ -1,0 +1,120 @@
+#include "gui/platform/QtUserInterface.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPainter>
+#include <QTest>
+
+#include "gui/GuiTestSupport.h"
+
+namespace tapwright {
+namespace {
+
+using gui::QtUserInterface;
+using test::ModalScript;
+using test::PressButton;
+
+// A widget that, like a plot with too many tics, reports the same problem on every paint.
+class ComplainingWidget : public QWidget {
+public:
+    void paintEvent(QPaintEvent*) override {
+        const QtUserInterface::PaintScope painting;
+        QPainter painter(this);
+        for (int i = 0; complaining && i < 2; ++i) {
+            answers.push_back(Ui().ShowMessage("Too many tics.", MessageButtons::OkCancel));
+        }
+        boxOpenDuringPaint = boxOpenDuringPaint || QApplication::activeModalWidget() != nullptr;
+    }
+
+    bool complaining = false;
+    std::vector<MessageResult> answers;
+    bool boxOpenDuringPaint = false;
+};
+
+// Counts the paints a widget gets.
+class PaintCounter : public QObject {
+public:
+    bool eventFilter(QObject*, QEvent* event) override {
+        paints += event->type() == QEvent::Paint ? 1 : 0;
+        return false;
+    }
+    int paints = 0;
+};
+
+class QtUserInterfaceTest : public testing::Test {
+protected:
+    QtUserInterfaceTest() : installed(ui) {}
+
+    QtUserInterface ui;
+    ScopedUserInterface installed;
+};
+
+TEST_F(QtUserInterfaceTest, MessageDuringAPaintWaitsForThePaintAndShowsOnce) {
+    ComplainingWidget widget;
+    widget.resize(100, 100);
+    widget.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&widget));
+    widget.complaining = true;
+    widget.repaint();
+    EXPECT_FALSE(widget.boxOpenDuringPaint);
+    EXPECT_EQ(widget.answers, (std::vector<MessageResult>(2, MessageResult::Cancel)));
+    EXPECT_EQ(ui.HeldMessageCount(), 1u);
+
+    QString shown;
+    ModalScript user;
+    user.Then([&](QWidget& box) {
+        shown = static_cast<QMessageBox&>(box).text();
+        PressButton(box, "OK");
+    });
+    QApplication::processEvents();
+    QApplication::processEvents();
+    EXPECT_EQ(shown, "Too many tics.");
+    EXPECT_EQ(user.WindowsSeen(), 1);
+    EXPECT_EQ(ui.HeldMessageCount(), 0u);
+}
+
+TEST_F(QtUserInterfaceTest, BoxShowsTheTextAsLinesAndAnswersWithThePressedButton) {
+    ModalScript user;
+    QString caption;
+    QString text;
+    user.Then([&](QWidget& box) {
+        caption = box.windowTitle();
+        text = static_cast<QMessageBox&>(box).text();
+        EXPECT_EQ(static_cast<QMessageBox&>(box).icon(), QMessageBox::Question);
+        PressButton(box, "No");
+    });
+    user.Then([](QWidget& box) { box.close(); });
+    EXPECT_EQ(
+        Ui().ShowMessage("Write titles\nto file?", MessageButtons::YesNo, MessageIcon::Question),
+        MessageResult::No);
+    EXPECT_EQ(caption, "Tapwright");
+    EXPECT_EQ(text, "Write titles\nto file?");
+    // Closing a box without a button is the same as cancelling it.
+    EXPECT_EQ(Ui().ShowMessage("Add band?", MessageButtons::YesNoCancel), MessageResult::Cancel);
+}
+
+TEST_F(QtUserInterfaceTest, StatusTextIsPaintedAtOnceExceptDuringAPaint) {
+    QWidget window;
+    auto* pane = new QLabel(&window);
+    window.show();
+    QApplication::processEvents();
+    ui.Attach(&window, pane);
+    PaintCounter counter;
+    pane->installEventFilter(&counter);
+
+    ui.ShowStatus("Iteration 3");
+    EXPECT_EQ(pane->text(), "Iteration 3");
+    EXPECT_EQ(counter.paints, 1);
+    {
+        const QtUserInterface::PaintScope painting;
+        ui.ShowStatus("Drawing graph...");
+    }
+    EXPECT_EQ(pane->text(), "Drawing graph...");
+    EXPECT_EQ(counter.paints, 1);
+}
+
+}  // namespace
+}  // namespace tapwright
