@@ -7,7 +7,7 @@
 #include "app/NewProjectDlg.h"
 #include "app/Preferences.h"
 #include "document/DocTemplate.h"
-#include "document/ProjectFile.h"
+#include "platform/FileSystem.h"
 #include "platform/CommandTable.h"
 
 namespace tapwright {

@@ -6,6 +6,7 @@ namespace tapwright {
 inline constexpr double kPi = 3.141592653589793;
 inline constexpr double kTwoPi = 6.283185307179586;
 inline constexpr double kHalfPi = 1.5707963267948966;
+inline constexpr double kDegreesPerRadian = 180.0 / kPi;
 
 // Where logarithms of magnitudes are taken, magnitudes are held at least this large and
 // levels at least this low; both are single precision (1e-40 is a subnormal float).

@@ -13,7 +13,6 @@ namespace tapwright {
 namespace {
 
 constexpr std::int32_t kNumChannels = 2;
-constexpr double kDegreesPerRadian = 180.0 / kPi;
 
 // x rounded to the nearest integer, halves away from zero, held within 32 bits; a value that
 // is not a number (an axis step of 0) gives 0.
@@ -165,9 +164,7 @@ double CLumenData::SampleOrZero(const CDataColumn& channel, std::int32_t index) 
     return index < channel.GetNumPoints() ? channel.GetAt(index) : 0.0;
 }
 
-double CLumenData::Quantity(RangeQuantity quantity, std::int32_t index) const {
-    const double i = SampleOrZero(Inphase(), index);
-    const double q = SampleOrZero(Quadrature(), index);
+double QuantityOfSample(RangeQuantity quantity, double i, double q) {
     switch (quantity) {
         case RangeQuantity::Inphase:
             return i;
@@ -179,6 +176,11 @@ double CLumenData::Quantity(RangeQuantity quantity, std::int32_t index) const {
             break;
     }
     return i == 0.0 && q == 0.0 ? 0.0 : std::atan2(q, i) * kDegreesPerRadian;
+}
+
+double CLumenData::Quantity(RangeQuantity quantity, std::int32_t index) const {
+    return QuantityOfSample(quantity, SampleOrZero(Inphase(), index),
+                            SampleOrZero(Quadrature(), index));
 }
 
 ValueRange CLumenData::GetRangeMinMax(RangeQuantity quantity) const {

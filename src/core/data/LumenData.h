@@ -16,6 +16,10 @@ enum class WindowType : std::int32_t;
 // What GetRangeMinMax measures per sample.
 enum class RangeQuantity { Inphase = 0, Quadrature = 1, Power = 2, Phase = 3 };
 
+// The quantity of one complex sample: a part, the power I^2 + Q^2, or the phase atan2(Q, I)
+// in degrees, which is 0 when both parts are 0.
+double QuantityOfSample(RangeQuantity quantity, double inphase, double quadrature);
+
 struct ValueRange {
     double min = 0.0;
     double max = 0.0;

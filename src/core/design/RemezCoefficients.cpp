@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "data/Constants.h"
+
 namespace tapwright {
 
 namespace {
@@ -59,11 +61,11 @@ void RemezCoefficients::SamplePolynomial(const RemezExchange& exchange, bool map
     int l = 0;
     for (int j = 0; j < numCosines_; ++j) {
         double ft = j / cn;
-        double xt = std::cos(kRemezTwoPi * ft);
+        double xt = std::cos(kTwoPi * ft);
         if (mapped) {
             xt = (xt - bb) / aa;
             // Rounding can put the mapped end point a hair outside -1..1.
-            ft = std::atan2(std::sqrt(std::max(0.0, 1.0 - xt * xt)), xt) / kRemezTwoPi;
+            ft = std::atan2(std::sqrt(std::max(0.0, 1.0 - xt * xt)), xt) / kTwoPi;
         }
         while (l < nodes && xt <= exchange.Node(l) && exchange.Node(l) - xt >= kNodeTolerance) {
             ++l;
@@ -71,7 +73,7 @@ void RemezCoefficients::SamplePolynomial(const RemezExchange& exchange, bool map
         if (l < nodes && std::fabs(xt - exchange.Node(l)) < kNodeTolerance) {
             sample_[static_cast<std::size_t>(j)] = exchange.NodeValue(l);
         } else {
-            sample_[static_cast<std::size_t>(j)] = exchange.Interpolate(std::cos(kRemezTwoPi * ft));
+            sample_[static_cast<std::size_t>(j)] = exchange.Interpolate(std::cos(kTwoPi * ft));
         }
         if (l > 0) {
             --l;
@@ -86,7 +88,7 @@ void RemezCoefficients::CosineTransform() {
     const int period = 2 * numCosines_ - 1;
     const double cn = period;
     for (int m = 0; m < period; ++m) {
-        cosTable_[static_cast<std::size_t>(m)] = std::cos(kRemezTwoPi * m / cn);
+        cosTable_[static_cast<std::size_t>(m)] = std::cos(kTwoPi * m / cn);
     }
     for (int j = 0; j < numCosines_; ++j) {
         double sum = 0.0;

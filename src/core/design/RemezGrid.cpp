@@ -3,6 +3,8 @@
 #include <cmath>
 #include <limits>
 
+#include "data/Constants.h"
+
 namespace tapwright {
 
 namespace {
@@ -119,17 +121,17 @@ bool RemezGrid::SampleBand(const RemezBands& bands, int band, const RemezShape& 
 void RemezGrid::MakeEquivalentProblem(const RemezShape& shape) {
     for (int k = 0; k < size_; ++k) {
         const double f = frequency_[Index(k)];
-        cosine_[Index(k)] = std::cos(kRemezTwoPi * f);
+        cosine_[Index(k)] = std::cos(kTwoPi * f);
         if (shape.oddLength && !shape.oddSymmetry) {
             continue;
         }
         double q = 0.0;
         if (!shape.oddSymmetry) {
-            q = std::cos(kRemezPi * f);
+            q = std::cos(kPi * f);
         } else if (shape.oddLength) {
-            q = std::sin(kRemezTwoPi * f);
+            q = std::sin(kTwoPi * f);
         } else {
-            q = std::sin(kRemezPi * f);
+            q = std::sin(kPi * f);
         }
         desired_[Index(k)] /= q;
         weight_[Index(k)] *= q;

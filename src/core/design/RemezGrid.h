@@ -5,9 +5,6 @@
 
 namespace tapwright {
 
-inline constexpr double kRemezPi = 3.141592653589793;
-inline constexpr double kRemezTwoPi = kRemezPi + kRemezPi;
-
 // What the response type and the length make of a design: the symmetry of the taps, the
 // number r of cosine functions the amplitude response is built from, and the spacing of the
 // dense frequency grid.

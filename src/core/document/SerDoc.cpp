@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <filesystem>
 
-#include "document/ProjectFile.h"
+#include "platform/FileSystem.h"
 #include "platform/Archive.h"
 #include "platform/UserInterface.h"
 #include "platform/View.h"

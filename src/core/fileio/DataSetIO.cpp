@@ -8,6 +8,7 @@
 #include "fileio/TextNumbers.h"
 #include "platform/Archive.h"
 #include "platform/Clipboard.h"
+#include "platform/FileSystem.h"
 #include "platform/UserInterface.h"
 
 namespace tapwright {
@@ -112,14 +113,21 @@ std::optional<FileValues> CDataSetIO::ParseValues(CDataFormat& format, std::stri
 std::optional<FileValues> CDataSetIO::ReadValues(CDataFormat& format, const std::string& path,
                                                  bool twoColumns) const {
     const std::string fullPath = CompletePath(path);
-    const std::optional<std::string> bytes = ReadFileBytes(fullPath);
+    std::string reason;
+    const std::optional<std::vector<std::uint8_t>> bytes = ReadWholeFile(fullPath, reason);
     if (!bytes) {
-        if (openErrorMessage_ != 0) {
-            ShowError("Cannot open file \"" + fullPath + "\".");
+        const std::string message = "Cannot open file \"" + fullPath + "\".";
+        // A file too long to be a coefficient file opens, so no earlier check has told the
+        // user why nothing was read: say it whatever the open-error flag asks.
+        if (reason == kFileTooLargeReason) {
+            ShowError(message + "\n" + reason);
+        } else if (openErrorMessage_ != 0) {
+            ShowError(message);
         }
         return std::nullopt;
     }
-    return ParseValues(format, *bytes, fullPath, twoColumns);
+    const std::string_view text(reinterpret_cast<const char*>(bytes->data()), bytes->size());
+    return ParseValues(format, text, fullPath, twoColumns);
 }
 
 void CDataSetIO::StoreValues(FileValues values, std::int32_t column, std::int32_t secondColumn) {
@@ -199,8 +207,7 @@ int CDataSetIO::WriteFile(CDataFormat& format, const std::string& path, std::int
         return 0;
     }
     const std::string fullPath = CompletePath(path);
-    ReplacingFile file(fullPath);
-    if (!file.IsOpen()) {
+    if (CheckWritable(fullPath)) {
         ShowError("Cannot open file \"" + fullPath + "\".");
         return 0;
     }
@@ -208,8 +215,8 @@ int CDataSetIO::WriteFile(CDataFormat& format, const std::string& path, std::int
     if (!bytes) {
         return 0;
     }
-    if (!file.Commit(*bytes)) {
-        ShowError("Cannot write file \"" + fullPath + "\".");
+    if (const auto failure = WriteFileReplacing(fullPath, *bytes)) {
+        ShowError("Cannot write file \"" + fullPath + "\".\n" + *failure);
         return 0;
     }
     return 1;

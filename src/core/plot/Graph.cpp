@@ -4,7 +4,6 @@
 #include <cmath>
 #include <cstdio>
 
-#include "data/Constants.h"
 #include "fileio/TitlesDlg.h"
 #include "numtext/NumString.h"
 #include "platform/UserInterface.h"
@@ -15,7 +14,6 @@ namespace tapwright {
 
 namespace {
 
-constexpr double kDegreesPerRadian = 180.0 / kPi;
 
 // A time signal this short is drawn with a dot on every sample.
 constexpr std::int32_t kMostDottedPoints = 256;
@@ -56,22 +54,6 @@ std::string Printed(const char* format, double value) {
     char buffer[64];
     std::snprintf(buffer, sizeof buffer, format, value);
     return buffer;
-}
-
-double QuantityOf(RangeQuantity quantity, double inphase, double quadrature) {
-    switch (quantity) {
-        case RangeQuantity::Inphase:
-            return inphase;
-        case RangeQuantity::Quadrature:
-            return quadrature;
-        case RangeQuantity::Power:
-            return inphase * inphase + quadrature * quadrature;
-        case RangeQuantity::Phase:
-            break;
-    }
-    return inphase == 0.0 && quadrature == 0.0
-               ? 0.0
-               : std::atan2(quadrature, inphase) * kDegreesPerRadian;
 }
 
 ValueRange Union(const ValueRange& a, const ValueRange& b) {
@@ -352,7 +334,7 @@ void CGraph::ExtractQuantity(RangeQuantity quantity, CDoubleArray& target) {
             continue;
         }
         const auto [inphase, quadrature] = *sample;
-        const double value = QuantityOf(quantity, inphase, quadrature);
+        const double value = QuantityOfSample(quantity, inphase, quadrature);
         const double x = data_->IndexToAxis(bin);
         const int column = IsPolar()
                                ? static_cast<int>(static_cast<double>(i - first) / samplesPerColumn)

@@ -4,7 +4,6 @@
 #include <cmath>
 #include <limits>
 
-#include "data/Constants.h"
 #include "numtext/NumString.h"
 #include "platform/UserInterface.h"
 
@@ -13,7 +12,6 @@ namespace tapwright {
 namespace {
 
 constexpr const char* kTooNarrowMessage = "Cannot zoom: horizontal range is too narrow.";
-constexpr double kDegreesPerRadian = 180.0 / kPi;
 
 std::string Engineering(double value) {
     return CNumString(value, 3, Notation::Engineering).Text();
@@ -279,9 +277,7 @@ std::string CGraph::BinReadoutText(std::int32_t bin) const {
     } else {
         magnitude = CNumString(std::sqrt(power), 2, Notation::Fixed).Text();
     }
-    const double phase = inphase == 0.0 && quadrature == 0.0
-                             ? 0.0
-                             : std::atan2(quadrature, inphase) * kDegreesPerRadian;
+    const double phase = QuantityOfSample(RangeQuantity::Phase, inphase, quadrature);
     return "Bin " + std::to_string(bin) + ": I=" + Engineering(inphase) +
            ", Q=" + Engineering(quadrature) + ", Mag=" + magnitude +
            ", Phase=" + Engineering(phase) + " deg";

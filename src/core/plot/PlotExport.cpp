@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "fileio/FileAccess.h"
 #include "platform/Clipboard.h"
 #include "platform/FileDlg.h"
+#include "platform/FileSystem.h"
 #include "platform/UserInterface.h"
 
 namespace tapwright {
@@ -135,8 +135,7 @@ void CPlot::OnWriteData() {
     const std::string path = dialog.chosenPath;
     StoredPlotFilePath() = path;
 
-    ReplacingFile file(path);
-    if (!file.IsOpen()) {
+    if (CheckWritable(path)) {
         Ui().ShowMessage("Cannot open file \"" + path + "\".", MessageButtons::Ok,
                          MessageIcon::Stop);
         return;
@@ -145,9 +144,9 @@ void CPlot::OnWriteData() {
     const bool withTitles = !titles.main.empty() && !titles.y.empty() && !titles.x.empty() &&
                             Ui().ShowMessage("Write titles to file?", MessageButtons::YesNo,
                                              MessageIcon::Question) == MessageResult::Yes;
-    if (!file.Commit(PlotFileText(*this, withTitles))) {
-        Ui().ShowMessage("Cannot write file \"" + path + "\".", MessageButtons::Ok,
-                         MessageIcon::Stop);
+    if (const auto failure = WriteFileReplacing(path, PlotFileText(*this, withTitles))) {
+        Ui().ShowMessage("Cannot write file \"" + path + "\".\n" + *failure,
+                         MessageButtons::Ok, MessageIcon::Stop);
     }
 }
 

@@ -22,7 +22,7 @@ SelectedTap SelectTap(std::span<const double> inphase, std::span<const double> q
 std::complex<double> ReferenceResponse(std::span<const double> inphase,
                                        std::span<const double> quadrature, int select,
                                        double nu) {
-    const double step = -kResponseTwoPi * nu;
+    const double step = -kTwoPi * nu;
     double theta = 0.0;
     double x = 0.0;
     double y = 0.0;
@@ -33,10 +33,10 @@ std::complex<double> ReferenceResponse(std::span<const double> inphase,
         x += tap.real * c - tap.imag * s;
         y += tap.imag * c + tap.real * s;
         theta += step;
-        if (theta > kResponseTwoPi) {
-            theta -= kResponseTwoPi;
-        } else if (theta < -kResponseTwoPi) {
-            theta += kResponseTwoPi;
+        if (theta > kTwoPi) {
+            theta -= kTwoPi;
+        } else if (theta < -kTwoPi) {
+            theta += kTwoPi;
         }
     }
     return {x, y};

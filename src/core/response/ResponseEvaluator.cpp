@@ -14,8 +14,8 @@ std::complex<double> UnitCirclePoint(double nu) {
     const double r = nu - std::nearbyint(nu);
     const double quarters = std::nearbyint(4.0 * r);
     const double s = r - 0.25 * quarters;
-    const double c = std::cos(kResponseTwoPi * s);
-    const double sn = std::sin(kResponseTwoPi * s);
+    const double c = std::cos(kTwoPi * s);
+    const double sn = std::sin(kTwoPi * s);
     // e^(-j 2 pi s), turned by a further quarter turn clockwise per quarter.
     switch (static_cast<int>(quarters)) {
         case 1:

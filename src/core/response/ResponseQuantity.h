@@ -3,12 +3,9 @@
 #include <cmath>
 #include <complex>
 
-namespace tapwright {
+#include "data/Constants.h"
 
-// The circle constants every response computation uses; two pi is held as pi + pi.
-inline constexpr double kResponsePi = 3.141592653589793;
-inline constexpr double kResponseTwoPi = kResponsePi + kResponsePi;
-inline constexpr double kDegreesPerRadian = 180.0 / kResponsePi;
+namespace tapwright {
 
 // What a response evaluation returns per frequency: the power |H|^2 or the phase of H in
 // degrees, -180 to 180.

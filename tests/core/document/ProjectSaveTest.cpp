@@ -8,7 +8,7 @@
 #include "app/FirApp.h"
 #include "core/document/DocumentTestSupport.h"
 #include "document/FirDoc.h"
-#include "document/ProjectFile.h"
+#include "platform/FileSystem.h"
 #include "platform/FileDlg.h"
 #include "support/FakeUserInterface.h"
 

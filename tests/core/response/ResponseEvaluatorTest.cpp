@@ -102,8 +102,8 @@ TEST(ResponseQuantityTest, PlotValueFloorsPowersAndPassesPhasesThrough) {
 // Frequencies beyond half a turn are reduced by whole turns, so the response repeats.
 TEST(UnitCirclePointTest, MatchesTheExponentialAndIsExactOnQuarterTurns) {
     for (double nu = -2.0; nu <= 2.0; nu += 0.01) {
-        const std::complex<double> expected(std::cos(-kResponseTwoPi * nu),
-                                            std::sin(-kResponseTwoPi * nu));
+        const std::complex<double> expected(std::cos(-kTwoPi * nu),
+                                            std::sin(-kTwoPi * nu));
         EXPECT_NEAR(std::abs(UnitCirclePoint(nu) - expected), 0.0, 1e-14) << nu;
     }
     EXPECT_EQ(UnitCirclePoint(0.25), std::complex<double>(0.0, -1.0));

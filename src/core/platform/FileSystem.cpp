@@ -1,5 +1,6 @@
-#include "document/ProjectFile.h"
+#include "platform/FileSystem.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <filesystem>
 #include <memory>
@@ -82,6 +83,25 @@ int WriteAndClose(FilePtr file, std::span<const std::uint8_t> bytes, FileWriter&
     return 0;
 }
 
+// Why the resolved destination cannot be replaced, or nothing.
+std::optional<std::string> CheckDestination(const fs::path& destination) {
+    std::error_code status;
+    if (fs::is_directory(destination, status)) {
+        return Reason(std::errc::is_a_directory);
+    }
+    const fs::path directory =
+        destination.has_parent_path() ? destination.parent_path() : fs::path(".");
+    if (!fs::is_directory(directory, status)) {
+        return Reason(std::errc::no_such_file_or_directory);
+    }
+    // A file the user may not write stays as it is, although renaming over it would work.
+    errno = 0;
+    if (fs::exists(destination, status) && !FilePtr(std::fopen(destination.c_str(), "r+b"))) {
+        return Reason(errno != 0 ? errno : EACCES);
+    }
+    return std::nullopt;
+}
+
 }  // namespace
 
 int FileWriter::Append(std::FILE* stream, std::span<const std::uint8_t> bytes) {
@@ -101,16 +121,11 @@ std::optional<std::string> WriteFileReplacing(const std::string& path,
                                               std::span<const std::uint8_t> bytes,
                                               FileWriter& writer) {
     const fs::path destination = ResolvedDestination(path);
+    if (auto refused = CheckDestination(destination)) {
+        return refused;
+    }
     std::error_code status;
-    if (fs::is_directory(destination, status)) {
-        return Reason(std::errc::is_a_directory);
-    }
     const bool exists = fs::exists(destination, status);
-    // A file the user may not write stays as it is, although renaming over it would work.
-    errno = 0;
-    if (exists && !FilePtr(std::fopen(destination.c_str(), "r+b"))) {
-        return Reason(errno != 0 ? errno : EACCES);
-    }
 
     fs::path temporary;
     int error = 0;
@@ -135,8 +150,23 @@ std::optional<std::string> WriteFileReplacing(const std::string& path,
     return Reason(error);
 }
 
+std::optional<std::string> WriteFileReplacing(const std::string& path, std::string_view bytes,
+                                              FileWriter& writer) {
+    return WriteFileReplacing(
+        path,
+        std::span<const std::uint8_t>(reinterpret_cast<const std::uint8_t*>(bytes.data()),
+                                      bytes.size()),
+        writer);
+}
+
+const std::string kFileTooLargeReason = "The file is larger than 64 MB.";
+
+std::optional<std::string> CheckWritable(const std::string& path) {
+    return CheckDestination(ResolvedDestination(path));
+}
+
 std::optional<std::vector<std::uint8_t>> ReadWholeFile(const std::string& path,
-                                                       std::string& reason) {
+                                                       std::string& reason, std::size_t limit) {
     std::error_code status;
     if (fs::is_directory(path, status)) {
         reason = Reason(std::errc::is_a_directory);
@@ -150,21 +180,23 @@ std::optional<std::vector<std::uint8_t>> ReadWholeFile(const std::string& path,
     }
     std::vector<std::uint8_t> bytes;
     constexpr std::size_t kReadChunk = 64 * 1024;
-    while (true) {
+    // One byte beyond the limit is enough to know that the file is too long.
+    while (bytes.size() <= limit) {
         const std::size_t start = bytes.size();
-        if (start >= kMaxProjectFileBytes) {
-            reason = Reason(std::errc::file_too_large);
-            return std::nullopt;
-        }
-        bytes.resize(start + kReadChunk);
-        const std::size_t got = std::fread(bytes.data() + start, 1, kReadChunk, file.get());
+        const std::size_t wanted = std::min(kReadChunk, limit + 1 - start);
+        bytes.resize(start + wanted);
+        const std::size_t got = std::fread(bytes.data() + start, 1, wanted, file.get());
         bytes.resize(start + got);
-        if (got < kReadChunk) {
+        if (got < wanted) {
             break;
         }
     }
     if (std::ferror(file.get()) != 0) {
         reason = Reason(EIO);
+        return std::nullopt;
+    }
+    if (bytes.size() > limit) {
+        reason = kFileTooLargeReason;
         return std::nullopt;
     }
     return bytes;

@@ -6,6 +6,7 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace tapwright {
@@ -32,12 +33,26 @@ std::optional<std::string> WriteFileReplacing(const std::string& path,
                                               std::span<const std::uint8_t> bytes,
                                               FileWriter& writer = StandardFileWriter());
 
-// Project files are small (a filter holds at most 10,000 taps per channel); a file beyond
-// this is not read.
-inline constexpr std::size_t kMaxProjectFileBytes = 64u * 1024u * 1024u;
+// The same for text or other bytes held in a string.
+std::optional<std::string> WriteFileReplacing(const std::string& path, std::string_view bytes,
+                                              FileWriter& writer = StandardFileWriter());
 
-// The whole file, or nothing with the reason in reason.
+// Why the path cannot be written (a directory, a missing directory, a file without write
+// permission), or nothing when a write may go ahead. Callers check this before they ask the
+// user anything about the contents.
+std::optional<std::string> CheckWritable(const std::string& path);
+
+// Every file the program reads (projects, coefficient and plot files) is small: a filter
+// holds at most 10,000 taps per channel. A longer file is refused rather than read in part.
+inline constexpr std::size_t kMaxReadFileBytes = 64u * 1024u * 1024u;
+
+// The reason ReadWholeFile gives for a file longer than kMaxReadFileBytes.
+extern const std::string kFileTooLargeReason;
+
+// The whole file, or nothing with the reason in reason. A file longer than the limit is
+// refused with kFileTooLargeReason.
 std::optional<std::vector<std::uint8_t>> ReadWholeFile(const std::string& path,
-                                                       std::string& reason);
+                                                       std::string& reason,
+                                                       std::size_t limit = kMaxReadFileBytes);
 
 }  // namespace tapwright
