@@ -28,28 +28,6 @@ constexpr const char* kOutOfPolarQuestion =
     "Changing out of Polar mode will reset all zoom levels.\nDo you want to change out of "
     "Polar Mode?";
 
-// The plot type an update asks for in bits 4 to 7 of its hint.
-PlotType TypeFromHint(std::uint32_t field) {
-    switch (field) {
-        case 2:
-            return PlotType::QuadratureAmplitude;
-        case 3:
-            return PlotType::IAndQAmplitudes;
-        case 4:
-            return PlotType::ComplexMagnitude;
-        case 5:
-            return PlotType::ComplexPhase;
-        case 6:
-            return PlotType::UnwrappedPhase;
-        case 7:
-            return PlotType::PhaseDelay;
-        case 8:
-            return PlotType::GroupDelay;
-        default:
-            return PlotType::InphaseAmplitude;
-    }
-}
-
 std::string Printed(const char* format, double value) {
     char buffer[64];
     std::snprintf(buffer, sizeof buffer, format, value);
@@ -101,6 +79,27 @@ Command<CGraph> PlainCommand(CommandId id, const char* path, const char* text,
 
 }  // namespace
 
+PlotType PlotTypeFromHint(std::uint32_t field) {
+    switch (field) {
+        case 2:
+            return PlotType::QuadratureAmplitude;
+        case 3:
+            return PlotType::IAndQAmplitudes;
+        case 4:
+            return PlotType::ComplexMagnitude;
+        case 5:
+            return PlotType::ComplexPhase;
+        case 6:
+            return PlotType::UnwrappedPhase;
+        case 7:
+            return PlotType::PhaseDelay;
+        case 8:
+            return PlotType::GroupDelay;
+        default:
+            return PlotType::InphaseAmplitude;
+    }
+}
+
 // ---- Binding ---------------------------------------------------------------------------
 
 void CGraph::OnUpdate(CView*, std::uint32_t hintValue, CDataSet* object) {
@@ -128,7 +127,7 @@ void CGraph::OnUpdate(CView*, std::uint32_t hintValue, CDataSet* object) {
             realState_ = isReal;
         } else {
             if (plotType_ == PlotType::None) {
-                plotType_ = TypeFromHint(hint::Field1(hintValue));
+                plotType_ = PlotTypeFromHint(hint::Field1(hintValue));
             }
             ApplyDataDefaults();
         }

@@ -33,6 +33,9 @@ enum class PlotType {
     GroupDelay = 8,
 };
 
+// The plot type an update hint asks for in its bits 4 to 7 (the hint's first field).
+PlotType PlotTypeFromHint(std::uint32_t field);
+
 // Ids of the plot menus' commands (the Filter and Response ids are the response plot's).
 inline constexpr CommandId kCmdTypeInphaseAmplitude = 33001;
 inline constexpr CommandId kCmdTypeQuadratureAmplitude = 33002;

@@ -20,28 +20,6 @@ constexpr double kInitialValueMaximum = 20.0;
 
 constexpr Pen kLimitPen{PenStyle::Dashed, 1, kBlack};
 
-// The display kind an opening hint asks for in bits 4 to 7.
-PlotType KindFromHint(std::uint32_t field) {
-    switch (field) {
-        case 2:
-            return PlotType::QuadratureAmplitude;
-        case 3:
-            return PlotType::IAndQAmplitudes;
-        case 4:
-            return PlotType::ComplexMagnitude;
-        case 5:
-            return PlotType::ComplexPhase;
-        case 6:
-            return PlotType::UnwrappedPhase;
-        case 7:
-            return PlotType::PhaseDelay;
-        case 8:
-            return PlotType::GroupDelay;
-        default:
-            return PlotType::InphaseAmplitude;
-    }
-}
-
 // The selection an opening hint asks for in bits 8 to 11.
 FirPlotSelection SelectionFromHint(std::uint32_t field) {
     switch (field) {
@@ -152,7 +130,7 @@ void CFirPlot::Attach(CFirData& filter, std::uint32_t hintValue) {
     YAxis().maximum = kInitialValueMaximum;
     YState().minimum = kInitialValueMinimum;
     YState().maximum = kInitialValueMaximum;
-    SetPlotType(KindFromHint(hint::Field1(hintValue)));
+    SetPlotType(PlotTypeFromHint(hint::Field1(hintValue)));
     selection_ = SelectionFromHint(hint::Field2(hintValue));
 }
 
