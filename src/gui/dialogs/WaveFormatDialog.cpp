@@ -1,0 +1,61 @@
+#include "gui/dialogs/WaveFormatDialog.h"
+
+#include <QButtonGroup>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include <array>
+
+#include "gui/dialogs/DialogParts.h"
+
+namespace tapwright::gui {
+
+namespace {
+
+// Captions in the order of the record's indexes.
+constexpr std::array<const char*, 2> kSizeCaptions = {"8", "16"};
+constexpr std::array<const char*, 3> kRateCaptions = {"11.025", "22.05", "44.1"};
+
+template <std::size_t N>
+QGroupBox* MakeChoiceGroup(const char* title, const std::array<const char*, N>& captions,
+                           QButtonGroup& buttons) {
+    auto* group = new QGroupBox(title);
+    auto* column = new QVBoxLayout(group);
+    for (std::size_t index = 0; index < N; ++index) {
+        column->addWidget(AddRadioButton(buttons, captions[index], static_cast<int>(index)));
+    }
+    column->addStretch();
+    return group;
+}
+
+}  // namespace
+
+WaveFormatDialog::WaveFormatDialog(CWaveFormatDlg& record, QWidget* parent)
+    : RecordDialog(CWaveFormatDlg::kCaption, parent),
+      record_(record),
+      sizes_(new QButtonGroup(this)),
+      rates_(new QButtonGroup(this)) {
+    auto* content = new QHBoxLayout;
+    content->addWidget(MakeChoiceGroup("Data Size", kSizeCaptions, *sizes_));
+    content->addWidget(MakeChoiceGroup("WAVE Sample Frequency (kHz)", kRateCaptions, *rates_));
+    SetContent(WithRoomForTitle(*this, content));
+    CheckButton(*sizes_, record_.sizeIndex);
+    CheckButton(*rates_, record_.rateIndex);
+    FocusCheckedButton(*sizes_);
+}
+
+bool WaveFormatDialog::StoreFields() {
+    // A group left without a checked button (an index a file brought in that has no button)
+    // keeps its index.
+    if (sizes_->checkedId() >= 0) {
+        record_.sizeIndex = sizes_->checkedId();
+    }
+    if (rates_->checkedId() >= 0) {
+        record_.rateIndex = rates_->checkedId();
+    }
+    return true;
+}
+
+}  // namespace tapwright::gui
