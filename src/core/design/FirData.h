@@ -113,6 +113,9 @@ public:
     // in dB.
     bool IsGainInDb() const { return gainInDb_; }
     bool IsAttnInDb() const { return attnInDb_; }
+    // The band editor switches the unit its table is shown in through these.
+    void SetGainInDb(bool gainInDb) { gainInDb_ = gainInDb; }
+    void SetAttnInDb(bool attnInDb) { attnInDb_ = attnInDb; }
 
     // The lowest dB level: a gain entered below it is a stopband; also the floor of the
     // response plots.
