@@ -1,7 +1,6 @@
 #include "design/FirData.h"
 
 #include <cmath>
-#include <limits>
 #include <new>
 #include <string>
 
@@ -233,13 +232,17 @@ void CFirData::SerializeSpecification(ArchiveWriter& archive) const {
 }
 
 void CFirData::SerializeSpecification(ArchiveReader& archive) {
-    const auto type = static_cast<ResponseType>(archive.ReadI32());
+    const std::int32_t typeCode = archive.ReadI32();
     const std::int32_t gridDensity = archive.ReadI32();
     const std::int32_t numTaps = archive.ReadI32();
     const std::int32_t capacity = archive.ReadI32();
     const std::int32_t count = archive.ReadI32();
-    ArchiveReader::RequireInRange(numTaps, 0, std::numeric_limits<std::int32_t>::max(),
-                                  "tap count");
+    ArchiveReader::RequireInRange(typeCode, static_cast<std::int32_t>(ResponseType::Filter),
+                                  static_cast<std::int32_t>(ResponseType::Hilbert),
+                                  "response type");
+    // No editor designs more than kMaxTaps; a quiet validation may add one to an even count.
+    ArchiveReader::RequireInRange(numTaps, 0, kMaxTaps + 1, "tap count");
+    const auto type = static_cast<ResponseType>(typeCode);
     ArchiveReader::RequireInRange(capacity, 0, kMaxStoredBandCapacity, "band capacity");
     ArchiveReader::RequireInRange(count, 0, capacity, "band count");
     archive.RequireRecords(static_cast<std::uint64_t>(count), kBandRecordBytes);

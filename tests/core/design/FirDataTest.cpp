@@ -322,8 +322,24 @@ INSTANTIATE_TEST_SUITE_P(
                     DamagedCase{21, 32, 33, 33, ArchiveErrorKind::Malformed},
                     DamagedCase{21, 32, -1, 0, ArchiveErrorKind::Malformed},
                     DamagedCase{-1, 32, 2, 2, ArchiveErrorKind::Malformed},
+                    DamagedCase{CFirData::kMaxTaps + 2, 32, 2, 2, ArchiveErrorKind::Malformed},
                     DamagedCase{21, 32 * 1024, 30000, 2, ArchiveErrorKind::EndOfFile},
                     DamagedCase{21, 32, 3, 2, ArchiveErrorKind::EndOfFile}));
+
+TEST(FirDataTest, UnknownResponseTypeIsRefused) {
+    for (const std::int32_t type : {0, 4}) {
+        ArchiveWriter writer;
+        for (const std::int32_t value : {type, 16, 21, 32, 0, 0, 1}) {
+            writer.WriteI32(value);
+        }
+        writer.WriteF64(-110.0);
+        writer.WriteI32(0);
+        CFirData filter;
+        ArchiveReader reader(writer.Bytes());
+        EXPECT_THROW(filter.SerializeSpecification(reader), ArchiveError) << type;
+        EXPECT_EQ(filter.GetResponseType(), ResponseType::Filter);
+    }
+}
 
 TEST(FirDataTest, LargestStoredCapacityAndAGridOfZeroLoad) {
     ArchiveWriter writer;
