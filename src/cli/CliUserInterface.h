@@ -1,0 +1,103 @@
+#pragma once
+
+#include <cstdint>
+#include <iosfwd>
+#include <map>
+#include <optional>
+#include <set>
+#include <string>
+
+#include "data/FreqUnits.h"
+#include "platform/UserInterface.h"
+
+namespace tapwright {
+class CDataFormat;
+}
+
+namespace tapwright::cli {
+
+// One coefficient file as the command line names it: a path and a format name of the table.
+struct DataFileChoice {
+    std::string path;
+    std::string format;
+};
+
+// What the "Data Files" dialog is filled with: the first (Inphase or complex) file, an
+// optional Quadrature file, and whether the first file holds both channels.
+struct DataFilesAnswer {
+    DataFileChoice inphase;
+    std::optional<DataFileChoice> quadrature;
+    bool isComplex = false;
+};
+
+// The format options given on the command line; each one absent keeps the format's own.
+struct FormatOptionsAnswer {
+    std::optional<std::int32_t> waveSizeIndex;
+    std::optional<std::int32_t> waveRateIndex;
+    std::optional<std::string> cName;
+    std::optional<std::string> cType;
+    std::optional<std::string> asmName;
+};
+
+// The core's user interface without a window. Messages go to the error stream, prefixed by
+// their icon ("error: ", "warning: ", "note: ") with their line breaks kept; questions are
+// answered Yes or OK with assumeYes and No or Cancel without it; status texts are written
+// only when verbose. The dialogs the core opens are answered from the command line: a
+// dialog nobody answered is cancelled.
+class CliUserInterface final : public UserInterface {
+public:
+    CliUserInterface(std::ostream& err, bool assumeYes, bool verbose);
+
+    MessageResult ShowMessage(const std::string& text, MessageButtons buttons, MessageIcon icon,
+                              const std::string& caption) override;
+    void ShowStatus(const std::string& text) override;
+    void BeginWaitCursor() override {}
+    void EndWaitCursor() override {}
+
+    bool Run(CSampleRateDlg& dialog) override;
+    bool Run(CDataFilesDlg& dialog) override;
+    bool Run(CWaveFormatDlg& dialog) override;
+    bool Run(CCOptionsDlg& dialog) override;
+    bool Run(CAsmOptionsDlg& dialog) override;
+
+    // A question that the command itself answers Yes, because its meaning is part of the
+    // command (the estimate before a design without a tap count). It is not shown unless
+    // verbose.
+    void AnswerYesTo(std::string question) { answeredYes_.insert(std::move(question)); }
+
+    // A question that must be answered No whatever --yes says, because a Yes would lead
+    // to a dialog the command line has already answered; the reason tells the user what
+    // to give instead.
+    void AnswerNoTo(std::string question, std::string reason) {
+        answeredNo_[std::move(question)] = std::move(reason);
+    }
+
+    void AnswerSampleRate(const CFreqUnits& units) { sampleRate_ = units; }
+    void AnswerDataFiles(DataFilesAnswer answer) { dataFiles_ = std::move(answer); }
+    void AnswerFormatOptions(FormatOptionsAnswer answer) { formatOptions_ = std::move(answer); }
+
+    // Error messages shown so far, and questions or dialogs that were answered No, Cancel or
+    // refused by their own OK check. A command that failed tells from these whether the
+    // user was told why, and whether the input or a file was to blame.
+    int ErrorCount() const { return errors_; }
+    int DeclinedCount() const { return declined_; }
+
+private:
+    static const char* PrefixOf(MessageIcon icon);
+    void Write(MessageIcon icon, const std::string& text);
+    // Whether the command line sets an option of the format's options dialog.
+    bool HasOptionsFor(const CDataFormat& format) const;
+
+    std::ostream& err_;
+    bool assumeYes_;
+    bool verbose_;
+    std::set<std::string> answeredYes_;
+    std::map<std::string, std::string> answeredNo_;
+    std::optional<CFreqUnits> sampleRate_;
+    std::optional<DataFilesAnswer> dataFiles_;
+    FormatOptionsAnswer formatOptions_;
+    int errors_ = 0;
+    int declined_ = 0;
+};
+
+}  // namespace tapwright::cli

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "cli/Command.h"
+#include "cli/ExportFlow.h"
+#include "cli/SpecArguments.h"
+
+namespace tapwright {
+class CFirDoc;
+class CFirView;
+}  // namespace tapwright
+
+namespace tapwright::cli {
+
+// design: fills a new project's specification editor from the command line and presses its
+// Design (or Optimize) button, then optionally exports the coefficients and saves the
+// project, and prints how the filter measures against its specification.
+class DesignCommand final : public Command {
+public:
+    explicit DesignCommand(CLI::App& parent);
+
+private:
+    ExitCode Run(CliSession& session) override;
+    // Checks the arguments that decide what is made; false after a message.
+    bool CheckArguments(CliSession& session);
+    // Presses Design or Optimize; false when nothing was designed, after a message.
+    bool Press(CliSession& session, CFirView& editor);
+    bool PressOptimize(CliSession& session, CFirView& editor);
+    // Exports, saves and prints what the design made.
+    ExitCode Finish(CliSession& session, CFirDoc& document);
+
+    SpecArguments spec_;
+    std::optional<std::string> project_;
+    std::string export_;
+    ExportArguments exportArguments_;
+    bool json_ = false;
+};
+
+}  // namespace tapwright::cli

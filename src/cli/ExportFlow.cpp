@@ -1,0 +1,110 @@
+#include "cli/ExportFlow.h"
+
+#include "cli/CliSession.h"
+#include "document/FirDoc.h"
+
+namespace tapwright::cli {
+
+namespace {
+
+std::int32_t WaveSizeIndex(int bits) {
+    return bits == 16 ? 1 : 0;
+}
+
+std::int32_t WaveRateIndex(int rate) {
+    switch (rate) {
+        case 22050:
+            return 1;
+        case 44100:
+            return 2;
+        default:
+            break;
+    }
+    return 0;
+}
+
+std::string OfferedNames(FormatDirection direction) {
+    std::string names;
+    for (const FormatTableRow& row : FormatTable()) {
+        if (row.Offers(direction)) {
+            names += names.empty() ? "" : ", ";
+            names += "\"" + std::string(row.name) + "\"";
+        }
+    }
+    return names;
+}
+
+}  // namespace
+
+CLI::Option* ExportArguments::AddTo(CLI::App& app) {
+    CLI::Option* formatOption =
+        app.add_option("--format", format, "Coefficient file format, as the formats command lists")
+            ->type_name("NAME");
+    app.add_flag("--complex", complex,
+                 "Write both channels, Inphase and Quadrature, into the file");
+    app.add_option("--wave-bits", waveBits, "WAVE sample size in bits")
+        ->check(CLI::IsMember({8, 16}).description(""))
+        ->type_name("8|16");
+    app.add_option("--wave-rate", waveRate, "WAVE sample frequency in Hz")
+        ->check(CLI::IsMember({11025, 22050, 44100}).description(""))
+        ->type_name("11025|22050|44100");
+    app.add_option("--c-name", cName, "Name of the C array")->type_name("NAME");
+    app.add_option("--c-type", cType, "Element type of the C array")->type_name("TYPE");
+    app.add_option("--asm-name", asmName, "Base name of the assembly labels and equates")
+        ->type_name("NAME");
+    return formatOption;
+}
+
+FormatOptionsAnswer ExportArguments::Answer() const {
+    FormatOptionsAnswer answer;
+    if (waveBits) {
+        answer.waveSizeIndex = WaveSizeIndex(*waveBits);
+    }
+    if (waveRate) {
+        answer.waveRateIndex = WaveRateIndex(*waveRate);
+    }
+    answer.cName = cName;
+    answer.cType = cType;
+    answer.asmName = asmName;
+    return answer;
+}
+
+bool CheckFormatName(CliSession& session, const std::string& name, FormatDirection direction) {
+    const FormatTableRow* row = FindFormatRow(name);
+    if (row != nullptr && row->Offers(direction)) {
+        return true;
+    }
+    const bool reading = direction == FormatDirection::Read;
+    session.Error("\"" + name + "\" is not a format for " + (reading ? "reading" : "writing") +
+                  ".\nThe formats are " + OfferedNames(direction) + ".");
+    return false;
+}
+
+ExitCode ExportCoefficients(CliSession& session, CFirDoc& document, const std::string& path,
+                            const ExportArguments& arguments) {
+    if (!CheckFormatName(session, arguments.format, FormatDirection::Write)) {
+        return ExitCode::BadInput;
+    }
+    // The desktop program offers Export Coefficients only for a filter with coefficients,
+    // and "Is Complex" only for complex ones.
+    if (!document.HasPoints()) {
+        session.Error("The filter has no coefficients to export.");
+        return ExitCode::BadInput;
+    }
+    if (arguments.complex && document.Filter().IsReal()) {
+        session.Error("The coefficients are real: --complex needs a complex filter.");
+        return ExitCode::BadInput;
+    }
+    CliUserInterface& ui = session.Ui();
+    ui.AnswerDataFiles({{path, arguments.format}, std::nullopt, arguments.complex});
+    ui.AnswerFormatOptions(arguments.Answer());
+    const int declinedBefore = ui.DeclinedCount();
+    if (document.ExportCoefficients()) {
+        return ExitCode::Success;
+    }
+    // A write is refused either by a question answered No (the data would overflow the
+    // format) or by the file itself.
+    return ui.DeclinedCount() > declinedBefore ? ExitCode::BadInput : ExitCode::FileError;
+}
+
+}  // namespace tapwright::cli
