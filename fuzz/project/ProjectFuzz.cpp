@@ -1,0 +1,135 @@
+// The project file reader: a project that is read writes again and reads back to the same
+// bytes, every shorter piece of those bytes is refused, and nothing else is shown than the
+// warning about a newer version.
+
+#include <algorithm>
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "app/FirApp.h"
+#include "document/FirDoc.h"
+#include "platform/Archive.h"
+#include "platform/FrameFactory.h"
+#include "support/FuzzSupport.h"
+
+namespace tapwright::fuzz {
+
+namespace {
+
+// Cuts tried in a written project, spread over its bytes (every byte of a new project is
+// tried by the unit tests; here the fuzzed contents move the field boundaries around).
+constexpr std::size_t kSpreadCuts = 32;
+
+// A desktop without windows: the projects are only read and written.
+class NoFrames : public FrameFactory {
+public:
+    CView* CreateFrame(CSerDoc&, ViewKind) override { return nullptr; }
+    void ActivateFrame(CView&) override {}
+    void DestroyFrame(CView&) override {}
+};
+
+CFirApp& App() {
+    static NoFrames frames;
+    static CFirApp app(frames);
+    return app;
+}
+
+// The project read into a new document, as opening a file does; null when the bytes hold no
+// complete project.
+std::unique_ptr<CFirDoc> Read(Input bytes) {
+    auto document = std::make_unique<CFirDoc>(App(), App().GetTemplate(kTemplateAdvanced));
+    try {
+        document->ReadProject(bytes);
+    } catch (const ArchiveError&) {
+        return nullptr;
+    }
+    return document;
+}
+
+std::uint32_t VersionOf(Input bytes) {
+    return bytes.size() < 2 ? 0 : static_cast<std::uint32_t>(bytes[0] | bytes[1] << 8);
+}
+
+void CheckMessages(const RecordingUserInterface& ui, std::uint32_t version) {
+    if (version <= CSerDoc::kProjectVersion) {
+        Require(ui.Messages().empty(), "a project of a known version is read without a message");
+        return;
+    }
+    const std::string newer = std::string(CSerDoc::kNewerVersionMessage) + TAPWRIGHT_HOMEPAGE + ".";
+    Require(ui.Messages().size() == 1 && ui.Messages().front().text == newer &&
+                ui.Messages().front().icon == MessageIcon::Stop,
+            "a newer project shows the newer-version warning once");
+}
+
+void CheckFilter(const CFirData& filter, std::size_t inputSize) {
+    Require(filter.GetNumColumns() == 2, "a filter read has its two channels");
+    for (std::int32_t c = 0; c < filter.GetNumColumns(); ++c) {
+        const auto points = static_cast<std::size_t>(filter.GetColumn(c).GetNumPoints());
+        Require(points <= inputSize / sizeof(double), "a channel holds no more samples than stored");
+    }
+    Require(filter.GetNumBands() <= filter.GetBandCapacity() &&
+                filter.GetBandCapacity() <= CFirData::kMaxStoredBandCapacity,
+            "the bands read fit the band capacity read");
+}
+
+// Every strict prefix of a complete project lacks something and must be refused.
+void CheckCutsAreRefused(const std::vector<std::uint8_t>& written) {
+    const std::size_t step = std::max<std::size_t>(1, written.size() / kSpreadCuts);
+    for (std::size_t cut = 0; cut < written.size(); cut += step) {
+        Require(Read(Input(written).first(cut)) == nullptr, "a project cut short is refused");
+    }
+    Require(Read(Input(written).first(written.size() - 1)) == nullptr,
+            "a project without its last byte is refused");
+}
+
+// What a user does next with an opened project must work on whatever it holds: export the
+// coefficients in the filter's own format with its stored options, copy the visible range.
+void CheckOpenedProjectIsUsable(CFirDoc& document) {
+    CFirData& filter = document.Filter();
+    CDataFormat format = filter.GetFormat();
+    static_cast<void>(filter.WriteBytes(format, 0, filter.IsReal() ? -1 : 1));
+    document.CopyFilterToClipboard();
+}
+
+void CheckProjectReader(Input input) {
+    RecordingUserInterface ui;
+    std::unique_ptr<CFirDoc> document;
+    {
+        const AllocationWatch watch;
+        document = Read(input);
+        RequireModestAllocations(watch, input.size());
+    }
+    const std::uint32_t version = VersionOf(input);
+    CheckMessages(ui, version);
+    if (!document) {
+        return;
+    }
+    Require(document->GetVersion() == version, "the document keeps the version read");
+    Require(document->IsModified() == (version < CSerDoc::kProjectVersion),
+            "only an older project opens modified");
+    CheckFilter(document->Filter(), input.size());
+
+    ui.Clear();
+    const std::vector<std::uint8_t> written = document->WriteProject();
+    const std::unique_ptr<CFirDoc> reread = Read(written);
+    Require(reread != nullptr && ui.Messages().empty(), "a project written is read again");
+    Require(!reread->IsModified(), "a project written by this version opens unmodified");
+    Require(reread->WriteProject() == written, "a project read back writes the same bytes");
+    CheckCutsAreRefused(written);
+
+    ui.Clear();
+    CheckOpenedProjectIsUsable(*document);
+}
+
+}  // namespace
+
+}  // namespace tapwright::fuzz
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    tapwright::fuzz::CheckProjectReader({data, size});
+    return 0;
+}
