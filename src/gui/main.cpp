@@ -2,10 +2,8 @@
 
 #include <clocale>
 
-#include "app/Preferences.h"
-#include "gui/app/MainFrame.h"
+#include "gui/app/DesktopApplication.h"
 #include "gui/platform/QtSettingsStore.h"
-#include "gui/platform/QtUserInterface.h"
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
@@ -15,15 +13,10 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(tapwright::gui::QtSettingsStore::kApplication);
     QApplication::setOrganizationName(tapwright::gui::QtSettingsStore::kOrganization);
 
-    tapwright::gui::QtUserInterface userInterface;
-    tapwright::ScopedUserInterface installed(userInterface);
-
     tapwright::gui::QtSettingsStore settings;
-    tapwright::CPreferences preferences;
-    preferences.LoadSettings(settings);
-
-    tapwright::gui::MainFrame mainFrame(settings, preferences);
-    userInterface.Attach(&mainFrame, mainFrame.MessagePane());
-    mainFrame.showMaximized();
+    tapwright::gui::DesktopApplication desktop(settings);
+    if (!desktop.Start(QApplication::arguments().mid(1))) {
+        return 1;
+    }
     return QApplication::exec();
 }

@@ -6,6 +6,8 @@
 #include "platform/FrameFactory.h"
 #include "platform/UserInterface.h"
 
+#include <cmath>
+
 namespace tapwright {
 
 namespace {
@@ -249,10 +251,15 @@ bool CFirDoc::ImportCoefficients() {
     }
     filter_.SyncTapsToData();
     SetModifiedFlag();
-    // A WAVE file brings its sample rate in kHz; the unit row stays as it is.
-    if (const auto rate = dataFiles_.inphase.format.GetSampleRate()) {
+    // A WAVE file brings its sample rate in kHz. The unit row stays as it is, and the rate is
+    // expressed in that unit, so that a file recorded at 22050 Hz reads 22050 Hz rather than
+    // 22.05 Hz in a project shown in Hz.
+    if (const auto rateKhz = dataFiles_.inphase.format.GetSampleRate()) {
         CFreqUnits units = filter_.GetFrequencyUnits();
-        units.SetSampleRate(*rate);
+        constexpr std::int32_t kKhzRow = 1;
+        constexpr double kStepPerRow = 1000.0;
+        const double rate = *rateKhz * std::pow(kStepPerRow, kKhzRow - units.GetUnitIndex());
+        units.SetSampleRate(rate);
         filter_.SetFrequencyUnits(units);
     }
     const CPreferences& preferences = Preferences();

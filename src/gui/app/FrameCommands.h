@@ -60,6 +60,10 @@ public:
     // Opens a project named by the recent-file list or dropped on the frame; false when it
     // could not be opened (after telling the user).
     virtual bool OpenProjectFile(const QString& path) = 0;
+
+    // The main window is about to close: true when every project may close (saved, or not
+    // to be saved) and has been closed.
+    virtual bool CloseAllProjects() { return true; }
 };
 
 }  // namespace tapwright::gui

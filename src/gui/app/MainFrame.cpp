@@ -1,6 +1,7 @@
 #include "gui/app/MainFrame.h"
 
 #include <QAction>
+#include <QCloseEvent>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFontMetrics>
@@ -12,6 +13,7 @@
 #include <QMimeData>
 #include <QPageSetupDialog>
 #include <QPrinter>
+#include <QSignalBlocker>
 #include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QToolBar>
@@ -67,7 +69,11 @@ MainFrame::MainFrame(SettingsStore& settings, CPreferences& preferences, QWidget
     RefreshCommandStates();
 }
 
-MainFrame::~MainFrame() = default;
+// The area's windows close as the frame's widgets go; by then the frame's own members are
+// gone, so it no longer hears of them.
+MainFrame::~MainFrame() {
+    QObject::disconnect(mdiArea_, nullptr, this, nullptr);
+}
 
 void MainFrame::CreateToolBar() {
     toolBar_ = new QToolBar("Toolbar", this);
@@ -112,46 +118,77 @@ QAction* MainFrame::AddMenuAction(QMenu* menu, const char* text, const char* sta
 
 void MainFrame::CreateMenus() {
     // The menu bar of the frame while no project is open.
-    fileMenu_ = menuBar()->addMenu("&File");
+    QMenu* file = menuBar()->addMenu("&File");
     QAction* newProject = CommandAction(FrameCommand::NewProject);
     QAction* openProject = CommandAction(FrameCommand::OpenProject);
     newProject->setText("&New\tCtrl+N");
     openProject->setText("&Open...\tCtrl+O");
-    fileMenu_->addAction(newProject);
-    fileMenu_->addAction(openProject);
-    fileMenu_->addSeparator();
-    connect(AddMenuAction(fileMenu_, "P&rint Setup...", "Change the printer and printing options"),
-            &QAction::triggered, this, &MainFrame::ShowPrintSetup);
-    recentFilesStart_ = fileMenu_->addSeparator();
-    recentFilesEnd_ = fileMenu_->addSeparator();
-    connect(AddMenuAction(fileMenu_, "E&xit", "Quit the program"), &QAction::triggered, this,
-            &QWidget::close);
-    RebuildRecentFileMenu();
+    file->addAction(newProject);
+    file->addAction(openProject);
+    file->addSeparator();
+    AddFileMenuTail(*file);
 
     QMenu* view = menuBar()->addMenu("&View");
-    QAction* toolBarShown = AddMenuAction(view, "&Toolbar", "Show or hide the toolbar");
-    toolBarShown->setCheckable(true);
-    toolBarShown->setChecked(true);
-    connect(toolBarShown, &QAction::toggled, toolBar_, &QToolBar::setVisible);
-    connect(toolBar_, &QToolBar::visibilityChanged, toolBarShown, &QAction::setChecked);
-    QAction* statusBarShown = AddMenuAction(view, "&Status Bar", "Show or hide the status bar");
-    statusBarShown->setCheckable(true);
-    statusBarShown->setChecked(true);
-    connect(statusBarShown, &QAction::toggled, statusBar(), &QStatusBar::setVisible);
-    view->addSeparator();
-    connect(AddMenuAction(view, "&Preferences...", "Change the program's preferences"),
-            &QAction::triggered, this, &MainFrame::EditPreferences);
+    AddViewMenuTail(*view, "&Status Bar");
 
-    QMenu* help = menuBar()->addMenu("&Help");
-    connect(AddMenuAction(help, "&Help Topics", "List the help topics"), &QAction::triggered, this,
-            &MainFrame::ShowHelpTopics);
-    help->addSeparator();
-    connect(AddMenuAction(help, "&About Tapwright...", "Show the program's version"),
+    helpMenu_ = menuBar()->addMenu("&Help");
+    connect(AddMenuAction(helpMenu_, "&Help Topics", "List the help topics"), &QAction::triggered,
+            this, &MainFrame::ShowHelpTopics);
+    helpMenu_->addSeparator();
+    connect(AddMenuAction(helpMenu_, "&About Tapwright...", "Show the program's version"),
             &QAction::triggered, this, &MainFrame::ShowAbout);
 
-    for (QMenu* menu : {fileMenu_, view, help}) {
+    ownMenus_ = {file, view, helpMenu_};
+    for (QMenu* menu : ownMenus_) {
         connect(menu, &QMenu::aboutToShow, this, &MainFrame::RefreshCommandStates);
     }
+}
+
+void MainFrame::AddFileMenuTail(QMenu& menu) {
+    connect(AddMenuAction(&menu, "P&rint Setup...", "Change the printer and printing options"),
+            &QAction::triggered, this, &MainFrame::ShowPrintSetup);
+    RecentFileSlot slot{&menu, menu.addSeparator(), menu.addSeparator(), {}};
+    connect(AddMenuAction(&menu, "E&xit", "Quit the program"), &QAction::triggered, this,
+            &QWidget::close);
+    RebuildRecentFileSlot(slot);
+    recentFileSlots_.push_back(std::move(slot));
+}
+
+void MainFrame::AddViewMenuTail(QMenu& menu, const char* statusBarText) {
+    QAction* toolBarShown = AddMenuAction(&menu, "&Toolbar", "Show or hide the toolbar");
+    toolBarShown->setCheckable(true);
+    toolBarShown->setChecked(toolBar_->isVisibleTo(this));
+    connect(toolBarShown, &QAction::toggled, toolBar_, &QToolBar::setVisible);
+    connect(toolBar_, &QToolBar::visibilityChanged, toolBarShown, &QAction::setChecked);
+
+    QAction* statusBarShown = AddMenuAction(&menu, statusBarText, "Show or hide the status bar");
+    statusBarShown->setCheckable(true);
+    statusBarShown->setChecked(statusBar()->isVisibleTo(this));
+    connect(statusBarShown, &QAction::toggled, this, &MainFrame::SetStatusBarShown);
+    statusBarToggles_.push_back(statusBarShown);
+
+    menu.addSeparator();
+    connect(AddMenuAction(&menu, "&Preferences...", "Change the program's preferences"),
+            &QAction::triggered, this, &MainFrame::EditPreferences);
+}
+
+void MainFrame::SetStatusBarShown(bool shown) {
+    statusBar()->setVisible(shown);
+    for (QAction* toggle : statusBarToggles_) {
+        const QSignalBlocker quiet(toggle);
+        toggle->setChecked(shown);
+    }
+}
+
+void MainFrame::ShowMenus(const std::vector<QMenu*>& menus) {
+    menuBar()->clear();
+    for (QMenu* menu : menus) {
+        menuBar()->addMenu(menu);
+    }
+}
+
+void MainFrame::ShowOwnMenus() {
+    ShowMenus(ownMenus_);
 }
 
 // Keys of the frame that no menu item shows: help, and moving between the windows.
@@ -178,8 +215,10 @@ void MainFrame::RefreshCommandStates() {
         const bool ownCommand = command == FrameCommand::ContextHelp;
         action->setEnabled(ownCommand || (target_ != nullptr && target_->IsEnabled(command)));
     }
-    for (QAction* entry : recentFileActions_) {
-        entry->setEnabled(target_ != nullptr);
+    for (const RecentFileSlot& slot : recentFileSlots_) {
+        for (QAction* entry : slot.entries) {
+            entry->setEnabled(target_ != nullptr);
+        }
     }
 }
 
@@ -196,32 +235,38 @@ void MainFrame::RunCommand(FrameCommand command) {
 
 void MainFrame::AddRecentFile(const QString& path) {
     recentFiles_.Add(ToCoreString(path));
-    RebuildRecentFileMenu();
+    RebuildRecentFileMenus();
+}
+
+void MainFrame::RebuildRecentFileMenus() {
+    for (RecentFileSlot& slot : recentFileSlots_) {
+        RebuildRecentFileSlot(slot);
+    }
 }
 
 // The entries stand between Print Setup and Exit, numbered from 1 with the number as the
 // mnemonic; with no entries the menu shows none.
-void MainFrame::RebuildRecentFileMenu() {
-    for (QAction* entry : recentFileActions_) {
-        fileMenu_->removeAction(entry);
+void MainFrame::RebuildRecentFileSlot(RecentFileSlot& slot) {
+    for (QAction* entry : slot.entries) {
+        slot.menu->removeAction(entry);
         entry->deleteLater();
     }
-    recentFileActions_.clear();
+    slot.entries.clear();
 
-    const QFontMetrics metrics(fileMenu_->font());
+    const QFontMetrics metrics(slot.menu->font());
     int number = 1;
     for (const std::string& stored : recentFiles_.Entries()) {
         const QString path = ToQString(stored);
         QString shown = metrics.elidedText(path, Qt::ElideMiddle, kRecentEntryWidth);
         shown.replace('&', "&&");
-        auto* entry = new QAction(QString("&%1 %2").arg(number++).arg(shown), fileMenu_);
+        auto* entry = new QAction(QString("&%1 %2").arg(number++).arg(shown), slot.menu);
         entry->setStatusTip("Open this project");
         entry->setEnabled(target_ != nullptr);
         connect(entry, &QAction::triggered, this, [this, path] { OpenRecentFile(path); });
-        fileMenu_->insertAction(recentFilesEnd_, entry);
-        recentFileActions_.push_back(entry);
+        slot.menu->insertAction(slot.end, entry);
+        slot.entries.push_back(entry);
     }
-    recentFilesStart_->setVisible(!recentFileActions_.empty());
+    slot.start->setVisible(!slot.entries.empty());
 }
 
 void MainFrame::OpenRecentFile(const QString& path) {
@@ -230,7 +275,7 @@ void MainFrame::OpenRecentFile(const QString& path) {
     }
     if (!target_->OpenProjectFile(path)) {
         recentFiles_.Remove(ToCoreString(path));
-        RebuildRecentFileMenu();
+        RebuildRecentFileMenus();
     }
 }
 
@@ -270,6 +315,15 @@ bool MainFrame::event(QEvent* event) {
         return true;
     }
     return QMainWindow::event(event);
+}
+
+// The program ends with its main window, once every project agrees to close.
+void MainFrame::closeEvent(QCloseEvent* event) {
+    if (target_ != nullptr && !target_->CloseAllProjects()) {
+        event->ignore();
+        return;
+    }
+    QMainWindow::closeEvent(event);
 }
 
 void MainFrame::dragEnterEvent(QDragEnterEvent* event) {

@@ -67,20 +67,45 @@ public:
     void ShowHelpTopics();
     void ShowAbout();
 
+    // ---- Menus of project windows --------------------------------------------------------
+
+    // Shows the menus of the active project window in the menu bar; ShowOwnMenus goes back
+    // to the menus of the frame without a project.
+    void ShowMenus(const std::vector<QMenu*>& menus);
+    void ShowOwnMenus();
+    // The "&Help" menu, the same in every menu bar.
+    QMenu* HelpMenu() const { return helpMenu_; }
+    // The end of a File menu: "P&rint Setup...", the recent files and "E&xit".
+    void AddFileMenuTail(QMenu& menu);
+    // The end of a View menu: "&Toolbar", the status bar's item with the given text, and
+    // "&Preferences...".
+    void AddViewMenuTail(QMenu& menu, const char* statusBarText);
+
 protected:
     bool event(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
 
 private:
+    // The recent files of one File menu, between two separators.
+    struct RecentFileSlot {
+        QMenu* menu;
+        QAction* start;
+        QAction* end;
+        std::vector<QAction*> entries;
+    };
+
     void CreateToolBar();
     void CreateStatusBar();
     void CreateMenus();
     void CreateFrameKeys();
     QAction* AddMenuAction(QMenu* menu, const char* text, const char* statusTip);
-    void RebuildRecentFileMenu();
+    void RebuildRecentFileMenus();
+    void RebuildRecentFileSlot(RecentFileSlot& slot);
     void OpenRecentFile(const QString& path);
     void RunCommand(FrameCommand command);
+    void SetStatusBarShown(bool shown);
 
     SettingsStore& settings_;
     CPreferences& preferences_;
@@ -90,10 +115,11 @@ private:
     QToolBar* toolBar_ = nullptr;
     LockKeyPanes* lockPanes_ = nullptr;
     HelpViewer* helpViewer_ = nullptr;
-    QMenu* fileMenu_ = nullptr;
-    QAction* recentFilesStart_ = nullptr;  // the separators around the recent files
-    QAction* recentFilesEnd_ = nullptr;
-    std::vector<QAction*> recentFileActions_;
+    std::vector<QMenu*> ownMenus_;
+    QMenu* helpMenu_ = nullptr;
+    std::vector<RecentFileSlot> recentFileSlots_;
+    // Every status bar item, kept checked alike (the tool bar tells its items itself).
+    std::vector<QAction*> statusBarToggles_;
     std::map<FrameCommand, QAction*> commandActions_;
     FrameCommandTarget* target_ = nullptr;
     std::unique_ptr<QPrinter> printer_;

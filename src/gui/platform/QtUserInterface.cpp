@@ -8,8 +8,10 @@
 #include <algorithm>
 
 #include "gui/app/PrefsDialog.h"
+#include "gui/dialogs/Dialogs.h"
 #include "gui/platform/CoreText.h"
 #include "gui/platform/FileDialogBinding.h"
+#include "gui/plot/PlotDialogs.h"
 #include "gui/plot/FontDialogBinding.h"
 
 namespace tapwright::gui {
@@ -141,6 +143,74 @@ void QtUserInterface::BeginWaitCursor() {
 
 void QtUserInterface::EndWaitCursor() {
     QApplication::restoreOverrideCursor();
+}
+
+bool QtUserInterface::Run(CWindowDlg& dialog) {
+    return RunDialog(dialog, mainWindow_);
+}
+
+bool QtUserInterface::Run(CScaleDlg& dialog) {
+    return RunDialog(dialog, mainWindow_);
+}
+
+bool QtUserInterface::Run(CQuantizeDlg& dialog) {
+    return RunDialog(dialog, mainWindow_);
+}
+
+bool QtUserInterface::Run(CCombFill& dialog) {
+    return RunDialog(dialog, mainWindow_);
+}
+
+bool QtUserInterface::Run(CSineDlg& dialog) {
+    return RunDialog(dialog, mainWindow_);
+}
+
+bool QtUserInterface::Run(CMixDlg& dialog) {
+    return RunDialog(dialog, mainWindow_);
+}
+
+bool QtUserInterface::Run(CSampleRateDlg& dialog) {
+    return RunDialog(dialog, mainWindow_);
+}
+
+bool QtUserInterface::Run(CMinDbDlg& dialog) {
+    return RunDialog(dialog, mainWindow_);
+}
+
+bool QtUserInterface::Run(CDataFilesDlg& dialog) {
+    return RunDialog(dialog, mainWindow_);
+}
+
+bool QtUserInterface::Run(CWaveFormatDlg& dialog) {
+    return RunDialog(dialog, mainWindow_);
+}
+
+bool QtUserInterface::Run(CCOptionsDlg& dialog) {
+    return RunDialog(dialog, mainWindow_);
+}
+
+bool QtUserInterface::Run(CAsmOptionsDlg& dialog) {
+    return RunDialog(dialog, mainWindow_);
+}
+
+bool QtUserInterface::Run(CTitlesDlg& dialog) {
+    return RunDialog(dialog, mainWindow_);
+}
+
+bool QtUserInterface::Run(CAxisDlg& dialog) {
+    return RunDialog(dialog, mainWindow_);
+}
+
+bool QtUserInterface::Run(CPlotPropsDlg& dialog) {
+    return RunDialog(dialog, mainWindow_);
+}
+
+bool QtUserInterface::Run(CNewProjectDlg& dialog) {
+    return RunDialog(dialog, mainWindow_);
+}
+
+bool QtUserInterface::Run(CDataViewFormatDlg& dialog) {
+    return RunDialog(dialog, mainWindow_);
 }
 
 bool QtUserInterface::Run(CPrefsDlg& dialog) {

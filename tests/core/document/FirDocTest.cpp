@@ -260,6 +260,15 @@ TEST_F(FirDocTest, ImportedWaveFileSetsItsRateInTheCurrentUnit) {
     EXPECT_DOUBLE_EQ(document.Filter().GetFrequencyUnits().GetSampleRate(), 22.05);
     EXPECT_EQ(document.Filter().GetFrequencyUnits().GetUnitIndex(), 1);
     EXPECT_DOUBLE_EQ(document.Filter().GetSampleRate(), 22.05);
+
+    // In a project shown in Hz the same file means 22050 Hz, not 22.05 Hz.
+    document.Filter().SetFrequencyUnits(CFreqUnits(8000.0, 0));
+    ui.ExpectMessage("Importing new coefficients will overwrite all current data.",
+                     MessageResult::Ok);
+    ScriptImportOf(path, "Binary:Wave");
+    ASSERT_TRUE(document.ImportCoefficients());
+    EXPECT_DOUBLE_EQ(document.Filter().GetFrequencyUnits().GetSampleRate(), 22050.0);
+    EXPECT_EQ(document.Filter().GetFrequencyUnits().GetUnitIndex(), 0);
 }
 
 TEST_F(FirDocTest, FilterCommandsMarkTheProjectAndClearTheDesignedFlag) {

@@ -1,0 +1,131 @@
+#include "gui/app/DesktopApplication.h"
+
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPrinterInfo>
+
+#include "document/FirDoc.h"
+#include "gui/app/IdleCommandRefresh.h"
+#include "gui/app/MainFrame.h"
+#include "gui/frames/ProjectCommands.h"
+#include "gui/frames/ProjectFrame.h"
+#include "gui/frames/WindowMenus.h"
+#include "gui/frames/WindowParts.h"
+#include "gui/platform/CoreText.h"
+#include "platform/SettingsStore.h"
+#include "platform/UserInterface.h"
+
+namespace tapwright::gui {
+
+namespace {
+
+constexpr const char* kWatchedProperty = "mainTitleWatched";
+
+}  // namespace
+
+DesktopApplication::DesktopApplication(SettingsStore& settings)
+    : installed_(ui_), settings_(settings), frames_(MakeWindowParts), app_(frames_) {}
+
+DesktopApplication::~DesktopApplication() {
+    if (mainFrame_ != nullptr) {
+        // The windows close with the main window, and nothing may follow them any more.
+        listener_.reset();
+        mainFrame_->SetCommandTarget(nullptr);
+        frames_.SetArea(nullptr);
+        ui_.Attach(nullptr, nullptr);
+    }
+    idleRefresh_.reset();
+    commands_.reset();
+    mainFrame_.reset();
+}
+
+bool DesktopApplication::Start(const QStringList& arguments) {
+    // The settings store is the one the program was given, and the five templates were made
+    // with the application model; the preferences come first, before any window.
+    app_.Preferences().LoadSettings(settings_);
+
+    mainFrame_ = std::make_unique<MainFrame>(settings_, app_.Preferences());
+    ui_.Attach(mainFrame_.get(), mainFrame_->MessagePane());
+    QMdiArea& area = *mainFrame_->MdiArea();
+    frames_.SetArea(&area);
+    commands_ = std::make_unique<ProjectCommands>(app_, frames_, *mainFrame_);
+    menus_ = std::make_unique<WindowMenus>(*mainFrame_, *commands_, area);
+    frames_.SetTitleListener([this](CFirDoc& document) {
+        commands_->RememberFile(document);
+        UpdateMainTitle();
+    });
+    listener_ = std::make_unique<QObject>();
+    QObject::connect(&area, &QMdiArea::subWindowActivated, listener_.get(),
+                     [this] { OnWindowActivated(); });
+    mainFrame_->SetCommandTarget(commands_.get());
+    idleRefresh_ =
+        std::make_unique<IdleCommandRefresh>([this] { mainFrame_->RefreshCommandStates(); });
+
+    // Dropped files are accepted by the main window itself.
+    mainFrame_->showMaximized();
+    mainFrame_->repaint();
+
+    QString project;
+    for (const QString& argument : arguments) {
+        if (!argument.startsWith('-')) {
+            project = argument;
+            break;
+        }
+    }
+    if (!project.isEmpty()) {
+        if (commands_->OpenProject(project) == nullptr) {
+            return false;
+        }
+    } else {
+        commands_->NewProject();
+    }
+
+    // Plots are wider than tall, so pages start in landscape on the default printer.
+    if (!QPrinterInfo::defaultPrinter().isNull()) {
+        mainFrame_->Printer();
+    }
+    return true;
+}
+
+void DesktopApplication::OnWindowActivated() {
+    ProjectFrame* frame = frames_.CurrentFrame();
+    if (frame == nullptr) {
+        mainFrame_->ShowOwnMenus();
+        activeFrame_ = nullptr;
+    } else {
+        mainFrame_->ShowMenus(menus_->MenusFor(*frame));
+        if (frame != activeFrame_) {
+            activeFrame_ = frame;
+            WatchWindowState(*frame);
+            frame->OnActivated();
+        }
+    }
+    UpdateMainTitle();
+    mainFrame_->RefreshCommandStates();
+}
+
+// The area writes the caption of a maximised window into the main window's caption itself,
+// when it is maximised and when its caption changes; the caption is put right again after.
+void DesktopApplication::WatchWindowState(ProjectFrame& frame) {
+    if (frame.property(kWatchedProperty).toBool()) {
+        return;
+    }
+    frame.setProperty(kWatchedProperty, true);
+    QObject::connect(&frame, &QMdiSubWindow::windowStateChanged, listener_.get(),
+                     [this] { UpdateMainTitle(); });
+    QObject::connect(&frame, &QWidget::windowTitleChanged, listener_.get(),
+                     [this] { UpdateMainTitle(); });
+}
+
+// The caption names the project the user works in, and the window too while it is maximised.
+void DesktopApplication::UpdateMainTitle() {
+    const ProjectFrame* frame = frames_.CurrentFrame();
+    QString title = kApplicationTitle;
+    if (frame != nullptr && frame->Document() != nullptr) {
+        title += frame->isMaximized() ? " - [" + frame->windowTitle() + "]"
+                                      : " - " + ToQString(frame->Document()->GetTitle());
+    }
+    mainFrame_->setWindowTitle(title);
+}
+
+}  // namespace tapwright::gui
