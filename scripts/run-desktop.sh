@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Installs what Tapwright needs, builds it and starts the desktop program. Arguments are
 # passed to the program (a project file to open, for example). Without any, it opens a copy
-# of the example lowpass in build/examples/, so that a first start shows a designed filter,
-# and saving it changes the copy rather than the example kept in the repository.
+# of the example lowpass in build/examples/ with its frequency response, so that a first
+# start shows a designed filter, and saving it changes the copy rather than the example kept
+# in the repository.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -14,6 +15,6 @@ if (($# == 0)); then
     for example in resources/examples/*.tws resources/examples/*.twa; do
         [[ -e "build/examples/${example##*/}" ]] || cp "$example" build/examples/
     done
-    set -- build/examples/lowpass.tws
+    set -- build/examples/lowpass.tws --response
 fi
 exec build/tapwright "$@"

@@ -73,8 +73,12 @@ bool DesktopApplication::Start(const QStringList& arguments) {
         }
     }
     if (!project.isEmpty()) {
-        if (commands_->OpenProject(project) == nullptr) {
+        CFirDoc* document = commands_->OpenProject(project);
+        if (document == nullptr) {
             return false;
+        }
+        if (arguments.contains(kShowResponseOption)) {
+            ShowResponseBesideEditor(*document);
         }
     } else {
         commands_->NewProject();
@@ -85,6 +89,16 @@ bool DesktopApplication::Start(const QStringList& arguments) {
         mainFrame_->Printer();
     }
     return true;
+}
+
+// A designed project shows what it does at once: its frequency response and its editor side
+// by side. A project without coefficients has no response to show.
+void DesktopApplication::ShowResponseBesideEditor(CFirDoc& document) {
+    if (!document.HasPoints()) {
+        return;
+    }
+    document.ViewDefaultResponse();
+    mainFrame_->MdiArea()->tileSubWindows();
 }
 
 void DesktopApplication::OnWindowActivated() {

@@ -33,6 +33,10 @@ public:
     DesktopApplication(const DesktopApplication&) = delete;
     DesktopApplication& operator=(const DesktopApplication&) = delete;
 
+    // With this option, a designed project opened from the command line shows its frequency
+    // response beside its editor.
+    static constexpr const char* kShowResponseOption = "--response";
+
     // Loads the preferences, shows the main window maximised, and carries out the command
     // line: the first argument that is not an option names a project to open; without one,
     // New Project runs. False, to end the program, when the project could not be opened.
@@ -49,6 +53,7 @@ private:
     // Another window became the one the user works in: its menus show, and a window that
     // was not active before hears of it.
     void OnWindowActivated();
+    void ShowResponseBesideEditor(CFirDoc& document);
     void WatchWindowState(ProjectFrame& frame);
     void UpdateMainTitle();
 

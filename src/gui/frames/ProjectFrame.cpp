@@ -1,6 +1,7 @@
 #include "gui/frames/ProjectFrame.h"
 
 #include <QCloseEvent>
+#include <QLayout>
 #include <QScrollArea>
 
 #include "document/FirDoc.h"
@@ -14,9 +15,15 @@ ProjectFrame::ProjectFrame(CFirDoc& document, FrameParts parts, CloseRequest onC
       content_(std::move(parts.content)),
       onCloseRequest_(std::move(onCloseRequest)) {
     if (content_->FitsFrame()) {
-        // A form keeps its layout in a smaller window (tiled, say) and scrolls instead.
+        // A form keeps its layout in a smaller window (tiled, say) and scrolls instead; in a
+        // larger one it stays at its own size in the top left corner rather than spreading
+        // its controls apart.
+        if (QLayout* layout = parts.widget->layout()) {
+            layout->setSizeConstraint(QLayout::SetFixedSize);
+        }
         auto* scroller = new QScrollArea;
         scroller->setFrameShape(QFrame::NoFrame);
+        scroller->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         scroller->setWidgetResizable(true);
         scroller->setWidget(parts.widget);
         setWidget(scroller);

@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMimeData>
 #include <QRadioButton>
 #include <QTableWidget>
@@ -110,6 +111,27 @@ TEST_F(DesktopApplicationTest, AdvancedProjectOnTheCommandLineOpensWithoutNewPro
     EXPECT_EQ(Current()->windowTitle(), "design.twa");
     EXPECT_EQ(CurrentWidget().findChild<QTableWidget*>("bandTable")->rowCount(), 2);
     EXPECT_EQ(Frame().RecentFiles().Entries().front(), path.toStdString());
+}
+
+std::vector<ViewKind> WindowKinds(gui::MainFrame& frame) {
+    std::vector<ViewKind> kinds;
+    for (QMdiSubWindow* window : frame.MdiArea()->subWindowList()) {
+        kinds.push_back(static_cast<gui::ProjectFrame*>(window)->Kind());
+    }
+    return kinds;
+}
+
+TEST_F(DesktopApplicationTest, ResponseOptionShowsADesignedProjectsResponseBesideItsEditor) {
+    const QString designed = SaveProjectFile("designed.twa", NewProjectChoice::Advanced, true);
+    ASSERT_TRUE(desktop.Start({designed, gui::DesktopApplication::kShowResponseOption}));
+    EXPECT_EQ(WindowKinds(Frame()),
+              (std::vector<ViewKind>{ViewKind::AdvancedEditor, ViewKind::FrequencyResponse}));
+}
+
+TEST_F(DesktopApplicationTest, ResponseOptionOpensNothingMoreForAProjectWithoutCoefficients) {
+    const QString blank = SaveProjectFile("blank.twa", NewProjectChoice::Advanced);
+    ASSERT_TRUE(desktop.Start({gui::DesktopApplication::kShowResponseOption, blank}));
+    EXPECT_EQ(WindowKinds(Frame()), (std::vector<ViewKind>{ViewKind::AdvancedEditor}));
 }
 
 TEST_F(DesktopApplicationTest, UnreadableProjectOnTheCommandLineEndsTheStartAfterItsMessage) {

@@ -57,7 +57,8 @@ CFirDoc* ShellTest::NewProject(NewProjectChoice choice) {
     return desktop.Commands()->NewProject();
 }
 
-QString ShellTest::SaveProjectFile(const QString& name, NewProjectChoice choice) {
+QString ShellTest::SaveProjectFile(const QString& name, NewProjectChoice choice,
+                                   bool withCoefficients) {
     NoFrames frames;
     CFirApp app(frames);
     const TemplateId id =
@@ -67,6 +68,9 @@ QString ShellTest::SaveProjectFile(const QString& name, NewProjectChoice choice)
     filter.SetSpecification(ResponseType::Filter, 31, 16);
     EXPECT_TRUE(filter.AddBand(0.0, 0.1, 1.0, 0.5, false, true, true));
     EXPECT_TRUE(filter.AddBand(0.2, 0.5, 0.0, 50.0, false, true, true));
+    if (withCoefficients) {
+        filter.FillConstant(31, 1.0 / 31.0, true, false);
+    }
     const QString path = directory.filePath(name);
     EXPECT_TRUE(document.SaveTo(gui::ToCoreString(path), StandardFileWriter()));
     return path;

@@ -37,8 +37,10 @@ protected:
     // Runs New Project again with the choice.
     CFirDoc* NewProject(NewProjectChoice choice);
 
-    // A project file of the template's kind, saved in the test's own directory.
-    QString SaveProjectFile(const QString& name, NewProjectChoice choice);
+    // A project file of the template's kind, saved in the test's own directory, with a
+    // specification and, when asked, coefficients.
+    QString SaveProjectFile(const QString& name, NewProjectChoice choice,
+                            bool withCoefficients = false);
 
     gui::MainFrame& Frame() const { return *desktop.Frame(); }
     gui::ProjectFrame* Current() const;
