@@ -45,27 +45,24 @@ install(FILES ${tapwright_example_files}
 # the files are in place and the desktop picks them up at its next cache update.
 install(CODE "set(tapwright_datadir [[${CMAKE_INSTALL_DATADIR}]])" COMPONENT DesktopCaches)
 install(CODE [[
+    # Runs a cache tool over a folder of the prefix when the tool is installed.
+    function(tapwright_update_cache tool folder)
+        find_program(tapwright_${tool} ${tool})
+        if(tapwright_${tool})
+            execute_process(COMMAND "${tapwright_${tool}}" "${folder}" RESULT_VARIABLE status)
+            if(NOT status EQUAL 0)
+                message(WARNING "${tool} ${folder} failed: ${status}")
+            endif()
+        endif()
+    endfunction()
+
     if("$ENV{DESTDIR}" STREQUAL "")
         set(share "${tapwright_datadir}")
         if(NOT IS_ABSOLUTE "${share}")
             set(share "${CMAKE_INSTALL_PREFIX}/${share}")
         endif()
-        find_program(tapwright_update_mime update-mime-database)
-        if(tapwright_update_mime)
-            execute_process(COMMAND "${tapwright_update_mime}" "${share}/mime"
-                            RESULT_VARIABLE status)
-            if(NOT status EQUAL 0)
-                message(WARNING "update-mime-database ${share}/mime failed: ${status}")
-            endif()
-        endif()
-        find_program(tapwright_update_desktop update-desktop-database)
-        if(tapwright_update_desktop)
-            execute_process(COMMAND "${tapwright_update_desktop}" "${share}/applications"
-                            RESULT_VARIABLE status)
-            if(NOT status EQUAL 0)
-                message(WARNING "update-desktop-database ${share}/applications failed: ${status}")
-            endif()
-        endif()
+        tapwright_update_cache(update-mime-database "${share}/mime")
+        tapwright_update_cache(update-desktop-database "${share}/applications")
     endif()
 ]] COMPONENT DesktopCaches)
 
