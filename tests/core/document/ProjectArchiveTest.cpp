@@ -180,7 +180,7 @@ TEST_F(ProjectArchiveTest, VersionThreeLacksTheOptionRecordsAndSkipsItsTrailingF
 
     // Without the float version 3 wrote last, the stream ends early.
     std::vector<std::uint8_t> shortened = BuildProject(fields);
-    shortened.resize(shortened.size() - 4);
+    shortened.erase(shortened.end() - 4, shortened.end());
     EXPECT_THROW(Read(shortened), ArchiveError);
 }
 
