@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDialog>
 #include <QLineEdit>
 
 #include <functional>
@@ -7,7 +8,6 @@
 #include <string>
 
 class QButtonGroup;
-class QDialog;
 class QLayout;
 class QRadioButton;
 class QWidget;
@@ -51,5 +51,13 @@ void CheckButton(QButtonGroup& group, int id);
 // Starts the dialog on the checked button of a group, so that opening it moves the focus into
 // no field whose focus changes the record.
 void FocusCheckedButton(QButtonGroup& group);
+
+// Shows the Qt dialog of a core record modally; true when it closed with OK, which has
+// written the record.
+template <class Dialog, class Record>
+bool ShowModal(Record& record, QWidget* parent) {
+    Dialog dialog(record, parent);
+    return dialog.exec() == QDialog::Accepted;
+}
 
 }  // namespace tapwright::gui

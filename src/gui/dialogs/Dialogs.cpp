@@ -4,6 +4,7 @@
 #include "gui/dialogs/COptionsDialog.h"
 #include "gui/dialogs/DataFilesDialog.h"
 #include "gui/dialogs/DataViewFormatDialog.h"
+#include "gui/dialogs/DialogParts.h"
 #include "gui/dialogs/FillDialog.h"
 #include "gui/dialogs/MinDbDialog.h"
 #include "gui/dialogs/MixDialog.h"
@@ -17,70 +18,60 @@
 
 namespace tapwright::gui {
 
-namespace {
-
-template <class Dialog, class Record>
-bool Show(Record& record, QWidget* parent) {
-    Dialog dialog(record, parent);
-    return dialog.exec() == QDialog::Accepted;
-}
-
-}  // namespace
-
 bool RunDialog(CWindowDlg& record, QWidget* parent) {
-    return Show<WindowDialog>(record, parent);
+    return ShowModal<WindowDialog>(record, parent);
 }
 
 bool RunDialog(CScaleDlg& record, QWidget* parent) {
-    return Show<ScaleDialog>(record, parent);
+    return ShowModal<ScaleDialog>(record, parent);
 }
 
 bool RunDialog(CQuantizeDlg& record, QWidget* parent) {
-    return Show<QuantizeDialog>(record, parent);
+    return ShowModal<QuantizeDialog>(record, parent);
 }
 
 bool RunDialog(CCombFill& record, QWidget* parent) {
-    return Show<FillDialog>(record, parent);
+    return ShowModal<FillDialog>(record, parent);
 }
 
 bool RunDialog(CSineDlg& record, QWidget* parent) {
-    return Show<SineDialog>(record, parent);
+    return ShowModal<SineDialog>(record, parent);
 }
 
 bool RunDialog(CMixDlg& record, QWidget* parent) {
-    return Show<MixDialog>(record, parent);
+    return ShowModal<MixDialog>(record, parent);
 }
 
 bool RunDialog(CSampleRateDlg& record, QWidget* parent) {
-    return Show<SampleRateDialog>(record, parent);
+    return ShowModal<SampleRateDialog>(record, parent);
 }
 
 bool RunDialog(CMinDbDlg& record, QWidget* parent) {
-    return Show<MinDbDialog>(record, parent);
+    return ShowModal<MinDbDialog>(record, parent);
 }
 
 bool RunDialog(CDataFilesDlg& record, QWidget* parent) {
-    return Show<DataFilesDialog>(record, parent);
+    return ShowModal<DataFilesDialog>(record, parent);
 }
 
 bool RunDialog(CWaveFormatDlg& record, QWidget* parent) {
-    return Show<WaveFormatDialog>(record, parent);
+    return ShowModal<WaveFormatDialog>(record, parent);
 }
 
 bool RunDialog(CCOptionsDlg& record, QWidget* parent) {
-    return Show<COptionsDialog>(record, parent);
+    return ShowModal<COptionsDialog>(record, parent);
 }
 
 bool RunDialog(CAsmOptionsDlg& record, QWidget* parent) {
-    return Show<AsmOptionsDialog>(record, parent);
+    return ShowModal<AsmOptionsDialog>(record, parent);
 }
 
 bool RunDialog(CNewProjectDlg& record, QWidget* parent) {
-    return Show<NewProjectDialog>(record, parent);
+    return ShowModal<NewProjectDialog>(record, parent);
 }
 
 bool RunDialog(CDataViewFormatDlg& record, QWidget* parent) {
-    return Show<DataViewFormatDialog>(record, parent);
+    return ShowModal<DataViewFormatDialog>(record, parent);
 }
 
 }  // namespace tapwright::gui
