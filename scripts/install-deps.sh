@@ -8,6 +8,7 @@ packages=(
     qt6-base-dev qt6-svg-dev libqt6svg6-dev qt6-qpa-plugins libgl1-mesa-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     libcli11-dev nlohmann-json3-dev
+    pkg-config libfftw3-dev
     xvfb xauth
     file
     clang libclang-rt-14-dev

@@ -30,7 +30,8 @@ std::vector<double> Samples(const CDataColumn& column) {
     return samples;
 }
 
-BandSummary SummarizeBand(const CFirData& filter, std::int32_t band) {
+BandSummary SummarizeBand(const CFirData& filter, std::int32_t band,
+                          const CFirData::BandMeasurement& measured) {
     const double fs = filter.GetSampleRate();
     BandSummary summary;
     summary.lower = filter.GetLowerEdge(band) * fs;
@@ -39,8 +40,9 @@ BandSummary SummarizeBand(const CFirData& filter, std::int32_t band) {
     summary.weight = filter.GetBandWeight(band);
     summary.passband = filter.IsPassband(band);
     summary.specDb = filter.GetAttnRippleDisplay(band, true);
-    summary.actualDb = filter.GetBandActualDb(band);
-    summary.marginDb = filter.GetBandMargin(band);
+    summary.actualDb = measured.actualDb;
+    summary.marginDb = measured.marginDb;
+    summary.worstFrequency = measured.worstFrequency * fs;
     summary.passes = summary.marginDb >= 0.0;
     return summary;
 }
@@ -60,18 +62,19 @@ const char* Verdict(bool passes) {
 
 void WriteBands(std::ostream& out, const DesignSummary& summary) {
     char line[256];
-    std::snprintf(line, sizeof line, "%4s %12s %12s %10s %10s %5s %9s %9s %9s  %s\n", "Band",
-                  "Lower", "Upper", "Desired", "Weight", "Kind", "Spec dB", "Actual dB",
-                  "Margin dB", "Verdict");
+    std::snprintf(line, sizeof line, "%4s %12s %12s %10s %10s %5s %9s %9s %9s %12s  %s\n",
+                  "Band", "Lower", "Upper", "Desired", "Weight", "Kind", "Spec dB", "Actual dB",
+                  "Margin dB", "Worst at", "Verdict");
     out << line;
     int number = 1;
     for (const BandSummary& band : summary.bands) {
-        std::snprintf(line, sizeof line, "%4d %12s %12s %10s %10s %5s %9s %9s %9s  %s\n", number++,
-                      Printed("%.6g", band.lower).c_str(), Printed("%.6g", band.upper).c_str(),
-                      Printed("%.6g", band.desired).c_str(), Printed("%.6g", band.weight).c_str(),
-                      band.passband ? "pass" : "stop", Printed("%.3f", band.specDb).c_str(),
-                      Printed("%.3f", band.actualDb).c_str(),
-                      Printed("%.3f", band.marginDb).c_str(), Verdict(band.passes));
+        std::snprintf(line, sizeof line, "%4d %12s %12s %10s %10s %5s %9s %9s %9s %12s  %s\n",
+                      number++, Printed("%.6g", band.lower).c_str(),
+                      Printed("%.6g", band.upper).c_str(), Printed("%.6g", band.desired).c_str(),
+                      Printed("%.6g", band.weight).c_str(), band.passband ? "pass" : "stop",
+                      Printed("%.3f", band.specDb).c_str(), Printed("%.3f", band.actualDb).c_str(),
+                      Printed("%.3f", band.marginDb).c_str(),
+                      Printed("%.6g", band.worstFrequency).c_str(), Verdict(band.passes));
         out << line;
     }
 }
@@ -103,13 +106,16 @@ DesignSummary Summarize(const CFirData& filter, std::optional<bool> engineConver
     summary.units = filter.GetFrequencyUnits().FrequencyUnit();
     summary.taps = filter.GetNumTaps();
     summary.grid = filter.GetGridDensity();
+    // Every band is measured once, on the whole continuous band.
+    const CFirData::SpecMeasurement measured = filter.MeasureSpecification();
     for (std::int32_t band = 0; band < filter.GetNumBands(); ++band) {
-        summary.bands.push_back(SummarizeBand(filter, band));
+        summary.bands.push_back(
+            SummarizeBand(filter, band, measured.bands[static_cast<std::size_t>(band)]));
     }
     if (summary.HasSpecification()) {
-        summary.designMarginDb = filter.GetDesignMargin();
+        summary.designMarginDb = measured.designMarginDb;
     }
-    summary.meetsSpec = filter.MeetsSpec();
+    summary.meetsSpec = measured.meetsSpec;
     summary.engineConverged = engineConverged;
     summary.inphase = Samples(filter.Inphase());
     summary.quadrature = Samples(filter.Quadrature());
@@ -127,6 +133,7 @@ Json ToJson(const DesignSummary& summary) {
                          {"spec_db", band.specDb},
                          {"actual_db", band.actualDb},
                          {"margin_db", band.marginDb},
+                         {"worst_frequency", band.worstFrequency},
                          {"pass", band.passes}});
     }
     Json json;

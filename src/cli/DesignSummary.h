@@ -24,6 +24,7 @@ struct BandSummary {
     double specDb = 0.0;    // ripple or attenuation asked for
     double actualDb = 0.0;  // ripple or attenuation measured
     double marginDb = 0.0;
+    double worstFrequency = 0.0;  // where the band is farthest from what it should be
     bool passes = false;
 };
 

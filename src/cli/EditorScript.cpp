@@ -64,7 +64,9 @@ bool FillBandEditor(CliSession& session, CRspSpec& editor, const SpecArguments& 
         return false;
     }
     editor.responseTypeIndex = spec.ResponseTypeIndex();
-    editor.numTaps = spec.Taps().value_or(0);
+    // Without a length an optimisation starts where Optimize itself does (from the estimate
+    // or its own first guess); its shortest length lets the band editor offer it.
+    editor.numTaps = spec.Taps().value_or(spec.Optimize() ? CFirData::kMinTaps : 0);
     editor.gridDensity = spec.Grid().value_or(editor.gridDensity);
     for (const BandArgument& band : spec.Bands()) {
         editor.lowerEntry = band.lower;

@@ -89,6 +89,20 @@ TEST_F(CliDesignTest, OptimizeFindsTheShortestPassingLengthAndSaysSo) {
     EXPECT_EQ(shorter.exitCode, 1);
 }
 
+TEST_F(CliDesignTest, BandOptimizationWithoutTapsStartsFromTheEstimate) {
+    const std::vector<std::string> bands{"design", "--band", "0,0.1,pass,0.5",
+                                         "--band", "0.15,0.5,stop,40"};
+    const CliResult result = cli.Run(With(bands, {"--optimize", "--json"}));
+    ASSERT_EQ(result.exitCode, 0) << result.err;
+    const Json json = Json::parse(result.out);
+    EXPECT_TRUE(json["meets_spec"]);
+    EXPECT_NE(result.err.find("Optimization succeeded using"), std::string::npos) << result.err;
+    // Each band says where it is worst, in the unit of the sampling frequency.
+    const double worst = json["bands"][1]["worst_frequency"];
+    EXPECT_GE(worst, 0.15);
+    EXPECT_LE(worst, 0.5);
+}
+
 TEST_F(CliDesignTest, EditorRefusalsExitTwoWithTheirMessage) {
     const CliResult zeros = cli.Run({"design", "--lowpass"});
     EXPECT_EQ(zeros.exitCode, 2);

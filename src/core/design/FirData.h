@@ -7,6 +7,7 @@
 
 #include "app/Preferences.h"
 #include "data/LumenData.h"
+#include "math/BandExtremes.h"
 #include "response/ResponseEvaluator.h"
 
 namespace tapwright {
@@ -167,12 +168,16 @@ public:
     // for more.
     static constexpr std::int32_t kOptimizeMaxTaps = 513;
 
+    // The question asked before a design longer than kMaxTaps is cut to kMaxTaps.
+    static std::string TooManyTapsQuestion();
+
     // Whether the tap count can be estimated: exactly one passband and one stopband of a
     // Filter, covering 0 to Fs/2. With verbose the first reason against is shown.
     bool CanEstimate(bool verbose) const;
 
-    // The estimated tap count, at least 3 and at most kMaxTaps; the current tap count, after
-    // the reason has been shown, when no estimate is possible.
+    // The estimated tap count, at least 3, also when it is beyond kMaxTaps (the limit applies
+    // where a design is made); the current tap count, after the reason has been shown, when
+    // no estimate is possible.
     std::int32_t EstimateTaps() const;
 
     // Validates (with messages), runs the design engine with the progress prefix on the
@@ -185,13 +190,40 @@ public:
     // channel is zero.
     void StoreDesign();
 
-    // The smallest and largest power |H|^2 of the Inphase coefficients across a band, at
-    // 2 x gridDensity + 1 evenly spaced frequencies from its lower to its upper edge.
+    // The smallest and largest power |H|^2 of the Inphase coefficients over the whole
+    // continuous band, both edges included, and where they lie (cycles per sample). A
+    // differentiator's passband gives instead the power relative to its desired slope D,
+    // |H(f)|^2 / (D f)^2.
     struct BandLevels {
         double minPower = 0.0;
         double maxPower = 0.0;
+        double minFrequency = 0.0;
+        double maxFrequency = 0.0;
     };
     BandLevels GetBandLevels(std::int32_t band) const;
+
+    // One band judged against its specification: the actual ripple or attenuation in dB, the
+    // margin in dB, and the frequency (cycles per sample) of the band's worst point.
+    struct BandMeasurement {
+        BandLevels levels;
+        double actualDb = 0.0;
+        double marginDb = 0.0;
+        double worstFrequency = 0.0;
+    };
+    // Every band judged at once, the design margin and the verdict.
+    struct SpecMeasurement {
+        std::vector<BandMeasurement> bands;
+        double designMarginDb = 0.0;
+        bool meetsSpec = false;
+    };
+    // The specification measured on the Inphase coefficients, or on any other taps (for
+    // example a quantized copy); nothing of the filter changes.
+    SpecMeasurement MeasureSpecification() const;
+    SpecMeasurement MeasureSpecification(std::span<const double> taps) const;
+    BandMeasurement MeasureBand(std::int32_t band) const;
+
+    // The Inphase coefficients as one contiguous array.
+    std::vector<double> InphaseTaps() const;
 
     // The peak-to-peak ripple of a passband or the attenuation of a stopband, in dB. A
     // passband without any response has an infinite ripple.
@@ -228,6 +260,10 @@ private:
     // The weight 1/delta of a passband ripple or a stopband attenuation given in dB.
     static double RippleDbToWeight(double rippleDb);
     static double AttenuationDbToWeight(double attenuationDb);
+
+    BandInterval MeasuredInterval(std::int32_t band) const;
+    BandLevels LevelsFrom(std::int32_t band, const BandExtremes& extremes) const;
+    BandMeasurement Judge(std::int32_t band, const BandLevels& levels) const;
 
     ResponseType responseType_ = ResponseType::Filter;
     std::int32_t gridDensity_;

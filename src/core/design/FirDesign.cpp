@@ -7,6 +7,7 @@
 #include "data/Constants.h"
 #include "design/OptimizeOutcome.h"
 #include "design/RemezDesign.h"
+#include "math/BandExtremes.h"
 #include "numtext/NumString.h"
 #include "platform/UserInterface.h"
 #include "response/ResponseQuantity.h"
@@ -38,6 +39,11 @@ void ShowInformation(const std::string& text) {
 
 std::string TapText(std::int32_t taps) { return CNumString(taps, 10, 0).Text(); }
 
+bool AnsweredYes(const std::string& question) {
+    return Ui().ShowMessage(question, MessageButtons::YesNo, MessageIcon::Question) ==
+           MessageResult::Yes;
+}
+
 // The closed-form length estimate for a lowpass or highpass from the deviations of its
 // first and second band and the transition width (cycles per sample), rounded to the
 // nearest integer (halves up, then toward zero). Not a number when a deviation is not
@@ -64,14 +70,17 @@ public:
     bool Start(std::int32_t maxTaps);
 
     // Designs the first length, then halves it while it passes or grows it while it fails.
-    // True when a passing design of 3 taps or fewer has ended the search.
-    bool Bracket();
+    void Bracket();
 
     // Halves the gap between lo and hi until they are neighbours.
     void Bisect();
 
     // Leaves the filter designed with hi taps unless the design in place passes already.
     void Settle();
+
+    // A longer design is not always better: while the next shorter valid length passes as
+    // well, steps down to it, so that the result is a length whose next shorter one fails.
+    void ConfirmShortest();
 
 private:
     bool Meets(std::int32_t taps) { return filter_.DesignWithTaps(taps); }
@@ -80,7 +89,7 @@ private:
     }
     static std::int32_t LimitCap(std::int32_t cap) { return std::min(cap, CFirData::kMaxTaps); }
     bool AskForLargerCap() const;
-    bool Shrink();
+    void Shrink();
     void Grow();
 
     CFirData& filter_;
@@ -99,10 +108,11 @@ bool TapSearch::Start(std::int32_t maxTaps) {
     }
     const std::int32_t estimate = filter_.EstimateTaps();
     if (estimate > cap_) {
-        cap_ = LimitCap(static_cast<std::int32_t>(estimate * kLargerCapFactor));
+        cap_ = static_cast<std::int32_t>(estimate * kLargerCapFactor);
         if (!AskForLargerCap()) {
             return false;
         }
+        cap_ = LimitCap(cap_);
     }
     lo_ = hi_ = std::min(estimate, cap_);
     return true;
@@ -112,28 +122,31 @@ bool TapSearch::AskForLargerCap() const {
     const std::string cap = TapText(cap_);
     const std::string question = "This filter is estimated to take up to " + cap +
                                  " taps.\nOptimize using a maximum of " + cap + " taps?";
-    return Ui().ShowMessage(question, MessageButtons::YesNo, MessageIcon::Question) ==
-           MessageResult::Yes;
-}
-
-bool TapSearch::Bracket() {
-    if (Meets(lo_)) {
-        return Shrink();
+    if (!AnsweredYes(question)) {
+        return false;
     }
-    Grow();
-    return false;
+    // The estimate is shown as it is; no design is longer than the largest filter.
+    return cap_ <= CFirData::kMaxTaps || AnsweredYes(CFirData::TooManyTapsQuestion());
 }
 
-bool TapSearch::Shrink() {
+void TapSearch::Bracket() {
+    if (Meets(lo_)) {
+        Shrink();
+    } else {
+        Grow();
+    }
+}
+
+void TapSearch::Shrink() {
     // hi keeps the first passing length while lo halves.
     while (lo_ > CFirData::kMinTaps) {
         lo_ = MakeOdd(lo_ - lo_ / 2, -1);
-        // A passing design of 3 taps cannot be beaten: the loop ends with it in place.
         if (!Meets(lo_)) {
-            return false;
+            return;
         }
     }
-    return true;
+    // A passing design of 3 taps cannot be beaten: the search ends on it.
+    hi_ = lo_ = filter_.GetNumTaps();
 }
 
 void TapSearch::Grow() {
@@ -178,7 +191,31 @@ void TapSearch::Settle() {
     }
 }
 
+void TapSearch::ConfirmShortest() {
+    std::int32_t passing = filter_.GetNumTaps();
+    if (!filter_.MeetsSpec()) {
+        return;
+    }
+    while (true) {
+        const std::int32_t shorter = MakeOdd(passing - 1, -1);
+        if (shorter < CFirData::kMinTaps) {
+            return;
+        }
+        if (!Meets(shorter)) {
+            Meets(passing);
+            return;
+        }
+        passing = filter_.GetNumTaps();
+    }
+}
+
 }  // namespace
+
+std::string CFirData::TooManyTapsQuestion() {
+    const std::string limit = TapText(kMaxTaps);
+    return "Tapwright cannot design filters with more than " + limit + " taps.\n" +
+           "Design filter using " + limit + " taps?";
+}
 
 bool CFirData::CanEstimate(bool verbose) const {
     const auto refuse = [verbose](const char* text) {
@@ -213,13 +250,14 @@ std::int32_t CFirData::EstimateTaps() const {
     if (std::isnan(rounded)) {
         return numTaps_;
     }
-    // Held within a range where the integer steps below cannot overflow.
-    const auto n = static_cast<std::int64_t>(std::clamp(rounded, -1.0, 2.0 * kMaxTaps));
+    // Held within a range where the integer steps below cannot overflow; the tap limit
+    // applies where a design is made, not to the estimate.
+    constexpr double kLongestEstimate = 1e9;
+    const auto n = static_cast<std::int64_t>(std::clamp(rounded, -1.0, kLongestEstimate));
     const bool lowpass = IsPassband(0);
     // A highpass has a passband at Fs/2 and so needs an odd length.
     const std::int64_t estimate = lowpass ? n + 4 : (n % 2 != 0 ? n : n + 1);
-    const std::int32_t longest = lowpass ? kMaxTaps : kMaxTaps - 1;
-    return static_cast<std::int32_t>(std::clamp<std::int64_t>(estimate, kMinTaps, longest));
+    return static_cast<std::int32_t>(std::max<std::int64_t>(estimate, kMinTaps));
 }
 
 bool CFirData::Design(const std::string& prefix, bool verbose) {
@@ -273,76 +311,110 @@ void CFirData::StoreDesign() {
     UpdateRange();
 }
 
-CFirData::BandLevels CFirData::GetBandLevels(std::int32_t band) const {
-    const ResponseEvaluator response = GetResponseEvaluator(kSelectInphase);
-    const double lower = GetLowerEdge(band);
-    const auto power = [&response](double nu) {
-        return response.Evaluate(nu, ResponseQuantity::Power);
-    };
-    BandLevels levels{power(lower), power(lower)};
-    const std::int64_t steps = 2 * static_cast<std::int64_t>(gridDensity_);
-    const double step = (GetUpperEdge(band) - lower) / static_cast<double>(steps);
-    // The frequency moves by repeated addition, so the last one lands on the upper edge
-    // to rounding.
-    double frequency = lower;
-    for (std::int64_t i = 0; i < steps; ++i) {
-        frequency += step;
-        const double p = power(frequency);
-        if (p < levels.minPower) {
-            levels.minPower = p;
-        } else if (p > levels.maxPower) {
-            levels.maxPower = p;
-        }
+std::vector<double> CFirData::InphaseTaps() const {
+    const CDataColumn& inphase = Inphase();
+    std::vector<double> taps(static_cast<std::size_t>(inphase.GetNumPoints()));
+    for (std::size_t i = 0; i < taps.size(); ++i) {
+        taps[i] = inphase.GetAt(static_cast<std::int32_t>(i));
+    }
+    return taps;
+}
+
+BandInterval CFirData::MeasuredInterval(std::int32_t band) const {
+    // A differentiator's passband is judged relative to its desired slope, as the engine
+    // weights it: its ripple is the spread of |H(f)| / (D f), not of |H(f)|.
+    const bool perSlope = responseType_ == ResponseType::Differentiator && IsPassband(band);
+    return {GetLowerEdge(band), GetUpperEdge(band),
+            perSlope ? BandQuantity::PowerPerSquaredFrequency : BandQuantity::Power};
+}
+
+CFirData::BandLevels CFirData::LevelsFrom(std::int32_t band, const BandExtremes& extremes) const {
+    BandLevels levels{extremes.minValue, extremes.maxValue, extremes.minFrequency,
+                      extremes.maxFrequency};
+    if (MeasuredInterval(band).quantity == BandQuantity::PowerPerSquaredFrequency) {
+        const double slope = GetDesiredGain(band);
+        levels.minPower /= slope * slope;
+        levels.maxPower /= slope * slope;
     }
     return levels;
 }
 
-double CFirData::GetBandActualDb(std::int32_t band) const {
-    const BandLevels levels = GetBandLevels(band);
-    // A passband with no response at all (no taps, or taps of zeros from a design the engine
-    // refused) sits flat at the smallest magnitude: its ripple is unbounded, not 0 dB.
-    if (IsPassband(band) && !(levels.maxPower > kSmallestMagnitude)) {
-        return std::numeric_limits<double>::infinity();
-    }
+CFirData::BandMeasurement CFirData::Judge(std::int32_t band, const BandLevels& levels) const {
+    BandMeasurement measured{levels, 0.0, 0.0, levels.maxFrequency};
     const double minDb = ToDb(levels.minPower, false);
     const double maxDb = ToDb(levels.maxPower, false);
-    return IsPassband(band) ? maxDb - minDb : -maxDb;
-}
-
-double CFirData::GetBandMargin(std::int32_t band) const {
-    const double spec = GetAttnRippleDisplay(band, true);
-    const double actual = GetBandActualDb(band);
-    return IsPassband(band) ? spec - actual : actual - spec;
-}
-
-double CFirData::GetDesignMargin() const {
-    if (GetNumPoints() == 0 || GetNumBands() == 0) {
-        return kNoMarginDb;
+    if (!IsPassband(band)) {
+        measured.actualDb = -maxDb;
+        measured.marginDb = measured.actualDb - GetAttnRippleDisplay(band, true);
+        return measured;
     }
-    double smallest = std::numeric_limits<double>::infinity();
+    // A passband with no response at all (no taps, or taps of zeros from a design the engine
+    // refused) sits flat at the smallest magnitude: its ripple is unbounded, not 0 dB.
+    measured.actualDb = levels.maxPower > kSmallestMagnitude
+                            ? maxDb - minDb
+                            : std::numeric_limits<double>::infinity();
+    measured.marginDb = GetAttnRippleDisplay(band, true) - measured.actualDb;
+    // The worst point is the extreme farther from the desired level.
+    const bool perSlope = MeasuredInterval(band).quantity == BandQuantity::PowerPerSquaredFrequency;
+    const double gain = perSlope ? 1.0 : GetDesiredGain(band);
+    const double desiredDb = ToDb(gain * gain, false);
+    measured.worstFrequency =
+        maxDb - desiredDb >= desiredDb - minDb ? levels.maxFrequency : levels.minFrequency;
+    return measured;
+}
+
+CFirData::SpecMeasurement CFirData::MeasureSpecification(std::span<const double> taps) const {
+    SpecMeasurement spec;
+    std::vector<BandInterval> intervals;
     for (std::int32_t band = 0; band < GetNumBands(); ++band) {
-        const double margin = GetBandMargin(band);
-        // A band that cannot be measured (a linear ripple weight below 1) fails, as it
-        // does in MeetsSpec: it must not vanish behind the other bands' margins.
-        if (std::isnan(margin)) {
-            return margin;
-        }
-        smallest = std::min(smallest, margin);
+        intervals.push_back(MeasuredInterval(band));
     }
-    return smallest;
+    const std::vector<BandExtremes> extremes = MeasureBandExtremes(taps, intervals);
+    for (std::int32_t band = 0; band < GetNumBands(); ++band) {
+        spec.bands.push_back(Judge(band, LevelsFrom(band, extremes[Row(band)])));
+    }
+    if (taps.empty() || spec.bands.empty()) {
+        spec.designMarginDb = kNoMarginDb;
+        return spec;
+    }
+    spec.designMarginDb = std::numeric_limits<double>::infinity();
+    spec.meetsSpec = true;
+    for (const BandMeasurement& measured : spec.bands) {
+        // A band that cannot be measured (a linear ripple weight below 1) fails, and its
+        // margin must not vanish behind the other bands' margins.
+        if (std::isnan(measured.marginDb) || std::isnan(spec.designMarginDb)) {
+            spec.designMarginDb = std::numeric_limits<double>::quiet_NaN();
+        } else {
+            spec.designMarginDb = std::min(spec.designMarginDb, measured.marginDb);
+        }
+        spec.meetsSpec = spec.meetsSpec && measured.marginDb >= 0.0;
+    }
+    return spec;
 }
 
-bool CFirData::MeetsSpec() const {
-    if (GetNumPoints() == 0) {
-        return false;
-    }
-    for (std::int32_t band = 0; band < GetNumBands(); ++band) {
-        if (!(GetBandMargin(band) >= 0.0)) {
-            return false;
-        }
-    }
-    return true;
+CFirData::SpecMeasurement CFirData::MeasureSpecification() const {
+    return MeasureSpecification(InphaseTaps());
 }
+
+CFirData::BandMeasurement CFirData::MeasureBand(std::int32_t band) const {
+    const std::vector<double> taps = InphaseTaps();
+    const BandInterval interval = MeasuredInterval(band);
+    const std::vector<BandExtremes> extremes =
+        MeasureBandExtremes(taps, std::span<const BandInterval>(&interval, 1));
+    return Judge(band, LevelsFrom(band, extremes.front()));
+}
+
+CFirData::BandLevels CFirData::GetBandLevels(std::int32_t band) const {
+    return MeasureBand(band).levels;
+}
+
+double CFirData::GetBandActualDb(std::int32_t band) const { return MeasureBand(band).actualDb; }
+
+double CFirData::GetBandMargin(std::int32_t band) const { return MeasureBand(band).marginDb; }
+
+double CFirData::GetDesignMargin() const { return MeasureSpecification().designMarginDb; }
+
+bool CFirData::MeetsSpec() const { return MeasureSpecification().meetsSpec; }
 
 bool CFirData::DesignWithTaps(std::int32_t numTaps) {
     numTaps = std::max(numTaps, kMinTaps);
@@ -362,11 +434,10 @@ bool CFirData::Optimize(std::int32_t maxTaps) {
     if (!search.Start(maxTaps)) {
         return false;
     }
-    if (search.Bracket()) {
-        return true;
-    }
+    search.Bracket();
     search.Bisect();
     search.Settle();
+    search.ConfirmShortest();
     const OptimizeOutcome outcome = DescribeOptimizeOutcome(GetDesignMargin(), numTaps_);
     Ui().ShowStatus(outcome.text);
     Ui().ShowMessage(outcome.text, MessageButtons::Ok, outcome.icon);

@@ -13,12 +13,6 @@ namespace {
 
 constexpr int kMarginDigits = 3;
 
-std::string TooManyTapsQuestion() {
-    const std::string limit = CNumString(CFirData::kMaxTaps, 10, 0).Text();
-    return "Tapwright cannot design filters with more than " + limit + " taps.\n" +
-           "Design filter using " + limit + " taps?";
-}
-
 bool AnsweredYes(const std::string& question, MessageIcon icon) {
     return Ui().ShowMessage(question, MessageButtons::YesNo, icon) == MessageResult::Yes;
 }
@@ -118,12 +112,8 @@ bool CFirView::DoDesign(std::int32_t& taps) {
         return false;
     }
     CFirData& filter = *firData_;
-    if (taps > CFirData::kMaxTaps) {
-        if (!AnsweredYes(TooManyTapsQuestion(), MessageIcon::Question)) {
-            return false;
-        }
-        taps = CFirData::kMaxTaps;
-        WriteControls();
+    if (!AcceptTapLimit(taps)) {
+        return false;
     }
     if (!ControlsToSpec()) {
         return false;
@@ -133,7 +123,8 @@ bool CFirView::DoDesign(std::int32_t& taps) {
             return false;
         }
         taps = filter.EstimateTaps();
-        if (taps == 0) {
+        // An estimate beyond the largest filter meets the same limit as a typed length.
+        if (taps == 0 || !AcceptTapLimit(taps)) {
             return false;
         }
         WriteControls();
@@ -152,6 +143,18 @@ bool CFirView::DoDesign(std::int32_t& taps) {
         SpecToControls();
     }
     ShowDesignResult(filter);
+    return true;
+}
+
+bool CFirView::AcceptTapLimit(std::int32_t& taps) {
+    if (taps <= CFirData::kMaxTaps) {
+        return true;
+    }
+    if (!AnsweredYes(CFirData::TooManyTapsQuestion(), MessageIcon::Question)) {
+        return false;
+    }
+    taps = CFirData::kMaxTaps;
+    WriteControls();
     return true;
 }
 

@@ -128,6 +128,10 @@ protected:
     };
 
 private:
+    // A tap count above the largest filter is cut to it after the user agrees; false when
+    // the user declines.
+    bool AcceptTapLimit(std::int32_t& taps);
+
     CFirDoc& document_;
     EditorForm* form_ = nullptr;
     CFirData* firData_ = nullptr;

@@ -3,11 +3,14 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <functional>
 #include <string>
 #include <vector>
 
+#include "response/ResponseEvaluator.h"
+#include "response/ResponseQuantity.h"
 #include "support/FakeUserInterface.h"
 
 namespace tapwright {
@@ -40,11 +43,11 @@ TEST(FirDesignTest, EstimateFollowsTheClosedFormAndItsLengthRules) {
     // n = 43 for the lowpass, plus 4; n = 42 for the highpass, made odd.
     EXPECT_EQ(Lowpass().EstimateTaps(), 47);
     EXPECT_EQ(Highpass().EstimateTaps(), 43);
-    // A very loose specification still gets the shortest filter, a very sharp one no more
-    // than the largest filter (odd for the highpass, which has a passband at Fs/2).
+    // A very loose specification still gets the shortest filter; a very sharp one gets its
+    // real estimate, beyond the largest filter (the limit applies where a design is made).
     EXPECT_EQ(TwoBand(true, 0.35, 6.0, 6.0).EstimateTaps(), 3);
-    EXPECT_EQ(TwoBand(true, 0.0001, 0.1, 40.0).EstimateTaps(), CFirData::kMaxTaps);
-    EXPECT_EQ(TwoBand(false, 0.0001, 0.1, 40.0).EstimateTaps(), CFirData::kMaxTaps - 1);
+    EXPECT_EQ(TwoBand(true, 0.0001, 0.001, 120.0).EstimateTaps(), 61375);
+    EXPECT_EQ(TwoBand(false, 0.0001, 0.001, 120.0).EstimateTaps() % 2, 1);
 }
 
 struct EstimateRefusal {
@@ -271,20 +274,23 @@ TEST(FirDesignTest, OptimizeThatDoesNotStartDesignsNothing) {
     EXPECT_EQ(ui.Messages().back().icon, MessageIcon::Question);
     EXPECT_EQ(filter.GetNumPoints(), 0);
 
-    // The cap never goes past the largest filter.
-    CFirData sharp = TwoBand(true, 0.0001, 0.1, 40.0);
+    // The question shows the real estimate; a cap past the largest filter then meets the
+    // same limit as a typed length.
+    CFirData sharp = TwoBand(true, 0.0001, 0.001, 120.0);
     ui.ExpectMessage(
-        "This filter is estimated to take up to 10000 taps.\n"
-        "Optimize using a maximum of 10000 taps?",
-        MessageResult::No);
+        "This filter is estimated to take up to 76718 taps.\n"
+        "Optimize using a maximum of 76718 taps?",
+        MessageResult::Yes);
+    ui.ExpectMessage(CFirData::TooManyTapsQuestion(), MessageResult::No);
     EXPECT_FALSE(sharp.Optimize(CFirData::kOptimizeMaxTaps));
+    EXPECT_EQ(sharp.GetNumPoints(), 0);
 
     // A specification that cannot be designed returns without a word.
     CFirData oneBand;
     oneBand.SetSpecification(ResponseType::Filter, 0, 16);
     oneBand.AddBand(0.0, 0.2, 1.0, 1.0, false, true, false);
     EXPECT_FALSE(oneBand.Optimize(CFirData::kOptimizeMaxTaps));
-    EXPECT_EQ(ui.Messages().size(), 2u);
+    EXPECT_EQ(ui.Messages().size(), 3u);
     EXPECT_TRUE(ui.StatusTexts().empty());
 }
 
@@ -296,9 +302,113 @@ TEST(FirDesignTest, OptimizeThatPassesAtThreeTapsStopsThere) {
     filter.SetSpecification(ResponseType::Filter, 0, 16);
     filter.AddBand(0.002, 0.02, 1.0, 6.0, false, true, false);
     filter.AddBand(0.45, 0.5, 0.0, 6.0, false, true, false);
+    ui.AllowUnscriptedMessages();
     EXPECT_TRUE(filter.Optimize(CFirData::kOptimizeMaxTaps));
     EXPECT_EQ(filter.GetNumTaps(), 3);
     EXPECT_EQ(filter.Inphase().GetNumPoints(), 3);
+    EXPECT_TRUE(filter.MeetsSpec());
+    // The search ends like any other: with its outcome in a box and on the status line.
+    const OptimizeOutcome outcome = DescribeOptimizeOutcome(filter.GetDesignMargin(), 3);
+    EXPECT_EQ(outcome.text.rfind("Optimization succeeded using 3 taps.\nDesign margin is ", 0),
+              0u);
+    EXPECT_EQ(ui.MessageTexts(), std::vector<std::string>{outcome.text});
+    EXPECT_EQ(ui.StatusTexts().back(), outcome.text);
+}
+
+// The smallest and largest |H|^2 of the taps across a band, found independently of the
+// measurement: a grid of 64 points per 1/N cycles, then a golden-section search around every
+// grid extremum.
+struct TrueLevels {
+    double smallest;
+    double largest;
+};
+
+TrueLevels MeasureDensely(const CFirData& filter, double lower, double upper) {
+    const ResponseEvaluator response = filter.GetResponseEvaluator(kSelectInphase);
+    const auto power = [&response](double f) {
+        return response.Evaluate(f, ResponseQuantity::Power);
+    };
+    const auto refine = [&power](double a, double b, double sign) {
+        for (int k = 0; k < 60; ++k) {
+            const double c = a + 0.382 * (b - a);
+            const double d = b - 0.382 * (b - a);
+            if (sign * power(c) > sign * power(d)) {
+                b = d;
+            } else {
+                a = c;
+            }
+        }
+        return power(0.5 * (a + b));
+    };
+    const int points = static_cast<int>(64.0 * (upper - lower) * filter.GetNumTaps()) + 2;
+    const double step = (upper - lower) / points;
+    TrueLevels levels{std::min(power(lower), power(upper)), std::max(power(lower), power(upper))};
+    for (int i = 1; i < points; ++i) {
+        const double f = lower + step * i;
+        const double here = power(f);
+        const double before = power(f - step);
+        const double after = power(f + step);
+        if (here >= before && here >= after) {
+            levels.largest = std::max(levels.largest, refine(f - step, f + step, 1.0));
+        }
+        if (here <= before && here <= after) {
+            levels.smallest = std::min(levels.smallest, refine(f - step, f + step, -1.0));
+        }
+    }
+    return levels;
+}
+
+// Whether the lowpass 0-0.1 / 0.11-0.5 with 0.1 dB and 80 dB truly passes.
+bool TrulyPasses(const CFirData& filter) {
+    const TrueLevels pass = MeasureDensely(filter, 0.0, 0.1);
+    const TrueLevels stop = MeasureDensely(filter, 0.11, 0.5);
+    return 10.0 * std::log10(pass.largest / pass.smallest) <= 0.1 &&
+           -10.0 * std::log10(stop.largest) >= 80.0;
+}
+
+TEST(FirDesignTest, VerdictHoldsBetweenTheGridPointsOfALongDesign) {
+    FakeUserInterface ui;
+    ui.AllowUnscriptedMessages();
+    // A lowpass to 0.1 within 0.1 dB, 80 dB down from 0.11: at 337 taps its stopband peaks
+    // fall between any 33 points of the band, and the truth is a fail.
+    CFirData filter;
+    filter.SetSpecification(ResponseType::Filter, 0, 16);
+    filter.AddBand(0.0, 0.1, 1.0, 0.1, false, true, false);
+    filter.AddBand(0.11, 0.5, 0.0, 80.0, false, true, false);
+    filter.DesignWithTaps(337);
+    const double trueAttenuation = -10.0 * std::log10(MeasureDensely(filter, 0.11, 0.5).largest);
+    EXPECT_NEAR(trueAttenuation, 79.62, 0.01);
+    EXPECT_NEAR(filter.GetBandActualDb(1), trueAttenuation, 1e-5);
+    EXPECT_FALSE(filter.MeetsSpec());
+    const CFirData::BandMeasurement stop = filter.MeasureBand(1);
+    EXPECT_NEAR(10.0 * std::log10(filter.GetResponse(1, false, stop.worstFrequency, true)),
+                -stop.actualDb, 1e-9);
+
+    // The optimisation ends on a length that truly passes, one tap longer than one that
+    // truly fails.
+    ASSERT_TRUE(filter.Optimize(CFirData::kOptimizeMaxTaps));
+    const std::int32_t taps = filter.GetNumTaps();
+    EXPECT_TRUE(filter.MeetsSpec());
+    EXPECT_TRUE(TrulyPasses(filter)) << taps;
+    EXPECT_FALSE(filter.DesignWithTaps(taps - 1));
+    EXPECT_FALSE(TrulyPasses(filter)) << taps - 1;
+}
+
+TEST(FirDesignTest, DifferentiatorPassbandIsJudgedAgainstItsSlope) {
+    FakeUserInterface ui;
+    ui.AllowUnscriptedMessages();
+    // 1 to 8 kHz at 48 kHz, desired slope 1, 0.5 dB allowed, 40 dB down from 10 kHz.
+    CFirData filter;
+    filter.SetSpecification(ResponseType::Differentiator, 41, 16);
+    filter.AddBand(1.0 / 48, 8.0 / 48, 1.0, 0.5, false, true, false);
+    filter.AddBand(10.0 / 48, 0.5, 0.0, 40.0, false, true, false);
+    filter.DesignWithTaps(41);
+    // |H| itself spreads over the ratio of the edges (18 dB); relative to the slope it is
+    // nearly flat, and its levels sit around 0 dB.
+    const CFirData::BandLevels levels = filter.GetBandLevels(0);
+    EXPECT_LT(filter.GetBandActualDb(0), 0.5);
+    EXPECT_NEAR(10.0 * std::log10(levels.maxPower), 0.0, 0.5);
+    EXPECT_NEAR(10.0 * std::log10(levels.minPower), 0.0, 0.5);
     EXPECT_TRUE(filter.MeetsSpec());
 }
 
