@@ -312,11 +312,13 @@ private:
         if (lower < 0.0 || upper > 0.5) {
             return false;
         }
+        // Horner's rule takes a few cycles per tap and sample and runs twice per sample
+        // (the response and the ramp); the transform, shared by all bands, takes a fraction
+        // of a cycle per point and level.
         const double samples = std::ceil((upper - lower) / step_);
-        const double direct = 2.0 * samples * static_cast<double>(taps_.size());
+        const double direct = 8.0 * samples * static_cast<double>(taps_.size());
         const double length = static_cast<double>(fftLength_);
-        const double transform = 5.0 * length * std::log2(length);
-        return direct > transform;
+        return direct > length * std::log2(length);
     }
 
     void VisitDirect(double lower, double upper, BandScan& scan) const {

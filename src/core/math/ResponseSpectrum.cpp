@@ -49,15 +49,17 @@ std::size_t FastTransformLength(std::size_t minimum) {
     return n;
 }
 
+void ResponseSpectrum::FreeTransform::operator()(double* memory) const { fftw_free(memory); }
+
 ResponseSpectrum::ResponseSpectrum(std::span<const double> taps, std::size_t length)
-    : length_(length) {
-    const std::size_t bins = length / 2 + 1;
+    : length_(length), bins_(length / 2 + 1) {
     // Both transforms run as one batch: the taps in the first row, the ramp in the second.
     FftwBuffer<double> input = AllocateFftw<double>(2 * length);
-    FftwBuffer<fftw_complex> output = AllocateFftw<fftw_complex>(2 * bins);
+    output_.reset(AllocateFftw<double>(4 * bins_).release());
+    auto* output = reinterpret_cast<fftw_complex*>(output_.get());
     const int n = static_cast<int>(length);
-    Plan plan(fftw_plan_many_dft_r2c(1, &n, 2, input.get(), nullptr, 1, n, output.get(),
-                                     nullptr, 1, static_cast<int>(bins), FFTW_ESTIMATE));
+    Plan plan(fftw_plan_many_dft_r2c(1, &n, 2, input.get(), nullptr, 1, n, output, nullptr, 1,
+                                     static_cast<int>(bins_), FFTW_ESTIMATE));
     if (!plan) {
         throw std::bad_alloc();
     }
@@ -68,12 +70,6 @@ ResponseSpectrum::ResponseSpectrum(std::span<const double> taps, std::size_t len
         input[length + i] = (static_cast<double>(i) - centre) * taps[i];
     }
     fftw_execute(plan.get());
-    response_.resize(bins);
-    ramp_.resize(bins);
-    for (std::size_t k = 0; k < bins; ++k) {
-        response_[k] = {output[k][0], output[k][1]};
-        ramp_[k] = {output[bins + k][0], output[bins + k][1]};
-    }
 }
 
 }  // namespace tapwright

@@ -2,8 +2,8 @@
 
 #include <complex>
 #include <cstddef>
+#include <memory>
 #include <span>
-#include <vector>
 
 namespace tapwright {
 
@@ -23,17 +23,24 @@ public:
 
     std::size_t Length() const { return length_; }
     // Grid points 0 .. Length() / 2.
-    std::size_t Size() const { return response_.size(); }
+    std::size_t Size() const { return bins_; }
     double Frequency(std::size_t k) const {
         return static_cast<double>(k) / static_cast<double>(length_);
     }
-    std::complex<double> Response(std::size_t k) const { return response_[k]; }
-    std::complex<double> CentredRamp(std::size_t k) const { return ramp_[k]; }
+    std::complex<double> Response(std::size_t k) const { return Bin(k); }
+    std::complex<double> CentredRamp(std::size_t k) const { return Bin(bins_ + k); }
 
 private:
+    struct FreeTransform {
+        void operator()(double* memory) const;
+    };
+
+    std::complex<double> Bin(std::size_t i) const { return {output_[2 * i], output_[2 * i + 1]}; }
+
     std::size_t length_;
-    std::vector<std::complex<double>> response_;
-    std::vector<std::complex<double>> ramp_;
+    std::size_t bins_;
+    // The two transforms side by side, as interleaved real and imaginary parts.
+    std::unique_ptr<double[], FreeTransform> output_;
 };
 
 // The smallest length at or above minimum whose prime factors are 2, 3, 5 and 7 only, and
