@@ -210,16 +210,9 @@ void CFirPlot::ExtractData(int&) {
 
 void CFirPlot::SetTitles() {
     if (Options().autoTitles) {
-        const CFreqUnits& units = filter_->GetFrequencyUnits();
-        // The units absorb what they can of the powers of ten; the labels show the rest.
-        const UnitLabel frequency = units.FrequencyLabel(XState().powerOfTen);
-        XState().powerOfTen = frequency.exponent;
-        titles_.xTitle = "Frequency in " + frequency.unit;
-
+        titles_.xTitle = "Frequency in " + XAxisUnit(XState().powerOfTen).unit;
         const auto delayTitle = [&](const char* quantity) {
-            const UnitLabel time = units.TimeLabel(YState().powerOfTen);
-            YState().powerOfTen = time.exponent;
-            return quantity + time.unit;
+            return quantity + YAxisUnit(YState().powerOfTen).unit;
         };
         switch (DisplayKind()) {
             case PlotType::ComplexPhase:
@@ -256,6 +249,21 @@ void CFirPlot::SetTitles() {
     Titles().main = titles_.mainTitle;
     Titles().x = titles_.xTitle;
     Titles().y = titles_.yTitle;
+}
+
+UnitLabel CFirPlot::XAxisUnit(int powerOfTen) const {
+    if (filter_ == nullptr) {
+        return CPlot::XAxisUnit(powerOfTen);
+    }
+    return filter_->GetFrequencyUnits().FrequencyLabel(powerOfTen);
+}
+
+UnitLabel CFirPlot::YAxisUnit(int powerOfTen) const {
+    if (filter_ == nullptr ||
+        (DisplayKind() != PlotType::PhaseDelay && DisplayKind() != PlotType::GroupDelay)) {
+        return CPlot::YAxisUnit(powerOfTen);
+    }
+    return filter_->GetFrequencyUnits().TimeLabel(powerOfTen);
 }
 
 std::string CFirPlot::ReadoutText(std::int32_t index) const {

@@ -49,6 +49,9 @@ public:
     // Evaluates the traces at one frequency per pixel column, then sets the titles.
     void ExtractData(int& plotWidth) override;
     bool HasData() const override;
+    // Frequencies in the filter's frequency unit; delays in its time unit.
+    UnitLabel XAxisUnit(int powerOfTen) const override;
+    UnitLabel YAxisUnit(int powerOfTen) const override;
     // The response at a trace point, on the status line.
     void ShowPointReadout(std::int32_t index) override;
     // Takes the range as the frequency range; any range will do.
