@@ -28,6 +28,22 @@ constexpr const char* kOutOfPolarQuestion =
     "Changing out of Polar mode will reset all zoom levels.\nDo you want to change out of "
     "Polar Mode?";
 
+// The main title of a polar plot of a signal: it shows both channels, so a name that
+// names one channel ("FIR Inphase Impulse Response") names the complex signal instead, and
+// the title says that Inphase is plotted against Quadrature.
+std::string PolarTitle(const std::string& name) {
+    std::string title = name;
+    for (const std::string channel : {"Inphase", "Quadrature"}) {
+        const std::string word = " " + channel + " ";
+        const std::size_t at = (" " + title + " ").find(word);
+        if (at != std::string::npos) {
+            title.replace(at, channel.size(), "Complex");
+            break;
+        }
+    }
+    return title.empty() ? "Inphase vs. Quadrature" : title + " (I vs. Q)";
+}
+
 std::string Printed(const char* format, double value) {
     char buffer[64];
     std::snprintf(buffer, sizeof buffer, format, value);
@@ -113,7 +129,8 @@ void CGraph::OnUpdate(CView*, std::uint32_t hintValue, CDataSet* object) {
     if (data_ != nullptr && object == data_) {
         if (titlesSource_ == nullptr || action == hint::kSampleRate) {
             titlesSource_ = &data_->GetFormat().PlotTitles();
-            Titles().main = data_->GetName();
+            dataTitle_ = data_->GetName();
+            Titles().main = dataTitle_;
         }
         if (action == hint::kSampleRate) {
             const bool isReal = data_->IsReal();
@@ -431,6 +448,12 @@ std::string CGraph::ReductionNote() const {
 
 void CGraph::SetAutomaticTitles() {
     PlotTitles& titles = Titles();
+    // Only a polar plot renames the plot; leaving it brings the data's name back.
+    if (IsPolar()) {
+        titles.main = PolarTitle(dataTitle_);
+    } else if (titles.main == PolarTitle(dataTitle_)) {
+        titles.main = dataTitle_;
+    }
     if (IsPolar()) {
         titles.x = "Inphase";
     } else {

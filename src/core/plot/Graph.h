@@ -200,6 +200,7 @@ private:
     std::int32_t pointsPerGroup_ = 0;
     double reductionRatio_ = 0.0;
     CTitlesDlg* titlesSource_ = nullptr;  // the data's plot titles; not owned
+    std::string dataTitle_;               // the data's name, the automatic main title
     CZoomList zoomList_;
     CRubberBand rubberBand_;
     CLumenData* data_ = nullptr;              // not owned

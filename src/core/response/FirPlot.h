@@ -81,6 +81,8 @@ private:
     void EvaluateTraces(std::span<const double> frequencies);
     void SetTitles();
     void DrawSpecificationLimits(DrawContext& dc);
+    // The ripple limits of a differentiator band from column c1 to c2, in dB.
+    void DrawSlopeLimits(DrawContext& dc, int c1, int c2, double gain, double ripple);
     bool WantsPhase() const { return DisplayKind() != PlotType::ComplexMagnitude; }
 
     CTitlesDlg titles_;

@@ -274,6 +274,23 @@ TEST_F(GraphTest, PolarPointsOfALongSignalStayOnItsCircle) {
     }
 }
 
+// A polar plot shows both channels: the name of a one-channel view does not fit it.
+TEST_F(GraphTest, PolarPlotIsTitledForBothChannelsAndLeavingItRestoresTheName) {
+    test::MakeTimeSignal(data, test::Ramp(10), test::Ramp(10, -1.0), 1.0);
+    data.SetName("FIR Inphase Impulse Response");
+    Bind();
+    graph.Draw();
+    EXPECT_EQ(graph.Titles().main, "FIR Inphase Impulse Response");
+
+    graph.OnPlotType(PlotType::Polar);
+    graph.Draw();
+    EXPECT_EQ(graph.Titles().main, "FIR Complex Impulse Response (I vs. Q)");
+
+    graph.OnPlotType(PlotType::InphaseAmplitude);
+    graph.Draw();
+    EXPECT_EQ(graph.Titles().main, "FIR Inphase Impulse Response");
+}
+
 TEST_F(GraphTest, PolarQuestionsGuardTheZoomLevels) {
     test::MakeTimeSignal(data, test::Ramp(1000), test::Ramp(1000, -1.0), 1.0);
     Bind();
