@@ -14,7 +14,6 @@ namespace tapwright {
 
 namespace {
 
-
 // A time signal this short is drawn with a dot on every sample.
 constexpr std::int32_t kMostDottedPoints = 256;
 // Samples across the axis of a polar plot, which has no sample axis to count them on.

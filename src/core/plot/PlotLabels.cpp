@@ -80,8 +80,7 @@ int FirstLogExponent(double minimum) {
 }  // namespace
 
 std::vector<CPlotLabel> BuildLabels(double minimum, double maximum, double& labelSpacing,
-                                    int& powerOfTen, int decimalDigits, bool log,
-                                    int unitPower) {
+                                    int& powerOfTen, int decimalDigits, bool log, int unitPower) {
     std::vector<CPlotLabel> labels;
     if (!(labelSpacing > 0.0) || maximum < minimum || !std::isfinite(minimum) ||
         !std::isfinite(maximum)) {
