@@ -14,7 +14,6 @@ namespace tapwright {
 
 namespace {
 
-
 // A time signal this short is drawn with a dot on every sample.
 constexpr std::int32_t kMostDottedPoints = 256;
 // Samples across the axis of a polar plot, which has no sample axis to count them on.
@@ -27,6 +26,22 @@ constexpr const char* kIntoPolarQuestion =
 constexpr const char* kOutOfPolarQuestion =
     "Changing out of Polar mode will reset all zoom levels.\nDo you want to change out of "
     "Polar Mode?";
+
+// The main title of a polar plot of a signal: it shows both channels, so a name that
+// names one channel ("FIR Inphase Impulse Response") names the complex signal instead, and
+// the title says that Inphase is plotted against Quadrature.
+std::string PolarTitle(const std::string& name) {
+    std::string title = name;
+    for (const std::string channel : {"Inphase", "Quadrature"}) {
+        const std::string word = " " + channel + " ";
+        const std::size_t at = (" " + title + " ").find(word);
+        if (at != std::string::npos) {
+            title.replace(at, channel.size(), "Complex");
+            break;
+        }
+    }
+    return title.empty() ? "Inphase vs. Quadrature" : title + " (I vs. Q)";
+}
 
 std::string Printed(const char* format, double value) {
     char buffer[64];
@@ -113,7 +128,8 @@ void CGraph::OnUpdate(CView*, std::uint32_t hintValue, CDataSet* object) {
     if (data_ != nullptr && object == data_) {
         if (titlesSource_ == nullptr || action == hint::kSampleRate) {
             titlesSource_ = &data_->GetFormat().PlotTitles();
-            Titles().main = data_->GetName();
+            dataTitle_ = data_->GetName();
+            Titles().main = dataTitle_;
         }
         if (action == hint::kSampleRate) {
             const bool isReal = data_->IsReal();
@@ -151,6 +167,14 @@ void CGraph::ApplyDataDefaults() {
 
 bool CGraph::HasData() const {
     return data_ != nullptr && data_->GetNumPoints() > 0;
+}
+
+UnitLabel CGraph::XAxisUnit(int powerOfTen) const {
+    // The Inphase axis of a polar plot has no unit.
+    if (data_ == nullptr || IsPolar()) {
+        return CAxisPlot::XAxisUnit(powerOfTen);
+    }
+    return data_->AxisUnitLabel(powerOfTen);
 }
 
 bool CGraph::SetViewRange(double x1, double x2, bool strict) {
@@ -279,9 +303,11 @@ void CGraph::ExtractData(int& plotWidth) {
             ExtractQuantity(RangeQuantity::Quadrature, series.y);
             break;
         case PlotType::IAndQAmplitudes:
-        case PlotType::Polar:
             ExtractQuantity(RangeQuantity::Inphase, series.y);
             ExtractQuantity(RangeQuantity::Quadrature, series.y2);
+            break;
+        case PlotType::Polar:
+            ExtractPolarSamples();
             break;
         case PlotType::ComplexMagnitude:
             ExtractQuantity(RangeQuantity::Power, series.y);
@@ -315,11 +341,7 @@ std::optional<std::pair<double, double>> CGraph::SampleAt(std::int32_t bin) cons
     return std::pair{data_->Inphase().GetAt(at), data_->Quadrature().GetAt(at)};
 }
 
-void CGraph::ExtractQuantity(RangeQuantity quantity, CDoubleArray& target) {
-    PlotSeries& series = Series();
-    const bool fillX = series.x.GetSize() == 0;
-    const bool power = quantity == RangeQuantity::Power;
-    const bool sumMode = options_.sumFreqMag && !data_->IsTimeData() && power;
+GroupedPoints CGraph::GroupQuantity(RangeQuantity quantity, bool sumMode) const {
     PointGrouper grouper(pointsPerGroup_, sumMode);
     // Across a polar plot lie Inphase values, not the sample axis: its samples are grouped by
     // their place in the range, as many to a column as the reduction asks for.
@@ -338,16 +360,43 @@ void CGraph::ExtractQuantity(RangeQuantity quantity, CDoubleArray& target) {
         const int column = IsPolar()
                                ? static_cast<int>(static_cast<double>(i - first) / samplesPerColumn)
                                : XToPixel(x);
-        grouper.Add(value, x, column);
+        grouper.Add(value, x, column, i);
     }
-    const GroupedPoints points = grouper.Finish();
-    for (std::size_t p = 0; p < points.values.size(); ++p) {
-        target.Add(power ? ShownPower(points.values[p]) : points.values[p]);
-        if (fillX) {
-            series.x.Add(points.xs[p]);
-            series.groupSizes.push_back(points.counts[p]);
-        }
+    return grouper.Finish();
+}
+
+void CGraph::AppendPoints(const GroupedPoints& points) {
+    PlotSeries& series = Series();
+    if (series.x.GetSize() != 0) {
+        return;
     }
+    for (std::size_t p = 0; p < points.xs.size(); ++p) {
+        series.x.Add(points.xs[p]);
+        series.groupSizes.push_back(points.counts[p]);
+    }
+}
+
+void CGraph::ExtractQuantity(RangeQuantity quantity, CDoubleArray& target) {
+    const bool power = quantity == RangeQuantity::Power;
+    const bool sumMode = options_.sumFreqMag && !data_->IsTimeData() && power;
+    const GroupedPoints points = GroupQuantity(quantity, sumMode);
+    for (const double value : points.values) {
+        target.Add(power ? ShownPower(value) : value);
+    }
+    AppendPoints(points);
+}
+
+// A point of a polar plot is a whole sample: the one of largest magnitude in its group, with
+// its own Inphase and Quadrature values, so that every point lies where a sample lies.
+void CGraph::ExtractPolarSamples() {
+    const GroupedPoints points = GroupQuantity(RangeQuantity::Power, false);
+    PlotSeries& series = Series();
+    for (const std::int64_t peak : points.peaks) {
+        const auto [inphase, quadrature] = SampleAt(static_cast<std::int32_t>(peak)).value();
+        series.y.Add(inphase);
+        series.y2.Add(quadrature);
+    }
+    AppendPoints(points);
 }
 
 // ---- Titles ----------------------------------------------------------------------------
@@ -398,14 +447,17 @@ std::string CGraph::ReductionNote() const {
 
 void CGraph::SetAutomaticTitles() {
     PlotTitles& titles = Titles();
+    // Only a polar plot renames the plot; leaving it brings the data's name back.
+    if (IsPolar()) {
+        titles.main = PolarTitle(dataTitle_);
+    } else if (titles.main == PolarTitle(dataTitle_)) {
+        titles.main = dataTitle_;
+    }
     if (IsPolar()) {
         titles.x = "Inphase";
     } else {
         titles.x = data_->IsTimeData() ? "Time" : "Frequency";
-        // The unit takes as much of the power of ten as its prefixes can; the labels keep
-        // the rest.
-        const UnitLabel unit = data_->AxisUnitLabel(XState().powerOfTen);
-        XState().powerOfTen = unit.exponent;
+        const UnitLabel unit = XAxisUnit(XState().powerOfTen);
         if (!unit.unit.empty()) {
             titles.x += " in " + unit.unit;
         }

@@ -95,6 +95,8 @@ public:
     // plot type, narrowing the width so that the samples divide evenly, and titles the plot.
     void ExtractData(int& plotWidth) override;
     bool HasData() const override;
+    // Time or frequency in the unit of the data; the Inphase axis of a polar plot has none.
+    UnitLabel XAxisUnit(int powerOfTen) const override;
 
     // Shows the readout of plotted point index on the status line: the point, or the bin
     // under it when the same bin is clicked twice in a row.
@@ -173,7 +175,12 @@ protected:
 
 private:
     void ApplyDataDefaults();
+    // The grouped points of one quantity over the visible range.
+    GroupedPoints GroupQuantity(RangeQuantity quantity, bool sumMode) const;
+    // Fills X and the group sizes from the first quantity extracted in a drawing.
+    void AppendPoints(const GroupedPoints& points);
     void ExtractQuantity(RangeQuantity quantity, CDoubleArray& target);
+    void ExtractPolarSamples();
     // A power as shown: its square root, or dB of a spectrum when magnitudes are in dB.
     double ShownPower(double power) const;
     std::int32_t LogAxisGroupSize() const;
@@ -193,6 +200,7 @@ private:
     std::int32_t pointsPerGroup_ = 0;
     double reductionRatio_ = 0.0;
     CTitlesDlg* titlesSource_ = nullptr;  // the data's plot titles; not owned
+    std::string dataTitle_;               // the data's name, the automatic main title
     CZoomList zoomList_;
     CRubberBand rubberBand_;
     CLumenData* data_ = nullptr;              // not owned

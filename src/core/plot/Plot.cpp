@@ -102,6 +102,14 @@ bool CPlot::HasData() const {
     return false;
 }
 
+UnitLabel CPlot::XAxisUnit(int powerOfTen) const {
+    return {"", powerOfTen};
+}
+
+UnitLabel CPlot::YAxisUnit(int powerOfTen) const {
+    return {"", powerOfTen};
+}
+
 void CPlot::SetMappings() {
     xState_.originValue = 0.0;
     yState_.originValue = 0.0;

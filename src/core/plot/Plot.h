@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "data/DoubleArray.h"
+#include "data/FreqUnits.h"
 #include "platform/DrawContext.h"
 #include "platform/View.h"
 #include "plot/Axis.h"
@@ -23,10 +24,13 @@ struct PlotAxisState {
     double labelSpacing = 0.0;
     double ticSpacing = 0.0;
     double originValue = 0.0;  // where the zero line is drawn
-    int powerOfTen = 0;
+    int powerOfTen = 0;        // of the axis settings: the labels are divided by it
     int decimalDigits = 2;
     GridMode gridMode = GridMode::None;
     bool log = false;
+    // What the title shows after its unit, as the last drawing labelled the axis: the part of
+    // the power of ten that the unit could not take and the labels do not carry.
+    int titlePower = 0;
 };
 
 // What is plotted: one X series, one or two Y series (Y2 may be empty) and, for each plotted
@@ -78,6 +82,11 @@ public:
     // Fills the series for a plot area of the given width, which it may narrow.
     virtual void ExtractData(int& plotWidth);
     virtual bool HasData() const;
+    // The unit of an axis title for the axis's power of ten: the unit that takes what it can
+    // of the power, and the exponent left over. Every drawing labels the axis in this unit.
+    // Without a unit the whole power is left over.
+    virtual UnitLabel XAxisUnit(int powerOfTen) const;
+    virtual UnitLabel YAxisUnit(int powerOfTen) const;
 
     // Coordinate mapping between axis values and device pixels, as set by the last drawing.
     // Non-positive values on a log axis map to the left or bottom edge.

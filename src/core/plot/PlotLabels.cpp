@@ -65,6 +65,13 @@ void CutCommonTrailingZeros(std::vector<CPlotLabel>& labels, const std::vector<d
     }
 }
 
+// Whether labels one spacing apart, printed with the decimals, read their exact values and
+// so differ from each other.
+bool ShowsSpacing(double spacing, int digits) {
+    const double steps = spacing * std::pow(10.0, digits);
+    return steps >= 1.0 - 1e-9 && std::fabs(steps - std::round(steps)) <= 1e-6 * steps;
+}
+
 int FirstLogExponent(double minimum) {
     const double decades = std::log10(minimum);
     return static_cast<int>(decades < 0.0 ? decades - 0.0001 : decades + 0.0001);
@@ -73,7 +80,7 @@ int FirstLogExponent(double minimum) {
 }  // namespace
 
 std::vector<CPlotLabel> BuildLabels(double minimum, double maximum, double& labelSpacing,
-                                    int& powerOfTen, int decimalDigits, bool log) {
+                                    int& powerOfTen, int decimalDigits, bool log, int unitPower) {
     std::vector<CPlotLabel> labels;
     if (!(labelSpacing > 0.0) || maximum < minimum || !std::isfinite(minimum) ||
         !std::isfinite(maximum)) {
@@ -106,10 +113,14 @@ std::vector<CPlotLabel> BuildLabels(double minimum, double maximum, double& labe
         }
     }
 
-    if (powerOfTen >= -3 && powerOfTen <= -1) {
+    // A small negative power is left out of the title when the labels can carry it as
+    // decimals; labels that would round to the same text keep it.
+    const double unitDivisor = std::pow(10.0, unitPower);
+    if (powerOfTen >= -3 && powerOfTen <= -1 &&
+        (log || ShowsSpacing(labelSpacing / unitDivisor, digits))) {
         powerOfTen = 0;
     }
-    const double divisor = std::pow(10.0, powerOfTen);
+    const double divisor = unitDivisor * std::pow(10.0, powerOfTen);
 
     std::vector<double> values;
     const double last =

@@ -21,6 +21,18 @@ int Truncated(double value) {
     return static_cast<int>(std::clamp(value, -1e8, 1e8));
 }
 
+// The labels of one axis in the unit its title names: the unit takes its share of the power
+// of ten, and the title shows what is left. The power of the settings stays as it is, so
+// that every drawing, whether it extracts the data anew or not, labels the axis alike.
+std::vector<CPlotLabel> LabelsInUnit(PlotAxisState& axis, const UnitLabel& unit) {
+    int leftOver = unit.exponent;
+    std::vector<CPlotLabel> labels =
+        BuildLabels(axis.minimum, axis.maximum, axis.labelSpacing, leftOver, axis.decimalDigits,
+                    axis.log, axis.powerOfTen - unit.exponent);
+    axis.titlePower = leftOver;
+    return labels;
+}
+
 }  // namespace
 
 double GridSpacing(const PlotAxisState& axis) {
@@ -119,10 +131,8 @@ void PlotRenderer::SelectTitleFont() {
 void PlotRenderer::BuildAxisLabels() {
     PlotAxisState& x = plot_.xState_;
     PlotAxisState& y = plot_.yState_;
-    plot_.xLabels_ =
-        BuildLabels(x.minimum, x.maximum, x.labelSpacing, x.powerOfTen, x.decimalDigits, x.log);
-    plot_.yLabels_ =
-        BuildLabels(y.minimum, y.maximum, y.labelSpacing, y.powerOfTen, y.decimalDigits, y.log);
+    plot_.xLabels_ = LabelsInUnit(x, plot_.XAxisUnit(x.powerOfTen));
+    plot_.yLabels_ = LabelsInUnit(y, plot_.YAxisUnit(y.powerOfTen));
 
     extents_ = LabelExtents{};
     for (const auto& label : plot_.xLabels_) {
@@ -140,7 +150,7 @@ void PlotRenderer::LayOut() {
     const int th = layout_.textHeight;
     const int mainHeight = titles.main.empty() ? 0 : MeasureTextHeight(titles.main);
     int xTitleHeight = titles.x.empty() ? 0 : MeasureTextHeight(titles.x);
-    if (titles.x.empty() && plot_.xState_.powerOfTen != 0) {
+    if (titles.x.empty() && plot_.xState_.titlePower != 0) {
         xTitleHeight = th;  // the title line still shows the power of ten
     }
     const int wy = extents_.widestY;
@@ -195,10 +205,10 @@ void PlotRenderer::DrawTitles() {
     const int th = layout_.textHeight;
     const int centre = layout_.left + layout_.width / 2;
     DrawTitle({centre, layout_.bottom - layout_.height - th}, titles.main, 0);
-    DrawTitle({centre, layout_.bottom + 2 * th}, titles.x, plot_.xState_.powerOfTen);
+    DrawTitle({centre, layout_.bottom + 2 * th}, titles.x, plot_.xState_.titlePower);
     SelectPlotFont(plot_.font_.height, kRotatedText);
     DrawTitle({rect_.left + th, layout_.bottom - layout_.height / 2 - th / 2}, titles.y,
-              plot_.yState_.powerOfTen);
+              plot_.yState_.titlePower);
 }
 
 void PlotRenderer::DrawGrid() {

@@ -49,11 +49,11 @@ ReductionPlan PlanLinearReduction(std::int64_t visiblePoints, int width, double 
     return plan;
 }
 
-void PointGrouper::Add(double value, double x, int column) {
+void PointGrouper::Add(double value, double x, int column, std::int64_t index) {
     if (!started_) {
         started_ = true;
         column_ = pointsPerGroup_ != 0 ? -1 : column;
-        Take(value, x);
+        Take(value, x, index);
     } else {
         bool joins = false;
         if (pointsPerGroup_ != 0 && count_ < pointsPerGroup_) {
@@ -68,11 +68,11 @@ void PointGrouper::Add(double value, double x, int column) {
         }
         if (joins) {
             if (std::fabs(value) > keptMagnitude_) {
-                Take(value, x);
+                Take(value, x, index);
             }
         } else {
             Emit();
-            Take(value, x);
+            Take(value, x, index);
             count_ = 0;
             sum_ = 0.0;
         }
@@ -81,15 +81,17 @@ void PointGrouper::Add(double value, double x, int column) {
     ++count_;
 }
 
-void PointGrouper::Take(double value, double x) {
+void PointGrouper::Take(double value, double x, std::int64_t index) {
     keptMagnitude_ = std::fabs(value);
     keptValue_ = value;
     keptX_ = x;
+    keptIndex_ = index;
 }
 
 void PointGrouper::Emit() {
     points_.values.push_back(sumMode_ ? sum_ : keptValue_);
     points_.xs.push_back(keptX_);
+    points_.peaks.push_back(keptIndex_);
     points_.counts.push_back(count_);
 }
 

@@ -22,10 +22,12 @@ ReductionPlan PlanLinearReduction(std::int64_t visiblePoints, int width, double 
 
 // The plotted points of one quantity: for each group of samples, its peak (the sample of
 // largest magnitude, the earlier one on a tie) or, in sum mode, the sum of its samples,
-// with the axis value of the peak and the number of samples in the group.
+// with the axis value and the sample index of the peak and the number of samples in the
+// group.
 struct GroupedPoints {
     std::vector<double> values;
     std::vector<double> xs;
+    std::vector<std::int64_t> peaks;
     std::vector<std::int32_t> counts;
 };
 
@@ -39,14 +41,15 @@ public:
     PointGrouper(std::int32_t pointsPerGroup, bool sumMode)
         : pointsPerGroup_(pointsPerGroup), sumMode_(sumMode) {}
 
-    // The next sample: its value, its axis value and the pixel column of that axis value.
-    void Add(double value, double x, int column);
+    // The next sample: its value, its axis value, the pixel column of that axis value and
+    // its index, which the points report for their peaks.
+    void Add(double value, double x, int column, std::int64_t index = 0);
 
     // Emits the open group and returns all points.
     GroupedPoints Finish();
 
 private:
-    void Take(double value, double x);
+    void Take(double value, double x, std::int64_t index);
     void Emit();
 
     std::int32_t pointsPerGroup_;
@@ -56,6 +59,7 @@ private:
     double keptMagnitude_ = 0.0;
     double keptValue_ = 0.0;
     double keptX_ = 0.0;
+    std::int64_t keptIndex_ = 0;
     double sum_ = 0.0;
     std::int32_t count_ = 0;
     GroupedPoints points_;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 #include <vector>
 
 #include "design/FirData.h"
@@ -210,16 +211,9 @@ void CFirPlot::ExtractData(int&) {
 
 void CFirPlot::SetTitles() {
     if (Options().autoTitles) {
-        const CFreqUnits& units = filter_->GetFrequencyUnits();
-        // The units absorb what they can of the powers of ten; the labels show the rest.
-        const UnitLabel frequency = units.FrequencyLabel(XState().powerOfTen);
-        XState().powerOfTen = frequency.exponent;
-        titles_.xTitle = "Frequency in " + frequency.unit;
-
+        titles_.xTitle = "Frequency in " + XAxisUnit(XState().powerOfTen).unit;
         const auto delayTitle = [&](const char* quantity) {
-            const UnitLabel time = units.TimeLabel(YState().powerOfTen);
-            YState().powerOfTen = time.exponent;
-            return quantity + time.unit;
+            return quantity + YAxisUnit(YState().powerOfTen).unit;
         };
         switch (DisplayKind()) {
             case PlotType::ComplexPhase:
@@ -256,6 +250,21 @@ void CFirPlot::SetTitles() {
     Titles().main = titles_.mainTitle;
     Titles().x = titles_.xTitle;
     Titles().y = titles_.yTitle;
+}
+
+UnitLabel CFirPlot::XAxisUnit(int powerOfTen) const {
+    if (filter_ == nullptr) {
+        return CPlot::XAxisUnit(powerOfTen);
+    }
+    return filter_->GetFrequencyUnits().FrequencyLabel(powerOfTen);
+}
+
+UnitLabel CFirPlot::YAxisUnit(int powerOfTen) const {
+    if (filter_ == nullptr ||
+        (DisplayKind() != PlotType::PhaseDelay && DisplayKind() != PlotType::GroupDelay)) {
+        return CPlot::YAxisUnit(powerOfTen);
+    }
+    return filter_->GetFrequencyUnits().TimeLabel(powerOfTen);
 }
 
 std::string CFirPlot::ReadoutText(std::int32_t index) const {
@@ -343,10 +352,40 @@ void CFirPlot::DrawSpecificationLimits(DrawContext& dc) {
         if (filter_->IsPassband(band)) {
             const double gain = filter_->GetDesiredDisplay(band, true);
             const double ripple = filter_->GetAttnRippleDisplay(band, true);
+            if (filter_->GetResponseType() == ResponseType::Differentiator) {
+                DrawSlopeLimits(dc, c1, c2, gain, ripple);
+                continue;
+            }
             drawLevel(c1, c2, gain - ripple / 2.0);
             drawLevel(c1, c2, gain + ripple / 2.0);
         } else {
             drawLevel(c1, c2, -filter_->GetAttnRippleDisplay(band, true));
+        }
+    }
+}
+
+// A differentiator's desired gain is its slope times the frequency (in cycles per sample),
+// and its allowed deviation grows with the frequency too: in dB its limits are the slope's
+// level plus 20 log10 f, half the ripple above and below. They are drawn column by column,
+// wherever they lie within the value axis.
+void CFirPlot::DrawSlopeLimits(DrawContext& dc, int c1, int c2, double gain, double ripple) {
+    const double sampleRate = filter_->GetFrequencyUnits().GetSampleRate();
+    for (const double offset : {-ripple / 2.0, ripple / 2.0}) {
+        std::optional<Point> previous;
+        for (int column = c1; column <= c2; ++column) {
+            const double f = PixelToX(column) / sampleRate;
+            const double level = gain + offset + 20.0 * std::log10(f);
+            // At 0 Hz the level lies infinitely far below (and NaN below 0 Hz).
+            if (!(f > 0.0) || !(level >= YState().minimum && level <= YState().maximum)) {
+                previous.reset();
+                continue;
+            }
+            const Point point{column, YToPixel(level)};
+            if (previous) {
+                dc.MoveTo(*previous);
+                dc.LineTo(point);
+            }
+            previous = point;
         }
     }
 }

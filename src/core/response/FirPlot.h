@@ -49,6 +49,9 @@ public:
     // Evaluates the traces at one frequency per pixel column, then sets the titles.
     void ExtractData(int& plotWidth) override;
     bool HasData() const override;
+    // Frequencies in the filter's frequency unit; delays in its time unit.
+    UnitLabel XAxisUnit(int powerOfTen) const override;
+    UnitLabel YAxisUnit(int powerOfTen) const override;
     // The response at a trace point, on the status line.
     void ShowPointReadout(std::int32_t index) override;
     // Takes the range as the frequency range; any range will do.
@@ -78,6 +81,8 @@ private:
     void EvaluateTraces(std::span<const double> frequencies);
     void SetTitles();
     void DrawSpecificationLimits(DrawContext& dc);
+    // The ripple limits of a differentiator band from column c1 to c2, in dB.
+    void DrawSlopeLimits(DrawContext& dc, int c1, int c2, double gain, double ripple);
     bool WantsPhase() const { return DisplayKind() != PlotType::ComplexMagnitude; }
 
     CTitlesDlg titles_;

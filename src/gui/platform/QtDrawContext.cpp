@@ -32,13 +32,29 @@ const QList<qreal> kDotPattern{3, 3};
 // Large enough for the titles of a plot printed on a large page at a high resolution.
 constexpr int kLargestFontPixels = 4000;
 
-QPen ToQPen(const Pen& pen) {
+// The narrowest line a printed page shows, in millimetres: about one screen pixel.
+constexpr double kThinnestPrintedLineMm = 0.25;
+constexpr double kMmPerInch = 25.4;
+
+// How many device pixels one pixel of pen width takes: on a printed page as many as make
+// the thinnest printed line, elsewhere one.
+int PenPixelsOf(const QPainter& painter, DrawDevice device) {
+    const QPaintDevice* target = painter.device();
+    if (device != DrawDevice::Printer || target == nullptr) {
+        return 1;
+    }
+    const double dots = target->logicalDpiX() * kThinnestPrintedLineMm / kMmPerInch;
+    return std::max(1, static_cast<int>(std::ceil(dots - 1e-9)));
+}
+
+QPen ToQPen(const Pen& pen, int penPixels) {
     QPen made(ToQColor(pen.color));
-    made.setWidth(std::max(pen.width, 1));
+    const int width = std::max(pen.width, 1) * penPixels;
+    made.setWidth(width);
     // A one-pixel line leaves out its end point, so that the lines of a polyline meet
     // without drawing their common pixel twice (which an exclusive-or pen would erase).
     // Wider lines get round ends, so that their joints show no notches.
-    if (pen.width <= 1) {
+    if (width <= 1) {
         made.setCapStyle(Qt::FlatCap);
         made.setJoinStyle(Qt::MiterJoin);
     } else {
@@ -88,6 +104,7 @@ QFont MakeFont(const FontDescription& wanted, const QPaintDevice* device) {
 QtDrawContext::QtDrawContext(QPainter& painter, DrawDevice device)
     : painter_(painter),
       device_(device),
+      penPixels_(PenPixelsOf(painter, device)),
       rasterOperations_(painter.paintEngine() != nullptr &&
                         painter.paintEngine()->hasFeature(QPaintEngine::RasterOpModes)) {
     painter_.setRenderHint(QPainter::Antialiasing, false);
@@ -134,7 +151,7 @@ Pen QtDrawContext::SelectPen(const Pen& pen) {
 }
 
 void QtDrawContext::ApplyPen() {
-    painter_.setPen(ToQPen(state_.pen));
+    painter_.setPen(ToQPen(state_.pen, penPixels_));
     // On a white picture the exclusive-or pen shows in its own colour, and a second drawing
     // of the same line restores every pixel. A device without such operations (a printer,
     // a vector picture) gets the plain line instead, which at least stays visible.

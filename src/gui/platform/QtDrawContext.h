@@ -25,7 +25,8 @@ class QtDrawContext final : public DrawContext {
 public:
     // The painter must be active, and stays in use by the context for the context's
     // lifetime. The context turns antialiasing of lines off, so that one-pixel lines land on
-    // whole pixels as the layout expects.
+    // whole pixels as the layout expects. On a printer, pens are widened so that the
+    // thinnest line is a quarter of a millimetre, as wide as a pixel on the screen.
     QtDrawContext(QPainter& painter, DrawDevice device);
 
     bool IsPrinting() const override { return device_ == DrawDevice::Printer; }
@@ -64,6 +65,8 @@ private:
 
     QPainter& painter_;
     DrawDevice device_;
+    // Device pixels per pixel of pen width: a printed line is as wide as one on the screen.
+    int penPixels_;
     // Whether the device can combine lines with what is there by exclusive or.
     bool rasterOperations_;
     State state_;

@@ -252,6 +252,45 @@ TEST_F(GraphTest, PolarPointsOfAFastSignalAreGroupedBySample) {
     EXPECT_EQ(std::accumulate(sizes.begin(), sizes.end(), 0), 1000);
 }
 
+// Each plotted point of a polar plot is one whole sample: a signal on the unit circle stays
+// on it however many samples share a column.
+TEST_F(GraphTest, PolarPointsOfALongSignalStayOnItsCircle) {
+    std::vector<double> i;
+    std::vector<double> q;
+    for (int k = 0; k < 3000; ++k) {
+        i.push_back(std::cos(k * 0.0137));
+        q.push_back(std::sin(k * 0.0137));
+    }
+    test::MakeTimeSignal(data, i, q, 1.0);
+    Bind();
+    graph.OnPlotType(PlotType::Polar);
+    graph.Draw();
+    const PlotSeries& series = graph.Series();
+    ASSERT_GT(graph.ReductionRatio(), 1.0);
+    ASSERT_LT(series.y.GetSize(), 3000);
+    ASSERT_EQ(series.y2.GetSize(), series.y.GetSize());
+    for (std::int32_t p = 0; p < series.y.GetSize(); ++p) {
+        ASSERT_NEAR(std::hypot(series.y[p], series.y2[p]), 1.0, 1e-9) << p;
+    }
+}
+
+// A polar plot shows both channels: the name of a one-channel view does not fit it.
+TEST_F(GraphTest, PolarPlotIsTitledForBothChannelsAndLeavingItRestoresTheName) {
+    test::MakeTimeSignal(data, test::Ramp(10), test::Ramp(10, -1.0), 1.0);
+    data.SetName("FIR Inphase Impulse Response");
+    Bind();
+    graph.Draw();
+    EXPECT_EQ(graph.Titles().main, "FIR Inphase Impulse Response");
+
+    graph.OnPlotType(PlotType::Polar);
+    graph.Draw();
+    EXPECT_EQ(graph.Titles().main, "FIR Complex Impulse Response (I vs. Q)");
+
+    graph.OnPlotType(PlotType::InphaseAmplitude);
+    graph.Draw();
+    EXPECT_EQ(graph.Titles().main, "FIR Inphase Impulse Response");
+}
+
 TEST_F(GraphTest, PolarQuestionsGuardTheZoomLevels) {
     test::MakeTimeSignal(data, test::Ramp(1000), test::Ramp(1000, -1.0), 1.0);
     Bind();

@@ -103,6 +103,34 @@ TEST(PlotLabelsTest, PowerOfTenDividesLabelsExceptSmallNegativePowers) {
     EXPECT_EQ(micro, -6);
 }
 
+// Dropping a power of -3 from labels 0.00025 apart would print 0.000, 0.000, 0.001: the
+// power stays where three decimals cannot show the spacing.
+TEST(PlotLabelsTest, SmallNegativePowerStaysWhenTheDecimalsCannotShowTheSpacing) {
+    test::FakeUserInterface ui;
+    double spacing = 0.00025;
+    int power = -3;
+    EXPECT_EQ(Texts(BuildLabels(0.0, 0.001, spacing, power, 3, false)),
+              (Strings{"0.00", "0.25", "0.50", "0.75", "1.00"}));
+    EXPECT_EQ(power, -3);
+}
+
+// A unit in the title (ms for values in seconds) takes its decades from the labels.
+TEST(PlotLabelsTest, UnitPowerDividesTheLabelsAndLeavesThePowerForTheTitle) {
+    test::FakeUserInterface ui;
+    double spacing = 0.0001;
+    int power = 0;
+    EXPECT_EQ(Texts(BuildLabels(0.0, 0.0003, spacing, power, 3, false, -3)),
+              (Strings{"0.0", "0.1", "0.2", "0.3"}));
+    EXPECT_EQ(power, 0);
+
+    // 2.5 us apart: 0.0025 ms needs four decimals, so the title keeps its * 10^-3.
+    double fine = 0.0000025;
+    int left = -3;
+    EXPECT_EQ(Texts(BuildLabels(0.0, 0.000005, fine, left, 3, false, -3)),
+              (Strings{"0.0", "2.5", "5.0"}));
+    EXPECT_EQ(left, -3);
+}
+
 TEST(PlotLabelsTest, LogLabelsArePowersOfTen) {
     test::FakeUserInterface ui;
     EXPECT_EQ(TextsOf({0.01, 100.0, 1.0, 0, 2, true}),

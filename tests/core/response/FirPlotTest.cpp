@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 #include "core/plot/GraphTestSupport.h"
 #include "design/FirData.h"
@@ -232,6 +233,38 @@ TEST_F(FirPlotLimitsTest, LimitsNeedADesignAndTheMagnitude) {
     filter.SetDesigned(true);
     plot.OnPlotType(PlotType::ComplexPhase);
     EXPECT_TRUE(LimitLines().empty());
+}
+
+// A differentiator's gain rises with the frequency (slope times f in cycles per sample), and
+// so do its ripple limits: they follow 20 log10 f, not a flat line at the slope's level.
+TEST_F(FirPlotLimitsTest, DifferentiatorLimitsFollowTheSlope) {
+    filter.SetSpecification(ResponseType::Differentiator, 16, 16);
+    ASSERT_TRUE(filter.AddBand(0.0, 0.4, 0.0, 1.0, true, true, false));  // slope 1, 1 dB
+    filter.SetDesigned(true);
+    const double ripple = filter.GetAttnRippleDisplay(0, true);
+    const auto lines = LimitLines();
+    ASSERT_FALSE(lines.empty());
+
+    int lowest = std::numeric_limits<int>::max();  // rows: the highest level has the lowest
+    int highest = std::numeric_limits<int>::min();
+    for (const auto& line : lines) {
+        for (const Point end : {line.from, line.to}) {
+            const double f = plot.PixelToX(end.x);
+            ASSERT_GT(f, 0.0);
+            ASSERT_LE(f, 0.4 + 1e-9);
+            const double level = 20.0 * std::log10(f);
+            const int below = plot.YToPixel(level - ripple / 2.0);
+            const int above = plot.YToPixel(level + ripple / 2.0);
+            EXPECT_TRUE(std::abs(end.y - below) <= 1 || std::abs(end.y - above) <= 1)
+                << "at f = " << f << " row " << end.y;
+            lowest = std::min(lowest, end.y);
+            highest = std::max(highest, end.y);
+        }
+    }
+    // From the first column after 0 Hz (below -45 dB) up to the level of 0.4 (-8 dB) at the
+    // band's edge.
+    EXPECT_NEAR(lowest, plot.YToPixel(20.0 * std::log10(0.4) + ripple / 2.0), 1);
+    EXPECT_GE(highest, plot.YToPixel(-45.0));
 }
 
 }  // namespace

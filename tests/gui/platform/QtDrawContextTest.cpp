@@ -127,6 +127,38 @@ TEST_F(QtDrawContextTest, PrintedPlotIsLaidOutOnThePageNotOnTheWindow) {
     EXPECT_GT(plot.Layout().left + plot.Layout().width, 2000);
 }
 
+// A pen one pixel wide is a hairline on a page of 1200 dots per inch; printed lines keep
+// at least the quarter millimetre of a screen pixel, and wider pens stay wider.
+TEST_F(QtDrawContextTest, PrintedPensAreAtLeastAQuarterMillimetreWide) {
+    QTemporaryDir folder;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(folder.filePath("page.pdf"));
+    QPainter painter(&printer);
+    QtDrawContext dc(painter, DrawDevice::Printer);
+    const double mmPerDot = 25.4 / printer.logicalDpiX();
+    ASSERT_LT(mmPerDot, 0.25);
+
+    const auto printedMm = [&](int width, PenStyle style) {
+        dc.SelectPen(Pen{style, width, kBlack});
+        return painter.pen().widthF() * mmPerDot;
+    };
+    const double thinnest = printedMm(1, PenStyle::Solid);
+    EXPECT_GE(thinnest, 0.25);
+    EXPECT_LT(thinnest, 0.5);
+    EXPECT_GE(printedMm(1, PenStyle::Dashed), 0.25);
+    EXPECT_NEAR(printedMm(2, PenStyle::Solid), 2.0 * thinnest, 1e-9);
+    painter.end();
+
+    // The screen keeps its one-pixel lines.
+    Draw([](DrawContext& screen) {
+        screen.SelectPen(Pen{PenStyle::Solid, 1, kBlack});
+        screen.MoveTo({10, 10});
+        screen.LineTo({100, 10});
+    });
+    EXPECT_EQ(InkBounds(image).height(), 1);
+}
+
 TEST_F(QtDrawContextTest, FontIsTheNearestThatFitsAndIsMeasuredAsDrawn) {
     Draw([](DrawContext& dc) {
         const auto made = dc.SelectFont({30, 700, false, false, "DejaVu Sans", 0});
