@@ -11,6 +11,7 @@ packages=(
     xvfb xauth
     file
     clang libclang-rt-14-dev
+    pkg-config libfftw3-dev
 )
 
 missing=()
