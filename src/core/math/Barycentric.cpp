@@ -75,34 +75,37 @@ std::vector<double> BarycentricWeights(std::span<const double> nodes) {
 
 double BarycentricInterpolate(std::span<const double> nodes, std::span<const double> weights,
                               std::span<const double> values, double x) {
-    // Two interleaved sums, so that the divisions of neighbouring nodes overlap.
-    double numerator[2] = {0.0, 0.0};
-    double denominator[2] = {0.0, 0.0};
+    // Interleaved sums, so that the divisions of neighbouring nodes run side by side. At a
+    // node itself a term is infinite and the quotient not a number; the node's value is the
+    // answer there.
+    constexpr std::size_t kLanes = 4;
+    double numerator[kLanes] = {0.0, 0.0, 0.0, 0.0};
+    double denominator[kLanes] = {0.0, 0.0, 0.0, 0.0};
     const std::size_t count = nodes.size();
-    std::size_t k = 0;
-    for (; k + 2 <= count; k += 2) {
-        const double d0 = x - nodes[k];
-        const double d1 = x - nodes[k + 1];
-        if (d0 == 0.0 || d1 == 0.0) {
-            return d0 == 0.0 ? values[k] : values[k + 1];
+    const std::size_t whole = count - count % kLanes;
+    for (std::size_t k = 0; k < whole; k += kLanes) {
+        for (std::size_t lane = 0; lane < kLanes; ++lane) {
+            const double c = weights[k + lane] / (x - nodes[k + lane]);
+            numerator[lane] += c * values[k + lane];
+            denominator[lane] += c;
         }
-        const double c0 = weights[k] / d0;
-        const double c1 = weights[k + 1] / d1;
-        numerator[0] += c0 * values[k];
-        numerator[1] += c1 * values[k + 1];
-        denominator[0] += c0;
-        denominator[1] += c1;
     }
-    if (k < count) {
-        const double d = x - nodes[k];
-        if (d == 0.0) {
-            return values[k];
-        }
-        const double c = weights[k] / d;
+    for (std::size_t k = whole; k < count; ++k) {
+        const double c = weights[k] / (x - nodes[k]);
         numerator[0] += c * values[k];
         denominator[0] += c;
     }
-    return (numerator[0] + numerator[1]) / (denominator[0] + denominator[1]);
+    const double result = (numerator[0] + numerator[1] + numerator[2] + numerator[3]) /
+                          (denominator[0] + denominator[1] + denominator[2] + denominator[3]);
+    if (std::isfinite(result)) {
+        return result;
+    }
+    for (std::size_t k = 0; k < count; ++k) {
+        if (x == nodes[k]) {
+            return values[k];
+        }
+    }
+    return result;
 }
 
 }  // namespace tapwright

@@ -1,5 +1,6 @@
 #include "math/ErrorExtrema.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace tapwright {
@@ -9,9 +10,9 @@ namespace {
 // A band holding fewer grid samples than this is sampled at kNarrowBandSamples points instead.
 constexpr int kFewestGridSamples = 8;
 constexpr int kNarrowBandSamples = 17;
-// Golden-section steps: they shrink the bracket of two sample spacings by 0.618^n.
-constexpr int kGoldenSteps = 20;
-const double kGoldenRatio = (std::sqrt(5.0) - 1.0) / 2.0;
+// The half-width of the second parabola's points, as a fraction of the room around the first
+// vertex.
+constexpr double kCloseStep = 0.125;
 
 class BandError {
 public:
@@ -66,36 +67,46 @@ std::vector<Sample> SampleBand(const ApproximationBand& band, const UniformSampl
     return samples;
 }
 
-// The peak of sign * error inside [low, high], which holds a sample above both ends.
-Extremum RefinePeak(const BandError& error, double low, double high, double sign,
-                    const Sample& best) {
-    double a = low;
-    double b = high;
-    double c = b - kGoldenRatio * (b - a);
-    double d = a + kGoldenRatio * (b - a);
-    double ec = sign * error.At(c);
-    double ed = sign * error.At(d);
-    for (int step = 0; step < kGoldenSteps; ++step) {
-        if (ec > ed) {
-            b = d;
-            d = c;
-            ed = ec;
-            c = b - kGoldenRatio * (b - a);
-            ec = sign * error.At(c);
-        } else {
-            a = c;
-            c = d;
-            ec = ed;
-            d = a + kGoldenRatio * (b - a);
-            ed = sign * error.At(d);
+// The abscissa of the vertex of the parabola through three points, or b when they are
+// collinear.
+double Vertex(double a, double fa, double b, double fb, double c, double fc) {
+    const double p = (b - a) * (fb - fc);
+    const double q = (b - c) * (fb - fa);
+    const double denominator = 2.0 * (p - q);
+    if (denominator == 0.0) {
+        return b;
+    }
+    return b - ((b - a) * p - (b - c) * q) / denominator;
+}
+
+// The peak of sign * error between the samples before and after best, which is above both:
+// a parabola through the three samples, then one through its vertex and two points close
+// beside it. Each step cuts the distance to the peak by the square of the sample spacing
+// over the ripple width, so two of them place it far below the spacing.
+Extremum RefinePeak(const BandError& error, const Sample& before, const Sample& best,
+                    const Sample& after, double sign) {
+    Extremum peak{best.frequency, best.error, error.Band()};
+    const auto consider = [&](double f) {
+        const double e = error.At(f);
+        if (sign * e > sign * peak.error) {
+            peak = {f, e, error.Band()};
         }
+        return e;
+    };
+    const double low = before.frequency;
+    const double high = after.frequency;
+    const double first = std::clamp(Vertex(low, before.error, best.frequency, best.error, high,
+                                           after.error),
+                                    low, high);
+    const double e0 = consider(first);
+    const double step = kCloseStep * std::min(high - first, first - low);
+    if (!(step > 0.0)) {
+        return peak;
     }
-    const double f = ec > ed ? c : d;
-    const double peak = std::max(ec, ed);
-    if (peak > sign * best.error) {
-        return {f, sign * peak, error.Band()};
-    }
-    return {best.frequency, best.error, error.Band()};
+    const double e1 = consider(first - step);
+    const double e2 = consider(first + step);
+    consider(std::clamp(Vertex(first - step, e1, first, e0, first + step, e2), low, high));
+    return peak;
 }
 
 void CollectBandExtrema(const std::vector<Sample>& samples, const BandError& error,
@@ -109,9 +120,8 @@ void CollectBandExtrema(const std::vector<Sample>& samples, const BandError& err
         const bool maximum = here >= before && here > after;
         const bool minimum = here <= before && here < after;
         if (maximum || minimum) {
-            extrema.push_back(RefinePeak(error, samples[i - 1].frequency,
-                                         samples[i + 1].frequency, maximum ? 1.0 : -1.0,
-                                         samples[i]));
+            extrema.push_back(RefinePeak(error, samples[i - 1], samples[i], samples[i + 1],
+                                         maximum ? 1.0 : -1.0));
         }
     }
     extrema.push_back({samples[last].frequency, samples[last].error, error.Band()});

@@ -20,7 +20,7 @@ enum class SampledResponse { Amplitude, Reduced };
 // Every local extremum of the weighted error over the continuous bands of the problem, both
 // ends of every band included, in ascending frequency. The response is read from its samples
 // (at least 16 per period of its fastest component) between which each extremum is located
-// by a bracketed search.
+// by successive parabolas.
 std::vector<Extremum> FindErrorExtrema(const ApproximationProblem& problem,
                                        const UniformSamples& response, SampledResponse kind);
 
