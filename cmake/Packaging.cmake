@@ -92,7 +92,7 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION science)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # The dependencies are the packages of the libraries the programs link (Qt Widgets,
-# PrintSupport and Svg, whose package also brings the SVG plugins that draw the icons, and the
+# PrintSupport and Svg, whose package also brings the SVG plugins that draw the icons, FFTW and the
 # C++ runtime), as dpkg-shlibdeps finds them.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "shared-mime-info, desktop-file-utils, hicolor-icon-theme")

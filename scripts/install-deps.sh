@@ -12,6 +12,7 @@ packages=(
     xvfb xauth
     file
     clang libclang-rt-14-dev
+    pkg-config libfftw3-dev
 )
 
 missing=()

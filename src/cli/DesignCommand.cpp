@@ -149,7 +149,7 @@ ExitCode DesignCommand::Finish(CliSession& session, CFirDoc& document) {
         }
     }
     const CFirData& filter = document.Filter();
-    const DesignSummary summary = Summarize(filter, filter.EngineConverged());
+    const DesignSummary summary = Summarize(filter, filter.LastEngine());
     if (json_) {
         std::cout << JsonText(ToJson(summary));
     } else {

@@ -90,16 +90,21 @@ void WriteCoefficients(std::ostream& out, const DesignSummary& summary) {
     }
 }
 
-const char* EngineText(std::optional<bool> converged) {
-    if (!converged) {
+const char* EngineName(DesignEngine engine) {
+    return engine == DesignEngine::Robust ? "robust" : "classic";
+}
+
+std::string EngineText(const std::optional<EngineOutcome>& engine) {
+    if (!engine) {
         return "not known (projects do not keep it)";
     }
-    return *converged ? "converged" : "did not converge";
+    return std::string(EngineName(engine->engine)) + ", equiripple spread " +
+           Printed("%.3g", engine->spread) + (engine->level ? "" : " (did not converge)");
 }
 
 }  // namespace
 
-DesignSummary Summarize(const CFirData& filter, std::optional<bool> engineConverged) {
+DesignSummary Summarize(const CFirData& filter, std::optional<EngineOutcome> engine) {
     DesignSummary summary;
     summary.response = ResponseName(filter.GetResponseType());
     summary.fs = filter.GetSampleRate();
@@ -116,7 +121,7 @@ DesignSummary Summarize(const CFirData& filter, std::optional<bool> engineConver
         summary.designMarginDb = measured.designMarginDb;
     }
     summary.meetsSpec = measured.meetsSpec;
-    summary.engineConverged = engineConverged;
+    summary.engine = engine;
     summary.inphase = Samples(filter.Inphase());
     summary.quadrature = Samples(filter.Quadrature());
     return summary;
@@ -145,7 +150,8 @@ Json ToJson(const DesignSummary& summary) {
     json["bands"] = std::move(bands);
     json["design_margin_db"] = summary.designMarginDb ? Json(*summary.designMarginDb) : Json();
     json["meets_spec"] = summary.meetsSpec;
-    json["engine_converged"] = summary.engineConverged ? Json(*summary.engineConverged) : Json();
+    json["engine"] = summary.engine ? Json(EngineName(summary.engine->engine)) : Json();
+    json["equiripple_spread"] = summary.engine ? Json(summary.engine->spread) : Json();
     json["coefficients"] = {{"inphase", summary.inphase}, {"quadrature", summary.quadrature}};
     return json;
 }
@@ -162,7 +168,7 @@ void WriteTable(std::ostream& out, const DesignSummary& summary) {
     } else {
         out << "Verdict:        no specification\n";
     }
-    out << "Engine:         " << EngineText(summary.engineConverged) << "\n\n";
+    out << "Engine:         " << EngineText(summary.engine) << "\n\n";
     WriteCoefficients(out, summary);
 }
 

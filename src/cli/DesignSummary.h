@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "cli/JsonText.h"
+#include "design/EngineChoice.h"
 
 namespace tapwright {
 class CFirData;
@@ -40,8 +41,9 @@ struct DesignSummary {
     // Nothing when there are no bands to measure.
     std::optional<double> designMarginDb;
     bool meetsSpec = false;
-    // Known only right after a design; projects do not keep it.
-    std::optional<bool> engineConverged;
+    // Which engine made the taps and how level their error is: known only right after a
+    // design; projects do not keep it.
+    std::optional<EngineOutcome> engine;
     std::vector<double> inphase;
     std::vector<double> quadrature;
 
@@ -49,7 +51,7 @@ struct DesignSummary {
     bool HasSpecification() const { return !bands.empty(); }
 };
 
-DesignSummary Summarize(const CFirData& filter, std::optional<bool> engineConverged);
+DesignSummary Summarize(const CFirData& filter, std::optional<EngineOutcome> engine);
 
 Json ToJson(const DesignSummary& summary);
 

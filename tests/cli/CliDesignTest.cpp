@@ -35,7 +35,9 @@ TEST_F(CliDesignTest, LowpassOfTheEstimateExampleDesignsWith47TapsAndPasses) {
     EXPECT_EQ(json["taps"], 47);
     EXPECT_EQ(json["response"], "filter");
     EXPECT_TRUE(json["meets_spec"]);
-    EXPECT_TRUE(json["engine_converged"]);
+    // The grid exchange levels this short design: its taps are kept.
+    EXPECT_EQ(json["engine"], "classic");
+    EXPECT_LT(json["equiripple_spread"].get<double>(), 0.01);
     EXPECT_GE(json["design_margin_db"].get<double>(), 0.0);
     ASSERT_EQ(json["bands"].size(), 2u);
     EXPECT_EQ(json["bands"][0]["kind"], "pass");

@@ -7,6 +7,7 @@
 
 #include "app/Preferences.h"
 #include "data/LumenData.h"
+#include "design/EngineChoice.h"
 #include "math/BandExtremes.h"
 #include "response/ResponseEvaluator.h"
 
@@ -249,9 +250,11 @@ public:
     // designed or the user declined the larger cap; nothing has then been designed.
     bool Optimize(std::int32_t maxTaps);
 
-    // Whether the design engine reported success in the last design (false when that
-    // design's specification was refused). Not stored in projects.
-    bool EngineConverged() const { return engineConverged_; }
+    // Whether some engine reached a level (equiripple) result in the last design (false when
+    // that design's specification was refused). Not stored in projects.
+    bool EngineConverged() const { return lastEngine_.level; }
+    // Which engine made the last design and how level its error is.
+    const EngineOutcome& LastEngine() const { return lastEngine_; }
 
 private:
     static std::size_t Row(std::int32_t band) { return static_cast<std::size_t>(band); }
@@ -279,7 +282,7 @@ private:
     bool gainInDb_;
     double minResponseDb_ = -120.0;
     bool designed_ = false;
-    bool engineConverged_ = false;
+    EngineOutcome lastEngine_;
 };
 
 }  // namespace tapwright

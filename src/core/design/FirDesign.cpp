@@ -6,7 +6,6 @@
 
 #include "data/Constants.h"
 #include "design/OptimizeOutcome.h"
-#include "design/RemezDesign.h"
 #include "math/BandExtremes.h"
 #include "numtext/NumString.h"
 #include "platform/UserInterface.h"
@@ -261,7 +260,7 @@ std::int32_t CFirData::EstimateTaps() const {
 }
 
 bool CFirData::Design(const std::string& prefix, bool verbose) {
-    engineConverged_ = false;
+    lastEngine_ = EngineOutcome{};
     if (!Validate(true)) {
         return false;
     }
@@ -275,13 +274,12 @@ bool CFirData::Design(const std::string& prefix, bool verbose) {
     }
     // An engine that refuses its arguments writes nothing: store zeros, not stale taps.
     std::fill(designTaps_.begin(), designTaps_.end(), 0.0);
-    const int result = RemezDesign(static_cast<int>(responseType_), numTaps_, gridDensity_,
+    lastEngine_ = DesignEquiripple(static_cast<int>(responseType_), numTaps_, gridDensity_,
                                    GetNumBands(), bandEdges_, desiredGain_, bandWeight_,
                                    designTaps_, prefix);
-    engineConverged_ = result == 1;
     StoreDesign();
-    if (!verbose || engineConverged_) {
-        return engineConverged_;
+    if (!verbose || lastEngine_.level) {
+        return lastEngine_.level;
     }
     if (MeetsSpec()) {
         ShowInformation(

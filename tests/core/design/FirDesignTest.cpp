@@ -164,22 +164,36 @@ TEST(FirDesignTest, EngineFailureIsReportedByWhetherTheBandsPass) {
     EXPECT_FALSE(generous.EngineConverged());
     EXPECT_TRUE(generous.MeetsSpec());
 
-    // Bands too narrow for the grid: the engine designs nothing, and taps of zeros have no
-    // passband, whatever their flat response says about the ripple.
-    CFirData narrow;
-    narrow.SetSpecification(ResponseType::Filter, 11, 16);
-    narrow.AddBand(0.0, 0.0001, 1.0, 1.0, false, true, false);
-    narrow.AddBand(0.4999, 0.5, 0.0, 40.0, false, true, false);
+    // 400 dB is beyond double precision: neither engine levels the error, and the taps
+    // cannot reach the attenuation.
+    CFirData impossible = TwoBand(true, 0.3, 1.0, 400.0, 61);
     ui.ExpectMessage(
         "The Parks-McClellan design algorithm failed to converge.\n"
         "(You might try changing the grid density or the number of taps.)");
-    EXPECT_FALSE(narrow.Design("", true));
-    EXPECT_EQ(narrow.Inphase().GetNumPoints(), 11);
-    EXPECT_FALSE(narrow.MeetsSpec());
+    EXPECT_FALSE(impossible.Design("", true));
+    EXPECT_FALSE(impossible.EngineConverged());
+    EXPECT_EQ(impossible.Inphase().GetNumPoints(), 61);
+    EXPECT_FALSE(impossible.MeetsSpec());
 
     ASSERT_EQ(ui.Messages().size(), 2u);
     EXPECT_EQ(ui.Messages()[0].icon, MessageIcon::Information);
     EXPECT_EQ(ui.Messages()[1].icon, MessageIcon::Stop);
+}
+
+TEST(FirDesignTest, BandNarrowerThanTheGridIsDesignedOnTheContinuousBands) {
+    FakeUserInterface ui;
+    // The passband is a twentieth of the grid step 0.5 / (16 r): the grid holds one point of
+    // it, and the grid exchange's taps peak well above their levelled error between points.
+    CFirData narrow;
+    narrow.SetSpecification(ResponseType::Filter, 61, 16);
+    narrow.AddBand(0.0, 0.2, 0.0, 40.0, false, true, false);
+    narrow.AddBand(0.25, 0.25005, 1.0, 1.0, false, true, false);
+    narrow.AddBand(0.3, 0.5, 0.0, 40.0, false, true, false);
+    EXPECT_TRUE(narrow.Design("", true));
+    EXPECT_TRUE(narrow.EngineConverged());
+    EXPECT_EQ(narrow.LastEngine().engine, DesignEngine::Robust);
+    EXPECT_LT(narrow.LastEngine().spread, kLevelSpread);
+    EXPECT_TRUE(ui.Messages().empty());
 }
 
 TEST(FirDesignTest, BandsAreMeasuredOnTheirPowerAcrossTheBand) {
