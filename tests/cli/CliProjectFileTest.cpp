@@ -2,6 +2,7 @@
 #include <nlohmann/json.hpp>
 
 #include <cmath>
+#include <filesystem>
 
 #include "CliRunner.h"
 
@@ -123,6 +124,19 @@ TEST_F(CliProjectFileTest, FilesThatCannotBeReadOrWrittenExitThree) {
                        "no/such/directory/out.txt"})
                   .exitCode,
               3);
+}
+
+TEST_F(CliProjectFileTest, AFileSizeLimitFailsTheExportWithExitThreeAndNoTemporary) {
+    // Smaller than the file: 47 decimal coefficients take about 900 bytes.
+    const std::uint64_t limit = 512;
+    const CliResult result =
+        cli.Run({"export", "lowpass.tws", "--format", "Text:Decimal", "-o", "x.txt"}, limit);
+    EXPECT_EQ(result.exitCode, 3);
+    EXPECT_NE(result.err.find("File too large"), std::string::npos) << result.err;
+    for (const auto& entry : std::filesystem::directory_iterator(cli.PathOf(""))) {
+        EXPECT_FALSE(entry.path().filename().string().ends_with(".tmp")) << entry.path();
+    }
+    EXPECT_FALSE(std::filesystem::exists(cli.PathOf("x.txt")));
 }
 
 TEST_F(CliProjectFileTest, FormatNamesAreThoseOfTheTableAndItsDirections) {
