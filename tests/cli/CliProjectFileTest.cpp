@@ -139,6 +139,33 @@ TEST_F(CliProjectFileTest, AFileSizeLimitFailsTheExportWithExitThreeAndNoTempora
     EXPECT_FALSE(std::filesystem::exists(cli.PathOf("x.txt")));
 }
 
+TEST_F(CliProjectFileTest, ANewerProjectIsReportedWithAWarning) {
+    std::string project = cli.ReadFile("lowpass.tws");
+    project[0] = 99;
+    cli.WriteFile("newer.tws", project);
+    const CliResult result = cli.Run({"report", "newer.tws"});
+    EXPECT_EQ(result.exitCode, 0) << result.err;
+    EXPECT_EQ(result.err.rfind("warning: This Project file is for a newer version", 0), 0u)
+        << result.err;
+    EXPECT_EQ(CountOf(result.err, "error: "), 0) << result.err;
+}
+
+TEST_F(CliProjectFileTest, AGridDensityAboveTheLargestIsRefusedNamingIt) {
+    for (const bool bands : {false, true}) {
+        std::vector<std::string> arguments =
+            bands ? std::vector<std::string>{"design", "--band", "0,0.1,pass,0.1", "--band",
+                                             "0.15,0.5,stop,40", "--taps", "56"}
+                  : LowpassArguments();
+        const std::string project = bands ? "grid.twa" : "grid.tws";
+        arguments.insert(arguments.end(), {"--grid", "1000000", "--project", project});
+        const CliResult result = cli.Run(arguments);
+        EXPECT_EQ(result.exitCode, 2) << bands;
+        EXPECT_NE(result.err.find("Grid Density cannot be more than 1024."), std::string::npos)
+            << result.err;
+        EXPECT_FALSE(std::filesystem::exists(cli.PathOf(project)));
+    }
+}
+
 TEST_F(CliProjectFileTest, FormatNamesAreThoseOfTheTableAndItsDirections) {
     const CliResult unknown =
         cli.Run({"export", "lowpass.tws", "--format", "Text:Nope", "-o", "out.txt"});
