@@ -8,6 +8,7 @@ file alone, so the crash inputs kept beside them (named crash-*) stay.
 
 import math
 import os
+import random
 import struct
 from pathlib import Path
 
@@ -77,7 +78,7 @@ def format_record(version, code=-1, asm=None, c_options=("", "float")):
 def project(version=5, name="", columns=((), ()), column_count=None, filter_code=-1,
             asm=None, c_options=("", "float"), is_real=1, units="Hz,sec", window=-1,
             capacity=32, bands=(), band_count=None, taps=0, range_last=0, points=0,
-            name_bytes=None):
+            name_bytes=None, grid=16):
     out = u16(version)
     out += name_bytes if name_bytes is not None else archive_text(name)
     out += u32(len(columns) if column_count is None else column_count)
@@ -88,7 +89,7 @@ def project(version=5, name="", columns=((), ()), column_count=None, filter_code
     out += i32(1) + i32(is_real) + f64(1.0) + f64(0.5) + f64(1.0) + i16(window)
     out += i32(0) + i32(range_last) + i32(points) + i32(points // 2)
     out += archive_text(units)
-    out += i32(1) + i32(16) + i32(taps) + i32(capacity)
+    out += i32(1) + i32(grid) + i32(taps) + i32(capacity)
     out += i32(len(bands) if band_count is None else band_count)
     for band in bands:
         out += b"".join(f64(v) for v in band)
@@ -140,8 +141,22 @@ def project_corpus():
           project(columns=([math.nan, math.inf, -math.inf, -0.0], [5e-324, 0.0, 1e308, 0.0])))
     write(r, "valid-trailing-bytes", new + b"\x00" * 7)
     write(r, "valid-window-applied", project(window=3))
-    for version in (6, 65535):
+    # 99 stays a newer version whatever this program writes; 256 and above cannot exist.
+    for version in (6, 99, 256, 65535):
         write(r, f"hostile-version-{version}", project(version=version))
+    write(r, "hostile-random-bytes", random.Random(1234).randbytes(600))
+    write(r, "hostile-random-bytes-after-version-7",
+          u16(7) + random.Random(4321).randbytes(600))
+    write(r, "valid-taps-20000", project(taps=20000))
+    lowpass = ((0.0, 0.2, 1.0, 1.0), (0.3, 0.5, 0.0, 10.0))
+    for grid in (0, -5, 1025, 0x7FFFFFFF):
+        write(r, f"hostile-grid-{grid}", project(grid=grid, bands=lowpass))
+    write(r, "hostile-band-edge-nan", project(bands=((0.0, math.nan, 1.0, 1.0), lowpass[1])))
+    write(r, "hostile-band-weight-0", project(bands=(lowpass[0], (0.3, 0.5, 0.0, 0.0))))
+    write(r, "hostile-band-weight-negative", project(bands=((0.0, 0.2, 1.0, -1.0), lowpass[1])))
+    write(r, "hostile-band-edges-out-of-order",
+          project(bands=(lowpass[0], (0.5, 0.3, 0.0, 10.0))))
+    write(r, "hostile-bands-out-of-order", project(bands=(lowpass[1], lowpass[0])))
     for version in (0, 2):
         write(r, f"hostile-version-{version}", project(version=version))
     for count in (0, 1):

@@ -1,6 +1,6 @@
 // The project file reader: a project that is read writes again and reads back to the same
-// bytes, every shorter piece of those bytes is refused, and nothing else is shown than the
-// warning about a newer version.
+// bytes, every shorter piece of those bytes is refused, nothing else is shown than the
+// warning about a newer version, and only after the project was read.
 
 #include <algorithm>
 #include <cstddef>
@@ -54,13 +54,15 @@ std::uint32_t VersionOf(Input bytes) {
     return bytes.size() < 2 ? 0 : static_cast<std::uint32_t>(bytes[0] | bytes[1] << 8);
 }
 
-void CheckMessages(const RecordingUserInterface& ui, std::uint32_t version) {
-    if (version <= CSerDoc::kProjectVersion) {
-        Require(ui.Messages().empty(), "a project of a known version is read without a message");
+// The newer-version warning comes only after the whole project has been read: a file that
+// is refused shows nothing here (the application then says it is damaged).
+void CheckMessages(const RecordingUserInterface& ui, std::uint32_t version, bool read) {
+    if (!read || version <= CSerDoc::kProjectVersion) {
+        Require(ui.Messages().empty(),
+                "a refused project, or one of a known version, is read without a message");
         return;
     }
-    const std::string newer = std::string(CSerDoc::kNewerVersionMessage) + TAPWRIGHT_HOMEPAGE + ".";
-    Require(ui.Messages().size() == 1 && ui.Messages().front().text == newer &&
+    Require(ui.Messages().size() == 1 && ui.Messages().front().text == NewerVersionMessage() &&
                 ui.Messages().front().icon == MessageIcon::Stop,
             "a newer project shows the newer-version warning once");
 }
@@ -104,10 +106,13 @@ void CheckProjectReader(Input input) {
         RequireModestAllocations(watch, input.size());
     }
     const std::uint32_t version = VersionOf(input);
-    CheckMessages(ui, version);
+    CheckMessages(ui, version, document != nullptr);
     if (!document) {
         return;
     }
+    Require(version <= CSerDoc::kHighestPossibleProjectVersion,
+            "a version that cannot exist is refused");
+    document->Filter().RequireSoundSpecification();
     Require(document->GetVersion() == version, "the document keeps the version read");
     Require(document->IsModified() == (version < CSerDoc::kProjectVersion),
             "only an older project opens modified");

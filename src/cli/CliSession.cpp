@@ -20,6 +20,8 @@ CliSession::CliSession(std::ostream& err, bool assumeYes, bool verbose)
     preferences.m_bReadViewCoeffs = false;
     preferences.m_bReadViewFreq = false;
     preferences.m_bReadViewImp = false;
+    // A project of a newer version is read all the same; the command carries on.
+    ui_.ShowAsWarning(NewerVersionMessage());
 }
 
 CFirDoc* CliSession::NewProject(TemplateId id) {

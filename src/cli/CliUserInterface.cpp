@@ -59,6 +59,9 @@ void CliUserInterface::Write(MessageIcon icon, const std::string& text) {
 
 MessageResult CliUserInterface::ShowMessage(const std::string& text, MessageButtons buttons,
                                             MessageIcon icon, const std::string& /*caption*/) {
+    if (warnings_.contains(text)) {
+        icon = MessageIcon::Exclamation;
+    }
     if (icon == MessageIcon::Stop) {
         ++errors_;
     }

@@ -72,6 +72,10 @@ public:
         answeredNo_[std::move(question)] = std::move(reason);
     }
 
+    // A message the core shows as an error that the command line reports as a warning,
+    // because the command goes on and succeeds after it.
+    void ShowAsWarning(std::string text) { warnings_.insert(std::move(text)); }
+
     void AnswerSampleRate(const CFreqUnits& units) { sampleRate_ = units; }
     void AnswerDataFiles(DataFilesAnswer answer) { dataFiles_ = std::move(answer); }
     void AnswerFormatOptions(FormatOptionsAnswer answer) { formatOptions_ = std::move(answer); }
@@ -93,6 +97,7 @@ private:
     bool verbose_;
     std::set<std::string> answeredYes_;
     std::map<std::string, std::string> answeredNo_;
+    std::set<std::string> warnings_;
     std::optional<CFreqUnits> sampleRate_;
     std::optional<DataFilesAnswer> dataFiles_;
     FormatOptionsAnswer formatOptions_;

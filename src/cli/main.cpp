@@ -1,5 +1,6 @@
 #include <CLI/CLI.hpp>
 
+#include <csignal>
 #include <memory>
 #include <vector>
 
@@ -36,6 +37,9 @@ int ParseFailure(const CLI::App& app, const CLI::ParseError& error) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    // A write beyond the file size limit then fails with "File too large" and is reported
+    // like any failed write, instead of ending the program and leaving its temporary file.
+    std::signal(SIGXFSZ, SIG_IGN);
     CLI::App app("Design, check, convert and tabulate FIR filters without a window.",
                  "tapwright-cli");
     app.require_subcommand(1);

@@ -2,6 +2,7 @@
 #include <nlohmann/json.hpp>
 
 #include <cmath>
+#include <filesystem>
 
 #include "CliRunner.h"
 
@@ -124,6 +125,46 @@ TEST_F(CliProjectFileTest, FilesThatCannotBeReadOrWrittenExitThree) {
                        "no/such/directory/out.txt"})
                   .exitCode,
               3);
+}
+
+TEST_F(CliProjectFileTest, AFileSizeLimitFailsTheExportWithExitThreeAndNoTemporary) {
+    // Smaller than the file: 47 decimal coefficients take about 900 bytes.
+    const std::uint64_t limit = 512;
+    const CliResult result =
+        cli.Run({"export", "lowpass.tws", "--format", "Text:Decimal", "-o", "x.txt"}, limit);
+    EXPECT_EQ(result.exitCode, 3);
+    EXPECT_NE(result.err.find("File too large"), std::string::npos) << result.err;
+    for (const auto& entry : std::filesystem::directory_iterator(cli.PathOf(""))) {
+        EXPECT_FALSE(entry.path().filename().string().ends_with(".tmp")) << entry.path();
+    }
+    EXPECT_FALSE(std::filesystem::exists(cli.PathOf("x.txt")));
+}
+
+TEST_F(CliProjectFileTest, ANewerProjectIsReportedWithAWarning) {
+    std::string project = cli.ReadFile("lowpass.tws");
+    project[0] = 99;
+    cli.WriteFile("newer.tws", project);
+    const CliResult result = cli.Run({"report", "newer.tws"});
+    EXPECT_EQ(result.exitCode, 0) << result.err;
+    EXPECT_EQ(result.err.rfind("warning: This Project file is for a newer version", 0), 0u)
+        << result.err;
+    EXPECT_EQ(CountOf(result.err, "error: "), 0) << result.err;
+}
+
+TEST_F(CliProjectFileTest, AGridDensityAboveTheLargestIsRefusedNamingIt) {
+    for (const bool bands : {false, true}) {
+        std::vector<std::string> arguments =
+            bands ? std::vector<std::string>{"design", "--band", "0,0.1,pass,0.1", "--band",
+                                             "0.15,0.5,stop,40", "--taps", "56"}
+                  : LowpassArguments();
+        const std::string project = bands ? "grid.twa" : "grid.tws";
+        arguments.insert(arguments.end(), {"--grid", "1000000", "--project", project});
+        const CliResult result = cli.Run(arguments);
+        EXPECT_EQ(result.exitCode, 2) << bands;
+        EXPECT_NE(result.err.find("Grid Density cannot be more than 1024."), std::string::npos)
+            << result.err;
+        EXPECT_FALSE(std::filesystem::exists(cli.PathOf(project)));
+    }
 }
 
 TEST_F(CliProjectFileTest, FormatNamesAreThoseOfTheTableAndItsDirections) {

@@ -2,9 +2,11 @@
 
 #include <fcntl.h>
 #include <spawn.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <csignal>
 #include <fstream>
 #include <random>
 #include <sstream>
@@ -24,6 +26,26 @@ std::filesystem::path NewDirectory() {
     return directory;
 }
 
+// Sets the soft file size limit of this process, which a child started now inherits, and
+// puts it back when it ends.
+class InheritedFileSizeLimit {
+public:
+    explicit InheritedFileSizeLimit(std::optional<std::uint64_t> bytes) {
+        ::getrlimit(RLIMIT_FSIZE, &saved_);
+        if (bytes) {
+            rlimit limited = saved_;
+            limited.rlim_cur = static_cast<rlim_t>(*bytes);
+            ::setrlimit(RLIMIT_FSIZE, &limited);
+        }
+    }
+    ~InheritedFileSizeLimit() { ::setrlimit(RLIMIT_FSIZE, &saved_); }
+    InheritedFileSizeLimit(const InheritedFileSizeLimit&) = delete;
+    InheritedFileSizeLimit& operator=(const InheritedFileSizeLimit&) = delete;
+
+private:
+    rlimit saved_{};
+};
+
 }  // namespace
 
 CliRunner::CliRunner() : directory_(NewDirectory()) {}
@@ -33,7 +55,8 @@ CliRunner::~CliRunner() {
     std::filesystem::remove_all(directory_, ignored);
 }
 
-CliResult CliRunner::Run(const std::vector<std::string>& arguments) const {
+CliResult CliRunner::Run(const std::vector<std::string>& arguments,
+                         std::optional<std::uint64_t> fileSizeLimit) const {
     const std::string outPath = PathOf(".stdout");
     const std::string errPath = PathOf(".stderr");
     posix_spawn_file_actions_t actions;
@@ -52,9 +75,22 @@ CliResult CliRunner::Run(const std::vector<std::string>& arguments) const {
     }
     pointers.push_back(nullptr);
 
+    // The program must cope with signals as a shell leaves them, whatever this process does.
+    posix_spawnattr_t attributes;
+    posix_spawnattr_init(&attributes);
+    sigset_t defaults;
+    sigfillset(&defaults);
+    posix_spawnattr_setsigdefault(&attributes, &defaults);
+    posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSIGDEF);
+
     pid_t child = 0;
-    const int spawned =
-        posix_spawn(&child, TAPWRIGHT_CLI_PATH, &actions, nullptr, pointers.data(), environ);
+    int spawned = 0;
+    {
+        const InheritedFileSizeLimit limit(fileSizeLimit);
+        spawned = posix_spawn(&child, TAPWRIGHT_CLI_PATH, &actions, &attributes, pointers.data(),
+                              environ);
+    }
+    posix_spawnattr_destroy(&attributes);
     posix_spawn_file_actions_destroy(&actions);
     if (spawned != 0) {
         throw std::runtime_error("cannot start " + std::string(TAPWRIGHT_CLI_PATH));

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -22,7 +24,10 @@ public:
     CliRunner(const CliRunner&) = delete;
     CliRunner& operator=(const CliRunner&) = delete;
 
-    CliResult Run(const std::vector<std::string>& arguments) const;
+    // Runs the program with the signals at their defaults; with a file size limit in bytes
+    // the program runs as under "ulimit -f".
+    CliResult Run(const std::vector<std::string>& arguments,
+                  std::optional<std::uint64_t> fileSizeLimit = std::nullopt) const;
 
     std::filesystem::path PathOf(const std::string& name) const { return directory_ / name; }
     std::string ReadFile(const std::string& name) const;

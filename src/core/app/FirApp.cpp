@@ -127,17 +127,23 @@ CFirDoc* CFirApp::OnNewProject() {
 }
 
 CFirDoc* CFirApp::NewDocument(TemplateId id) {
-    const CDocTemplate& docTemplate = GetTemplate(id);
-    auto document = std::make_unique<CFirDoc>(*this, docTemplate);
-    int& untitled = id == kTemplateAdvanced ? untitledAdvanced_ : untitledSimple_;
-    document->SetTitle(docTemplate.GetDocString(DocStringField::DocName) +
-                       std::to_string(untitled + 1));
+    auto document = std::make_unique<CFirDoc>(*this, GetTemplate(id));
+    document->SetTitle(NextUntitledTitle(id));
     CFirDoc* added = AddDocument(std::move(document));
     if (added != nullptr) {
-        ++untitled;
+        ++UntitledCount(id);
         added->OnNewDocument();
     }
     return added;
+}
+
+int& CFirApp::UntitledCount(TemplateId id) {
+    return id == kTemplateAdvanced ? untitledAdvanced_ : untitledSimple_;
+}
+
+std::string CFirApp::NextUntitledTitle(TemplateId id) {
+    return GetTemplate(id).GetDocString(DocStringField::DocName) +
+           std::to_string(UntitledCount(id) + 1);
 }
 
 CFirDoc* CFirApp::OnOpenProject() {
@@ -183,9 +189,20 @@ CFirDoc* CFirApp::OpenDocument(const std::string& path) {
                          MessageButtons::Ok, MessageIcon::Stop);
         return nullptr;
     }
-    document->SetPathName(path);
+    // A project of a newer version opens untitled: saving it would write an older layout
+    // over the file, so Save asks for a name.
+    const bool untitled = document->IsFromNewerVersion();
+    const TemplateId id = document->GetTemplate().GetId();
+    if (untitled) {
+        document->SetTitle(NextUntitledTitle(id));
+    } else {
+        document->SetPathName(path);
+    }
     CFirDoc* added = AddDocument(std::move(document));
     if (added != nullptr) {
+        if (untitled) {
+            ++UntitledCount(id);
+        }
         CloseOtherEmptyDocuments(*added);
         added->OnDocumentOpened();
     }

@@ -74,7 +74,9 @@ public:
 
     // Opens the project file with the template of its extension, or brings a project already
     // open from that file to the top. A file that cannot be read opens nothing, after one
-    // stop message. Every other project that is still empty is then closed.
+    // stop message. A project of a newer version opens untitled, after the warning, so that
+    // it is never saved over in an older layout. Every other project that is still empty is
+    // then closed.
     CFirDoc* OpenDocument(const std::string& path);
 
     // Save: to the project's file, or through Save As when it has none. False when nothing
@@ -107,6 +109,10 @@ private:
     // Keeps the document and opens its first window; null (and nothing kept) when no window
     // could be made.
     CFirDoc* AddDocument(std::unique_ptr<CFirDoc> document);
+    // The number of untitled projects of the simple or the advanced template so far, and
+    // the title of the next one.
+    int& UntitledCount(TemplateId id);
+    std::string NextUntitledTitle(TemplateId id);
 
     FrameFactory& frames_;
     FileWriter& writer_;

@@ -1,5 +1,6 @@
 #include "app/PrefsDlg.h"
 
+#include "design/FirData.h"
 #include "platform/SettingsStore.h"
 #include "platform/UserInterface.h"
 
@@ -9,6 +10,12 @@ void CPrefsDlg::OnOK() {
     if (values.m_nEditorGridDensity < 1) {
         Ui().ShowMessage(kGridDensityMessage, MessageButtons::Ok, MessageIcon::Exclamation);
         values.m_nEditorGridDensity = 1;
+    }
+    // New filters take this density, and the editors refuse to design beyond the largest.
+    if (values.m_nEditorGridDensity > CFirData::kMaxGridDensity) {
+        Ui().ShowMessage(kGridDensityTooLargeMessage, MessageButtons::Ok,
+                         MessageIcon::Exclamation);
+        values.m_nEditorGridDensity = CFirData::kMaxGridDensity;
     }
 }
 

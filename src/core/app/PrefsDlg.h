@@ -14,6 +14,8 @@ public:
     static constexpr const char* kTitle = "Preferences";
     static constexpr const char* kGridDensityMessage =
         "Grid Density must be one or greater.\nSetting it to one.";
+    static constexpr const char* kGridDensityTooLargeMessage =
+        "Grid Density cannot be more than 1024.\nSetting it to 1024.";
 
     explicit CPrefsDlg(const CPreferences& preferences) : values(preferences) {}
 

@@ -1,6 +1,7 @@
 #include "design/FirData.h"
 
 #include <cmath>
+#include <limits>
 #include <new>
 #include <string>
 
@@ -41,6 +42,11 @@ void CFirData::SetNumTaps(std::int32_t numTaps) {
     }
     numTaps_ = 0;
     if (numTaps < 0) {
+        return;
+    }
+    // A quiet validation may raise the largest even count by one.
+    if (numTaps > kMaxTaps + 1) {
+        numTaps_ = numTaps;
         return;
     }
     try {
@@ -103,6 +109,15 @@ bool CFirData::AddBand(double lower, double upper, double gain, double attnRippl
         lower /= GetSampleRate();
         upper /= GetSampleRate();
     }
+    if (!std::isfinite(lower) || !std::isfinite(upper) || std::isnan(gain) ||
+        std::isnan(attnRipple)) {
+        ShowError("Error: A band value is not a number.");
+        return false;
+    }
+    if (lower > upper) {
+        ShowError("Error: Lower band edge is above the upper band edge.");
+        return false;
+    }
     const std::int32_t count = GetNumBands();
     if (count >= bandCapacity_) {
         ShowError("Error: Maximum number of bands exceeded.");
@@ -129,6 +144,11 @@ bool CFirData::AddBand(double lower, double upper, double gain, double attnRippl
         return false;
     } else if (attnIsDb) {
         weight = AttenuationDbToWeight(attnRipple);
+    }
+    // A ripple of 0 dB or less, or a weight typed as 0 or less, allows no deviation at all.
+    if (!(weight > 0.0)) {
+        ShowError("Error: Band weight must be greater than zero.");
+        return false;
     }
     // Make room first, so that the three rows grow together or not at all.
     bandEdges_.reserve(bandEdges_.size() + 2);
@@ -172,6 +192,9 @@ bool CFirData::Validate(bool verbose) {
     }
     if (gridDensity_ < 1) {
         return refuse("Error: Cannot design FIR with Grid Density less than one.");
+    }
+    if (gridDensity_ > kMaxGridDensity) {
+        return refuse(std::string("Error: ") + kGridDensityTooLargeMessage);
     }
     if (numTaps_ < kMinTaps) {
         return refuse("Error: Cannot design FIR with less than " + std::to_string(kMinTaps) +
@@ -241,7 +264,10 @@ void CFirData::SerializeSpecification(ArchiveReader& archive) {
                                   static_cast<std::int32_t>(ResponseType::Hilbert),
                                   "response type");
     // No editor designs more than kMaxTaps; a quiet validation may add one to an even count.
-    ArchiveReader::RequireInRange(numTaps, 0, kMaxTaps + 1, "tap count");
+    // The editors keep any count typed, also one above kMaxTaps that the user declined to
+    // design with; such a project must open again.
+    ArchiveReader::RequireInRange(numTaps, 0, std::numeric_limits<std::int32_t>::max(),
+                                  "tap count");
     const auto type = static_cast<ResponseType>(typeCode);
     ArchiveReader::RequireInRange(capacity, 0, kMaxStoredBandCapacity, "band capacity");
     ArchiveReader::RequireInRange(count, 0, capacity, "band count");
@@ -276,6 +302,33 @@ void CFirData::SerializeSpecification(ArchiveReader& archive) {
     attnInDb_ = attnInDb;
     minResponseDb_ = minResponseDb;
     designed_ = designed;
+}
+
+void CFirData::RequireSoundSpecification() const {
+    const auto refuse = [](const std::string& text) {
+        throw ArchiveError(ArchiveErrorKind::Malformed, "The archive holds " + text + ".");
+    };
+    if (gridDensity_ > kMaxGridDensity) {
+        refuse("a grid density of " + std::to_string(gridDensity_) + ", more than the largest, " +
+               std::to_string(kMaxGridDensity));
+    }
+    for (std::int32_t band = 0; band < GetNumBands(); ++band) {
+        const std::string name = "band " + std::to_string(band + 1);
+        const double lower = GetLowerEdge(band);
+        const double upper = GetUpperEdge(band);
+        if (!std::isfinite(lower) || !std::isfinite(upper)) {
+            refuse(name + " with an edge that is not a number");
+        }
+        if (lower > upper || (band > 0 && GetUpperEdge(band - 1) > lower)) {
+            refuse(name + " with its edges out of order");
+        }
+        if (!(GetDesiredGain(band) >= 0.0)) {
+            refuse(name + " with a desired gain that is negative or not a number");
+        }
+        if (!(GetBandWeight(band) > 0.0)) {
+            refuse(name + " with a weight that is not greater than zero");
+        }
+    }
 }
 
 }  // namespace tapwright

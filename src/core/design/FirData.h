@@ -33,6 +33,11 @@ public:
     static constexpr std::int32_t kMaxStoredBandCapacity = 32 * 1024;
     static constexpr std::int32_t kMinTaps = 3;
     static constexpr std::int32_t kMinGridDensity = 4;
+    // The largest grid density: the design grid grows with it and with the tap count, and
+    // at this density a design of a few hundred taps still takes seconds, not minutes.
+    static constexpr std::int32_t kMaxGridDensity = 1024;
+    static constexpr const char* kGridDensityTooLargeMessage =
+        "Grid Density cannot be more than 1024.";
 
     // Takes the editor defaults (grid density, dB flags) from the preferences.
     explicit CFirData(const CPreferences& preferences = CPreferences());
@@ -41,7 +46,9 @@ public:
 
     // Sets the tap count and allocates the buffer that receives the designed taps; 0 leaves
     // the count unchanged with an empty buffer. A count that cannot be allocated (or a
-    // negative one) leaves 0 taps.
+    // negative one) leaves 0 taps. A count above kMaxTaps + 1, which the editors keep when
+    // the user declines to design with kMaxTaps, is kept without a buffer: no design runs
+    // with it.
     void SetNumTaps(std::int32_t numTaps);
 
     // Starts a new specification with no bands. A grid density below 4 is raised to 4 after
@@ -54,8 +61,10 @@ public:
 
     // Appends a band entered by the user: edges in the unit of the sampling frequency when
     // inFsUnits is set, a gain in dB or linear, an attenuation or ripple in dB or as the
-    // weight itself. A refused band (too many, overlapping the previous one, negative gain)
-    // shows an error box, leaves the table unchanged and gives false.
+    // weight itself. A refused band (too many, overlapping the previous one, negative gain,
+    // a value that is not a number, edges out of order, a weight that is not above zero)
+    // shows an error box, leaves the table unchanged and gives false. So every band held
+    // passes the checks a project file is read with.
     bool AddBand(double lower, double upper, double gain, double attnRipple, bool gainIsDb,
                  bool attnIsDb, bool inFsUnits);
 
@@ -139,6 +148,12 @@ public:
     // count is taken without allocating the tap buffer.
     void SerializeSpecification(ArchiveWriter& archive) const;
     void SerializeSpecification(ArchiveReader& archive);
+
+    // Raises ArchiveError when the specification read from a file holds what no editor
+    // makes: a grid density above kMaxGridDensity, a band edge, gain or weight that is not a
+    // number, edges out of order, a negative gain or a weight that is not above zero. A
+    // grid density below one is left to Validate.
+    void RequireSoundSpecification() const;
 
     // ==== Frequency response (FirResponse.cpp) ===========================================
 

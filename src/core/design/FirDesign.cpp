@@ -272,6 +272,13 @@ bool CFirData::Design(const std::string& prefix, bool verbose) {
             return false;
         }
     }
+    // A count beyond the largest filter has no buffer: the editors ask before they design
+    // with kMaxTaps instead; anything else is refused here.
+    if (designTaps_.size() != static_cast<std::size_t>(numTaps_)) {
+        ShowError("Error: Cannot design FIR with more than " +
+                  CNumString(kMaxTaps, 10, 0).Text() + " taps.");
+        return false;
+    }
     // An engine that refuses its arguments writes nothing: store zeros, not stale taps.
     std::fill(designTaps_.begin(), designTaps_.end(), 0.0);
     lastEngine_ = DesignEquiripple(static_cast<int>(responseType_), numTaps_, gridDensity_,

@@ -116,6 +116,9 @@ const char* COneBand::FirstRefusal(double sampleRate) const {
     if (!allPositive) {
         return kNotPositiveMessage;
     }
+    if (gridDensity > CFirData::kMaxGridDensity) {
+        return CFirData::kGridDensityTooLargeMessage;
+    }
     if (attenuationDb < rippleDb) {
         return kAttenuationBelowRippleMessage;
     }

@@ -295,6 +295,10 @@ bool CRspSpec::ControlsToSpec() {
     }
     const double limit = HalfFsLimit(filter->GetSampleRate());
     ReadControls();
+    if (gridDensity > CFirData::kMaxGridDensity) {
+        ShowError(CFirData::kGridDensityTooLargeMessage);
+        return false;
+    }
     SpecificationRollback rollback(*filter);
     filter->SetSpecification(static_cast<ResponseType>(responseTypeIndex + 1), numTaps,
                              gridDensity);

@@ -35,6 +35,7 @@ void CFirDoc::ReadFilter(ArchiveReader& archive, int version) {
     filter_.CDataSetIO::Serialize(archive, version);
     filter_.SerializeLumenFields(archive);
     filter_.SerializeSpecification(archive);
+    filter_.RequireSoundSpecification();
 }
 
 void CFirDoc::WriteContents(ArchiveWriter& archive) const {

@@ -10,6 +10,10 @@
 
 namespace tapwright {
 
+std::string NewerVersionMessage() {
+    return std::string(CSerDoc::kNewerVersionMessage) + TAPWRIGHT_HOMEPAGE + ".";
+}
+
 std::string CannotSaveMessage(const std::string& path, const std::string& reason) {
     return "Cannot save \"" + path + "\".\n" + reason + ".";
 }
@@ -51,13 +55,15 @@ void CSerDoc::ReadProject(std::span<const std::uint8_t> bytes) {
     ArchiveReader archive(bytes);
     const std::uint16_t version = archive.ReadU16();
     // The layouts before version 3 are not known; no reader could make sense of them.
-    ArchiveReader::RequireInRange(version, kOldestProjectVersion, 0xFFFF, "project version");
-    if (version > kProjectVersion) {
-        Ui().ShowMessage(std::string(kNewerVersionMessage) + TAPWRIGHT_HOMEPAGE + ".",
-                         MessageButtons::Ok, MessageIcon::Stop);
-    }
+    ArchiveReader::RequireInRange(version, kOldestProjectVersion, kHighestPossibleProjectVersion,
+                                  "project version");
+    // A damaged file must not first claim to come from a newer version: the warning waits
+    // until the contents have been read.
     ReadContents(archive, std::min<int>(version, kProjectVersion));
     version_ = version;
+    if (IsFromNewerVersion()) {
+        Ui().ShowMessage(NewerVersionMessage(), MessageButtons::Ok, MessageIcon::Stop);
+    }
     if (version < kProjectVersion) {
         SetModifiedFlag();
     }

@@ -19,10 +19,13 @@ class FileWriter;
 // cannot be read leaves no half-read document behind.
 class CSerDoc {
 public:
-    // The version every save writes.
+    // The version every save writes, which is also the newest layout the reader knows.
     static constexpr std::uint16_t kProjectVersion = 5;
     // The oldest version that can be read.
     static constexpr std::uint16_t kOldestProjectVersion = 3;
+    // Versions have grown by one with each new layout: a number above this one is no version
+    // that can exist, and the file is damaged rather than newer.
+    static constexpr std::uint16_t kHighestPossibleProjectVersion = 255;
     static constexpr const char* kNewerVersionMessage =
         "This Project file is for a newer version of this program. Please download\n"
         "the latest version of the program from the Quillon Web Site at:\n";
@@ -59,6 +62,8 @@ public:
 
     // kProjectVersion for a new project, the version read for an opened one.
     std::uint16_t GetVersion() const { return version_; }
+    // Whether the project was read from a file of a newer version than this program writes.
+    bool IsFromNewerVersion() const { return version_ > kProjectVersion; }
 
     // ---- Project file -------------------------------------------------------------------
 
@@ -66,9 +71,10 @@ public:
     std::vector<std::uint8_t> WriteProject() const;
 
     // Reads a project into this newly made document: the version, then the contents. A
-    // newer version is read as the current one after a warning; an older one marks the
-    // document modified, since saving it will change the file. Raises ArchiveError when the
-    // bytes hold no complete project; the document must then be discarded.
+    // newer version is read with the current layout and, once that has succeeded, the user is
+    // warned; an older one marks the document modified, since saving it will change the
+    // file. Raises ArchiveError, without the warning, when the bytes hold no complete project
+    // or a version that cannot exist; the document must then be discarded.
     void ReadProject(std::span<const std::uint8_t> bytes);
 
     // Announces the save to the views, then writes the project to path. On success the
@@ -91,6 +97,9 @@ private:
     bool modified_ = false;
     std::uint16_t version_ = kProjectVersion;
 };
+
+// The warning shown for a project of a newer version.
+std::string NewerVersionMessage();
 
 // The message of a save that failed.
 std::string CannotSaveMessage(const std::string& path, const std::string& reason);

@@ -4,6 +4,7 @@
 #include "fileio/FileAccess.h"
 #include "platform/Archive.h"
 #include "platform/FileDlg.h"
+#include "platform/FileSystem.h"
 #include "platform/UserInterface.h"
 
 namespace tapwright {
@@ -116,7 +117,15 @@ int CDataFilesDlg::Import(CLumenData& data, const std::string& documentTitle,
     }
     for (const DataFileEntry* file : {&inphase, &quadrature}) {
         const std::string path = data.CompletePath(file->path);
-        if (!file->title.empty() && !CanOpenForReading(path)) {
+        if (file->title.empty()) {
+            continue;
+        }
+        // Refused before it is opened: a named pipe would keep the program waiting.
+        if (const auto special = SpecialFileReason(path)) {
+            ShowError("Cannot open file \"" + path + "\".\n" + *special + ".");
+            return 0;
+        }
+        if (!CanOpenForReading(path)) {
             ShowError("File \"" + path + "\" does not exist or is in use by another process.");
             return 0;
         }

@@ -5,6 +5,8 @@
 #include <memory>
 #include <system_error>
 
+#include "platform/FileSystem.h"
+
 namespace tapwright {
 
 namespace {
@@ -44,7 +46,8 @@ std::string FileTitleOf(const std::string& path) {
 }
 
 bool CanOpenForReading(const std::string& path) {
-    return !IsDirectory(path) && Open(path, "rb") != nullptr;
+    // Only a regular file is opened: opening a named pipe waits for a writer.
+    return !CheckRegularFile(path) && Open(path, "rb") != nullptr;
 }
 
 }  // namespace tapwright

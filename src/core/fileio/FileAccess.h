@@ -4,7 +4,7 @@
 
 namespace tapwright {
 
-// Whether the file exists and can be opened for reading.
+// Whether the path names a regular file that can be opened for reading.
 bool CanOpenForReading(const std::string& path);
 
 bool DirectoryExists(const std::string& path);

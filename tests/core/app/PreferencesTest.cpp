@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "app/PrefsDlg.h"
+#include "design/FirData.h"
 #include "platform/SettingsStore.h"
 #include "support/FakeUserInterface.h"
 
@@ -112,6 +113,20 @@ TEST_P(PrefsDlgGridTest, AGridDensityBelowOneIsReportedAndStoredAsOne) {
 }
 
 INSTANTIATE_TEST_SUITE_P(BelowOne, PrefsDlgGridTest, testing::Values(0, -5));
+
+TEST(PrefsDlgTest, AGridDensityAboveTheLargestIsReportedAndStoredAsTheLargest) {
+    test::FakeUserInterface ui;
+    ui.ExpectDialog<CPrefsDlg>([](CPrefsDlg& dialog) {
+        dialog.values.m_nEditorGridDensity = 1000000;
+        return true;
+    });
+    ui.ExpectMessage(CPrefsDlg::kGridDensityTooLargeMessage);
+    CPreferences preferences;
+    MemorySettingsStore store;
+    EditPreferences(preferences, store);
+    EXPECT_EQ(preferences.m_nEditorGridDensity, 1024);
+    EXPECT_EQ(store.GetInt(kOptions, "m_nEditorGridDensity", 0), CFirData::kMaxGridDensity);
+}
 
 TEST(PrefsDlgTest, CancelChangesNeitherThePreferencesNorTheStore) {
     test::FakeUserInterface ui;

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+#include <utility>
+
 #include "app/FirApp.h"
 #include "core/design/EditorTestSupport.h"
 #include "design/FirData.h"
@@ -47,6 +50,40 @@ TEST_F(FirViewTest, TooManyTapsAreCutOnlyWhenTheUserAgrees) {
     EXPECT_FALSE(editor.DoDesign(editor.numTaps));
     EXPECT_EQ(editor.numTaps, CFirData::kMaxTaps);
     EXPECT_EQ(filter.GetNumPoints(), 0);
+}
+
+// Whatever count the field takes, answered No at the question or never designed, is saved
+// and opens again with that count.
+TEST_F(FirViewTest, EveryTapCountTheFieldTakesIsSavedAndOpensAgain) {
+    FillLowpass();
+    const test::TempDir dir;
+    const std::string path = dir.File("taps.tws");
+    document.SetPathName(path);
+    const std::int32_t largest = std::numeric_limits<std::int32_t>::max();
+    const std::pair<std::int32_t, std::int32_t> typedAndKept[] = {
+        {-1, 0},
+        {0, 0},
+        {CFirData::kMinTaps, CFirData::kMinTaps},
+        {CFirData::kMaxTaps, CFirData::kMaxTaps},
+        {CFirData::kMaxTaps + 1, CFirData::kMaxTaps + 1},
+        {CFirData::kMaxTaps + 2, CFirData::kMaxTaps + 2},
+        {20000, 20000},
+        {largest, largest}};
+    for (const auto& [typed, kept] : typedAndKept) {
+        editor.numTaps = typed;
+        if (typed > CFirData::kMaxTaps) {
+            ui.ExpectMessage(kTooManyTaps, MessageResult::No);
+            EXPECT_FALSE(editor.DoDesign(editor.numTaps));
+        }
+        ASSERT_TRUE(app.SaveDocument(document)) << typed;
+
+        test::EditorFrames otherFrames;
+        CFirApp other(otherFrames);
+        const CFirDoc* reopened = other.OpenDocument(path);
+        ASSERT_NE(reopened, nullptr) << typed;
+        EXPECT_EQ(reopened->Filter().GetNumTaps(), kept);
+        EXPECT_EQ(otherFrames.All<COneBand>().front()->numTaps, kept);
+    }
 }
 
 TEST_F(FirViewTest, ZeroTapsAreEstimatedAfterTheQuestionAndDesigned) {

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstring>
 #include <functional>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -201,6 +202,25 @@ TEST_F(ProjectArchiveTest, VersionFourHoldsTheDataFilesAndAssemblyOptionsButNoCO
     EXPECT_EQ(document->WriteProject(), BuildProject(fields));
 }
 
+TEST_F(ProjectArchiveTest, NewerVersionOpensUntitledSoThatSaveAsksForAName) {
+    ProjectFields fields;
+    fields.version = 99;
+    const std::vector<std::uint8_t> bytes = BuildProject(fields);
+    const std::string path = dir.File("newer.twa");
+    test::WriteBytes(path, bytes);
+    ui.ExpectMessage(NewerVersionMessage());
+    CFirDoc* document = app.OpenDocument(path);
+    ASSERT_NE(document, nullptr);
+    EXPECT_TRUE(document->IsFromNewerVersion());
+    EXPECT_EQ(document->GetPathName(), "");
+    EXPECT_EQ(document->GetTitle(), "Tapwright1");
+
+    // Save asks for a name; cancelled, the newer file stays as it was.
+    ui.ExpectDialog<CFileDlg>([](CFileDlg&) { return false; });
+    EXPECT_FALSE(app.SaveDocument(*document));
+    EXPECT_EQ(test::ReadBytes(path), bytes);
+}
+
 TEST_F(ProjectArchiveTest, NewerVersionWarnsThenReadsTheCurrentLayout) {
     ProjectFields fields;
     fields.version = 6;
@@ -224,6 +244,20 @@ std::vector<std::uint8_t> WithFields(const std::function<void(ProjectFields&)>& 
     fields.bands = {{0.0, 0.1, 1.0, 1.0}, {0.2, 0.5, 0.0, 1.0}};
     change(fields);
     return BuildProject(fields);
+}
+
+// Bytes that hold no project; with a version, they start with it.
+std::vector<std::uint8_t> RandomBytes(std::uint16_t version) {
+    std::mt19937 random(1234);
+    std::vector<std::uint8_t> bytes(600);
+    for (std::uint8_t& byte : bytes) {
+        byte = static_cast<std::uint8_t>(random());
+    }
+    if (version != 0) {
+        bytes[0] = static_cast<std::uint8_t>(version);
+        bytes[1] = 0;
+    }
+    return bytes;
 }
 
 const MalformedCase kMalformedCases[] = {
@@ -264,6 +298,21 @@ const MalformedCase kMalformedCases[] = {
          });
      }},
     {"NegativeTapCount", [] { return WithFields([](ProjectFields& f) { f.numTaps = -5; }); }},
+    {"BandEdgeNotANumber",
+     [] { return WithFields([](ProjectFields& f) { f.bands[1][0] = std::nan(""); }); }},
+    {"WeightZero", [] { return WithFields([](ProjectFields& f) { f.bands[0][3] = 0.0; }); }},
+    {"WeightNegative", [] { return WithFields([](ProjectFields& f) { f.bands[1][3] = -1.0; }); }},
+    {"BandEdgesOutOfOrder",
+     [] { return WithFields([](ProjectFields& f) { f.bands[1] = {0.5, 0.2, 0.0, 1.0}; }); }},
+    {"BandsOutOfOrder",
+     [] { return WithFields([](ProjectFields& f) { f.bands[1] = {0.05, 0.5, 0.0, 1.0}; }); }},
+    {"GridDensityAboveTheLargest",
+     [] { return WithFields([](ProjectFields& f) { f.gridDensity = 1025; }); }},
+    {"GridDensityLargestInteger",
+     [] { return WithFields([](ProjectFields& f) { f.gridDensity = 2147483647; }); }},
+    {"VersionThatCannotExist", [] { return WithFields([](ProjectFields& f) { f.version = 256; }); }},
+    {"RandomBytes", [] { return RandomBytes(0); }},
+    {"RandomBytesAfterANewerVersion", [] { return RandomBytes(7); }},
 };
 
 class MalformedProjectTest : public ProjectArchiveTest,

@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include <sys/stat.h>
+
 #include "data/LumenData.h"
 #include "platform/Archive.h"
 #include "platform/FileDlg.h"
@@ -152,6 +154,18 @@ TEST_F(DataFilesDlgTest, ImportRefusesMissingNamesAndFiles) {
     for (const auto& message : ui.Messages()) {
         EXPECT_EQ(message.icon, MessageIcon::Stop);
     }
+}
+
+TEST_F(DataFilesDlgTest, ImportRefusesANamedPipeWithoutWaitingForAWriter) {
+    TempDir dir;
+    StartIn(dir);
+    ASSERT_EQ(::mkfifo(dir.File("pipe.txt").c_str(), 0600), 0);
+    CLumenData data = DataOf({0.5});
+    ExpectDialog("pipe.txt", "Text:Decimal");
+    ui.ExpectMessage("Cannot open file \"" + dir.File("pipe.txt") +
+                     "\".\nIt is a named pipe, not a file that can be read.");
+    EXPECT_EQ(dialog.Import(data, "doc", "Import Coefficients", true), 0);
+    EXPECT_EQ(ValuesOf(data.Inphase()), std::vector<double>({0.5}));
 }
 
 TEST_F(DataFilesDlgTest, ImportOfTwoFilesPadsTheShorterChannel) {
