@@ -129,12 +129,11 @@ CFirDoc* CFirApp::OnNewProject() {
 CFirDoc* CFirApp::NewDocument(TemplateId id) {
     const CDocTemplate& docTemplate = GetTemplate(id);
     auto document = std::make_unique<CFirDoc>(*this, docTemplate);
-    int& untitled = id == kTemplateAdvanced ? untitledAdvanced_ : untitledSimple_;
+    // Both kinds of project are named "Tapwright", so they share one count.
     document->SetTitle(docTemplate.GetDocString(DocStringField::DocName) +
-                       std::to_string(untitled + 1));
+                       std::to_string(++untitledCount_));
     CFirDoc* added = AddDocument(std::move(document));
     if (added != nullptr) {
-        ++untitled;
         added->OnNewDocument();
     }
     return added;
@@ -142,11 +141,16 @@ CFirDoc* CFirApp::NewDocument(TemplateId id) {
 
 CFirDoc* CFirApp::OnOpenProject() {
     CFileDlg dialog(FileDlgMode::Open);
+    // The first filter shows both project kinds at once, so that neither is hidden.
+    FileFilter projects{kProjectFilesFilter, ""};
     for (const CDocTemplate& docTemplate : templates_) {
         if (docTemplate.IsRegistered()) {
-            dialog.filters.push_back(FilterOf(docTemplate));
+            const FileFilter kind = FilterOf(docTemplate);
+            projects.pattern += (projects.pattern.empty() ? "" : ";") + kind.pattern;
+            dialog.filters.push_back(kind);
         }
     }
+    dialog.filters.insert(dialog.filters.begin(), projects);
     dialog.filters.push_back({"All Files (*.*)", "*.*"});
     dialog.fileMustExist = true;
     if (!Ui().Run(dialog) || dialog.chosenPath.empty()) {

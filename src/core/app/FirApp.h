@@ -32,6 +32,8 @@ public:
     static constexpr const char* kSimpleDocString =
         "\nTapwright\nTapwright\nTapwright Simple Filter Files (*.tws)\n.tws\n"
         "Tapwright.Project\nTapwright Project";
+    // The Open dialog's first filter, which shows both kinds of project.
+    static constexpr const char* kProjectFilesFilter = "Tapwright Project Files (*.tws;*.twa)";
 
     // Saves go through writer; tests give one that fails.
     explicit CFirApp(FrameFactory& frames, FileWriter& writer = StandardFileWriter());
@@ -114,9 +116,8 @@ private:
     const std::vector<CDocTemplate> templates_;
     std::vector<std::unique_ptr<CFirDoc>> documents_;
     NewProjectChoice lastChoice_ = NewProjectChoice::SimpleLowpass;
-    // Numbers the untitled projects of the simple and the advanced template.
-    int untitledSimple_ = 0;
-    int untitledAdvanced_ = 0;
+    // Numbers the untitled projects of both templates.
+    int untitledCount_ = 0;
 };
 
 // The message of a project file that could not be read.

@@ -105,7 +105,7 @@ bool CFirData::AddBand(double lower, double upper, double gain, double attnRippl
     }
     const std::int32_t count = GetNumBands();
     if (count >= bandCapacity_) {
-        ShowError("Error: Maximum number of bands exceeded.");
+        ShowError(kTooManyBandsMessage);
         return false;
     }
     // Bands follow each other with a gap: touching edges count as overlapping.
@@ -113,8 +113,6 @@ bool CFirData::AddBand(double lower, double upper, double gain, double attnRippl
         ShowError("Error: Overlapping or intersecting bands.");
         return false;
     }
-    gainInDb_ = gainIsDb;
-    attnInDb_ = attnIsDb;
     if (gainIsDb) {
         // The editors' stopband value of -1000 dB, like any level below the floor, is 0.
         gain = gain >= minResponseDb_ ? std::pow(10.0, gain * 0.05) : 0.0;
@@ -125,11 +123,23 @@ bool CFirData::AddBand(double lower, double upper, double gain, double attnRippl
             weight = RippleDbToWeight(attnRipple);
         }
     } else if (gain < 0.0) {
-        ShowError("Error: Linear Gain must be greater than or equal to zero.");
+        ShowError(kNegativeGainMessage);
         return false;
     } else if (attnIsDb) {
         weight = AttenuationDbToWeight(attnRipple);
     }
+    // A gain of 1e200 dB, or a ripple so small that its weight is infinite, would reach the
+    // engine as infinities and come back as a filter of no use.
+    if (!std::isfinite(gain)) {
+        ShowError(kGainUnrepresentableMessage);
+        return false;
+    }
+    if (!std::isfinite(weight) || !(weight > 0.0)) {
+        ShowError(kWeightUnrepresentableMessage);
+        return false;
+    }
+    gainInDb_ = gainIsDb;
+    attnInDb_ = attnIsDb;
     // Make room first, so that the three rows grow together or not at all.
     bandEdges_.reserve(bandEdges_.size() + 2);
     desiredGain_.reserve(desiredGain_.size() + 1);

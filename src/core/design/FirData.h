@@ -32,6 +32,15 @@ public:
     static constexpr std::int32_t kMinTaps = 3;
     static constexpr std::int32_t kMinGridDensity = 4;
 
+    static constexpr const char* kTooManyBandsMessage = "Error: Maximum number of bands exceeded.";
+    static constexpr const char* kNegativeGainMessage =
+        "Error: Linear Gain must be greater than or equal to zero.";
+    static constexpr const char* kGainUnrepresentableMessage =
+        "Error: The desired gain of this band is too large to be represented.";
+    static constexpr const char* kWeightUnrepresentableMessage =
+        "Error: The attenuation/ripple of this band gives a weight\n"
+        "that cannot be represented.";
+
     // Takes the editor defaults (grid density, dB flags) from the preferences.
     explicit CFirData(const CPreferences& preferences = CPreferences());
 
@@ -52,8 +61,9 @@ public:
 
     // Appends a band entered by the user: edges in the unit of the sampling frequency when
     // inFsUnits is set, a gain in dB or linear, an attenuation or ripple in dB or as the
-    // weight itself. A refused band (too many, overlapping the previous one, negative gain)
-    // shows an error box, leaves the table unchanged and gives false.
+    // weight itself. A refused band (too many, overlapping the previous one, negative gain,
+    // a gain or weight that no double holds or a weight that is not positive) shows an error
+    // box, leaves the table unchanged and gives false.
     bool AddBand(double lower, double upper, double gain, double attnRipple, bool gainIsDb,
                  bool attnIsDb, bool inFsUnits);
 
