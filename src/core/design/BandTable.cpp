@@ -15,7 +15,6 @@ namespace {
 
 constexpr const char* kNoActual = " ";
 
-constexpr int kFullDigits = 15;
 
 bool Within(double value, double low, double high) {
     return low <= value && value <= high;
@@ -33,7 +32,9 @@ std::string Trimmed(const std::string& text) {
 
 std::string BandTable::NumberText(double value) {
     const std::string sixDecimals = CNumString(value, "%12.6lf").TrimZeros().Text();
-    const std::string fullDigits = CNumString(value, "%12.15g").Text();
+    // Twelve digits: a level that went through the filter's weight and back carries noise in
+    // the last digits of a double, which would show as 0.4999999999999 for 0.5.
+    const std::string fullDigits = CNumString(value, "%12.12g").Text();
     if (NumberOf(sixDecimals) == NumberOf(fullDigits)) {
         return sixDecimals;
     }

@@ -56,7 +56,7 @@ public:
 
     // A frequency, gain or level as a row shows it: "%12.6lf" without superfluous trailing
     // zeros, so that the leading blanks stay; a value that six decimals would change (a
-    // very small, very large or finely given one) shows its 15 significant digits instead.
+    // very small, very large or finely given one) shows 12 significant digits instead.
     static std::string NumberText(double value);
     // A measured level: "%7.3lf" without superfluous trailing zeros.
     static std::string LevelText(double db);

@@ -121,10 +121,12 @@ INSTANTIATE_TEST_SUITE_P(
 
 // The texts a row shows read back as what was typed, where six decimals would not.
 TEST(BandTableTest, RowTextsKeepTheDigitsSixDecimalsWouldLose) {
-    for (const double value : {0.123456789, 1e200, 1e-300, 1000.123456789, -2.5e-7}) {
+    for (const double value : {0.123456789, 1e200, 1e-300, 1000.12345678, -2.5e-7}) {
         EXPECT_EQ(BandTable::NumberOf(BandTable::NumberText(value)), value) << value;
     }
     EXPECT_EQ(BandTable::NumberText(800.0), "  800.0");
+    // A level that went through a weight and back shows as the number it was typed as.
+    EXPECT_EQ(BandTable::NumberText(0.49999999999996), "    0.5");
 }
 
 TEST(BandTableTest, RowTextsKeepTheirLeadingBlanksAndShowWordsOnlyWhenAsked) {

@@ -212,13 +212,13 @@ TEST_F(RspSpecTest, BandBeyondHalfFsSaysHowToSetTheSamplingFrequency) {
 TEST_F(RspSpecTest, TypedNumbersReachTheSpecificationAtFullPrecision) {
     editor.attnInDb = false;
     editor.OnAttnInDbClicked();
-    Add("0", "1000.123456789", "0.123456789", "1e200");
+    Add("0", "1000.12345678", "0.123456789", "1e200");
     ASSERT_EQ(filter.GetNumBands(), 1);
-    EXPECT_EQ(filter.GetUpperEdge(0), 1000.123456789 / 8000.0);
+    EXPECT_EQ(filter.GetUpperEdge(0), 1000.12345678 / 8000.0);
     EXPECT_EQ(filter.GetDesiredGain(0), 0.123456789);
     EXPECT_EQ(filter.GetBandWeight(0), 1e200);
     // The rows show the digits that were typed, not six decimals of them.
-    EXPECT_EQ(BandTable::NumberOf(editor.Table().Rows()[0].upper), 1000.123456789);
+    EXPECT_EQ(BandTable::NumberOf(editor.Table().Rows()[0].upper), 1000.12345678);
     EXPECT_EQ(BandTable::NumberOf(editor.Table().Rows()[0].attnRipple), 1e200);
 
     // A value no double holds is refused, naming its field.
