@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
     build-essential cmake ninja-build
-    qt6-base-dev qt6-svg-dev libqt6svg6-dev qt6-qpa-plugins libgl1-mesa-dev
+    qt6-base-dev qt6-svg-dev libqt6svg6-dev qt6-qpa-plugins libgl1-mesa-dev libxcb1-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     libcli11-dev nlohmann-json3-dev
     pkg-config libfftw3-dev

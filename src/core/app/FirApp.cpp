@@ -131,28 +131,28 @@ CFirDoc* CFirApp::NewDocument(TemplateId id) {
     document->SetTitle(NextUntitledTitle(id));
     CFirDoc* added = AddDocument(std::move(document));
     if (added != nullptr) {
-        ++UntitledCount(id);
         added->OnNewDocument();
     }
     return added;
 }
 
-int& CFirApp::UntitledCount(TemplateId id) {
-    return id == kTemplateAdvanced ? untitledAdvanced_ : untitledSimple_;
-}
-
 std::string CFirApp::NextUntitledTitle(TemplateId id) {
     return GetTemplate(id).GetDocString(DocStringField::DocName) +
-           std::to_string(UntitledCount(id) + 1);
+           std::to_string(++untitledCount_);
 }
 
 CFirDoc* CFirApp::OnOpenProject() {
     CFileDlg dialog(FileDlgMode::Open);
+    // The first filter shows both project kinds at once, so that neither is hidden.
+    FileFilter projects{kProjectFilesFilter, ""};
     for (const CDocTemplate& docTemplate : templates_) {
         if (docTemplate.IsRegistered()) {
-            dialog.filters.push_back(FilterOf(docTemplate));
+            const FileFilter kind = FilterOf(docTemplate);
+            projects.pattern += (projects.pattern.empty() ? "" : ";") + kind.pattern;
+            dialog.filters.push_back(kind);
         }
     }
+    dialog.filters.insert(dialog.filters.begin(), projects);
     dialog.filters.push_back({"All Files (*.*)", "*.*"});
     dialog.fileMustExist = true;
     if (!Ui().Run(dialog) || dialog.chosenPath.empty()) {
@@ -200,9 +200,6 @@ CFirDoc* CFirApp::OpenDocument(const std::string& path) {
     }
     CFirDoc* added = AddDocument(std::move(document));
     if (added != nullptr) {
-        if (untitled) {
-            ++UntitledCount(id);
-        }
         CloseOtherEmptyDocuments(*added);
         added->OnDocumentOpened();
     }

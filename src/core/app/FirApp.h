@@ -32,6 +32,8 @@ public:
     static constexpr const char* kSimpleDocString =
         "\nTapwright\nTapwright\nTapwright Simple Filter Files (*.tws)\n.tws\n"
         "Tapwright.Project\nTapwright Project";
+    // The Open dialog's first filter, which shows both kinds of project.
+    static constexpr const char* kProjectFilesFilter = "Tapwright Project Files (*.tws;*.twa)";
 
     // Saves go through writer; tests give one that fails.
     explicit CFirApp(FrameFactory& frames, FileWriter& writer = StandardFileWriter());
@@ -109,9 +111,8 @@ private:
     // Keeps the document and opens its first window; null (and nothing kept) when no window
     // could be made.
     CFirDoc* AddDocument(std::unique_ptr<CFirDoc> document);
-    // The number of untitled projects of the simple or the advanced template so far, and
-    // the title of the next one.
-    int& UntitledCount(TemplateId id);
+    // Names the next untitled project; both kinds share one count, so that no two projects
+    // open at once have the same name.
     std::string NextUntitledTitle(TemplateId id);
 
     FrameFactory& frames_;
@@ -120,9 +121,8 @@ private:
     const std::vector<CDocTemplate> templates_;
     std::vector<std::unique_ptr<CFirDoc>> documents_;
     NewProjectChoice lastChoice_ = NewProjectChoice::SimpleLowpass;
-    // Numbers the untitled projects of the simple and the advanced template.
-    int untitledSimple_ = 0;
-    int untitledAdvanced_ = 0;
+    // Numbers the untitled projects of both templates.
+    int untitledCount_ = 0;
 };
 
 // The message of a project file that could not be read.

@@ -111,6 +111,7 @@ bool CoefficientCommands::FillSine(ChannelChoice channels) {
         return false;
     }
     CSineDlg dialog = dialogs_.sine;
+    dialog.unitLabel = filter_.GetFrequencyUnits().FrequencyUnit();
     do {
         if (!Ui().Run(dialog)) {
             return false;
@@ -138,6 +139,7 @@ bool CoefficientCommands::Mix() {
         return false;
     }
     CMixDlg dialog = dialogs_.mix;
+    dialog.unitLabel = filter_.GetFrequencyUnits().FrequencyUnit();
     dialog.PrepareForRun(filter_.GetFrequencyUnits().GetSampleRate(), filter_.GetNumTaps());
     if (!Ui().Run(dialog)) {
         return false;

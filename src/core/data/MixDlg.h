@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <string>
 
 namespace tapwright {
 
@@ -69,6 +70,9 @@ public:
     float multiplier = 0.0f;
     MixPhaseMode phaseMode = MixPhaseMode::LinearPhase;
     float degrees = 0.0f;
+    // The unit of the sampling frequency, in which the frequency is given; the command sets
+    // it before each run, and it is not stored.
+    std::string unitLabel = "Hz";
 
 private:
     double RequestedFrequency() const;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 namespace tapwright {
 
@@ -32,6 +33,9 @@ public:
     float cycles = 4.0f;
     float frequency = 0.125f;
     SineMode mode = SineMode::Frequency;
+    // The unit of the sampling frequency, in which the frequency is given; the command sets
+    // it before each run, and it is not stored.
+    std::string unitLabel = "Hz";
 };
 
 }  // namespace tapwright

@@ -1,7 +1,10 @@
 #include "design/BandTable.h"
 
 #include <cctype>
+#include <charconv>
 #include <cmath>
+#include <limits>
+#include <system_error>
 
 #include "numtext/NumString.h"
 #include "platform/UserInterface.h"
@@ -12,14 +15,30 @@ namespace {
 
 constexpr const char* kNoActual = " ";
 
+
 bool Within(double value, double low, double high) {
     return low <= value && value <= high;
+}
+
+std::string Trimmed(const std::string& text) {
+    const auto first = text.find_first_not_of(" \t");
+    if (first == std::string::npos) {
+        return {};
+    }
+    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
 }
 
 }  // namespace
 
 std::string BandTable::NumberText(double value) {
-    return CNumString(value, "%12.6lf").TrimZeros().Text();
+    const std::string sixDecimals = CNumString(value, "%12.6lf").TrimZeros().Text();
+    // Twelve digits: a level that went through the filter's weight and back carries noise in
+    // the last digits of a double, which would show as 0.4999999999999 for 0.5.
+    const std::string fullDigits = CNumString(value, "%12.12g").Text();
+    if (NumberOf(sixDecimals) == NumberOf(fullDigits)) {
+        return sixDecimals;
+    }
+    return fullDigits;
 }
 
 std::string BandTable::LevelText(double db) {
@@ -30,18 +49,40 @@ double BandTable::NumberOf(const std::string& text) {
     return CNumString(text).ToDouble();
 }
 
-double BandTable::ParseDesired(const std::string& text, bool gainInDb) {
+TypedNumber BandTable::ReadTyped(const std::string& text) {
+    std::string number = Trimmed(text);
+    // A plus sign is a way of writing a number, though the conversion does not take it.
+    if (number.size() > 1 && number.front() == '+' && number[1] != '-' && number[1] != '+') {
+        number.erase(0, 1);
+    }
+    double value = 0.0;
+    const char* end = number.data() + number.size();
+    const auto [stop, error] = std::from_chars(number.data(), end, value);
+    const bool outOfRange = error == std::errc::result_out_of_range;
+    if (number.empty() || stop != end || (error != std::errc() && !outOfRange) ||
+        std::isnan(value)) {
+        return {TypedNumber::Status::NotANumber, 0.0};
+    }
+    // Beyond the largest double, or below the smallest one that keeps all its digits.
+    if (outOfRange || std::isinf(value) ||
+        (value != 0.0 && std::fabs(value) < std::numeric_limits<double>::min())) {
+        return {TypedNumber::Status::Unrepresentable, 0.0};
+    }
+    return {TypedNumber::Status::Number, value};
+}
+
+TypedNumber BandTable::ParseDesired(const std::string& text, bool gainInDb) {
     const auto first = text.find_first_not_of(' ');
     if (first != std::string::npos) {
         const int letter = std::tolower(static_cast<unsigned char>(text[first]));
         if (letter == 'p') {
-            return PassValue(gainInDb);
+            return {TypedNumber::Status::Number, PassValue(gainInDb)};
         }
         if (letter == 's') {
-            return StopValue(gainInDb);
+            return {TypedNumber::Status::Number, StopValue(gainInDb)};
         }
     }
-    return NumberOf(text);
+    return ReadTyped(text);
 }
 
 std::string BandTable::DesiredText(double desired, const DesiredStyle& style) {
@@ -66,8 +107,8 @@ bool BandTable::Insert(double lower, double upper, double desired, double value,
     std::vector<BandRow> rows = rows_;
     std::size_t at = 0;
     while (at < rows.size()) {
-        const double rowLower = NumberOf(rows[at].lower);
-        const double rowUpper = NumberOf(rows[at].upper);
+        const double rowLower = rows[at].values.lower;
+        const double rowUpper = rows[at].values.upper;
         if (rowUpper == lower || upper == rowLower) {
             Ui().ShowMessage(kTouchingMessage, MessageButtons::Ok, MessageIcon::Stop);
             return false;
@@ -83,9 +124,10 @@ bool BandTable::Insert(double lower, double upper, double desired, double value,
             break;  // the band lies below this row
         }
     }
+    value = std::fabs(value);
     rows.insert(rows.begin() + static_cast<std::ptrdiff_t>(at),
                 BandRow{NumberText(lower), NumberText(upper), DesiredText(desired, style),
-                        NumberText(std::fabs(value)), kNoActual});
+                        NumberText(value), kNoActual, BandValues{lower, upper, desired, value}});
     rows_ = std::move(rows);
     return true;
 }

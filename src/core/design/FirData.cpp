@@ -120,7 +120,7 @@ bool CFirData::AddBand(double lower, double upper, double gain, double attnRippl
     }
     const std::int32_t count = GetNumBands();
     if (count >= bandCapacity_) {
-        ShowError("Error: Maximum number of bands exceeded.");
+        ShowError(kTooManyBandsMessage);
         return false;
     }
     // Bands follow each other with a gap: touching edges count as overlapping.
@@ -128,8 +128,6 @@ bool CFirData::AddBand(double lower, double upper, double gain, double attnRippl
         ShowError("Error: Overlapping or intersecting bands.");
         return false;
     }
-    gainInDb_ = gainIsDb;
-    attnInDb_ = attnIsDb;
     if (gainIsDb) {
         // The editors' stopband value of -1000 dB, like any level below the floor, is 0.
         gain = gain >= minResponseDb_ ? std::pow(10.0, gain * 0.05) : 0.0;
@@ -140,16 +138,28 @@ bool CFirData::AddBand(double lower, double upper, double gain, double attnRippl
             weight = RippleDbToWeight(attnRipple);
         }
     } else if (gain < 0.0) {
-        ShowError("Error: Linear Gain must be greater than or equal to zero.");
+        ShowError(kNegativeGainMessage);
         return false;
     } else if (attnIsDb) {
         weight = AttenuationDbToWeight(attnRipple);
     }
-    // A ripple of 0 dB or less, or a weight typed as 0 or less, allows no deviation at all.
+    // A gain of 1e200 dB, or a ripple so small that its weight is infinite, would reach the
+    // engine as infinities and come back as a filter of no use; a ripple of 0 dB or less, or
+    // a weight typed as 0 or less, allows no deviation at all.
+    if (!std::isfinite(gain)) {
+        ShowError(kGainUnrepresentableMessage);
+        return false;
+    }
     if (!(weight > 0.0)) {
         ShowError("Error: Band weight must be greater than zero.");
         return false;
     }
+    if (!std::isfinite(weight)) {
+        ShowError(kWeightUnrepresentableMessage);
+        return false;
+    }
+    gainInDb_ = gainIsDb;
+    attnInDb_ = attnIsDb;
     // Make room first, so that the three rows grow together or not at all.
     bandEdges_.reserve(bandEdges_.size() + 2);
     desiredGain_.reserve(desiredGain_.size() + 1);

@@ -39,6 +39,15 @@ public:
     static constexpr const char* kGridDensityTooLargeMessage =
         "Grid Density cannot be more than 1024.";
 
+    static constexpr const char* kTooManyBandsMessage = "Error: Maximum number of bands exceeded.";
+    static constexpr const char* kNegativeGainMessage =
+        "Error: Linear Gain must be greater than or equal to zero.";
+    static constexpr const char* kGainUnrepresentableMessage =
+        "Error: The desired gain of this band is too large to be represented.";
+    static constexpr const char* kWeightUnrepresentableMessage =
+        "Error: The attenuation/ripple of this band gives a weight\n"
+        "that cannot be represented.";
+
     // Takes the editor defaults (grid density, dB flags) from the preferences.
     explicit CFirData(const CPreferences& preferences = CPreferences());
 
@@ -62,9 +71,9 @@ public:
     // Appends a band entered by the user: edges in the unit of the sampling frequency when
     // inFsUnits is set, a gain in dB or linear, an attenuation or ripple in dB or as the
     // weight itself. A refused band (too many, overlapping the previous one, negative gain,
-    // a value that is not a number, edges out of order, a weight that is not above zero)
-    // shows an error box, leaves the table unchanged and gives false. So every band held
-    // passes the checks a project file is read with.
+    // a value that is not a number, edges out of order, a gain or weight that no double
+    // holds, a weight that is not above zero) shows an error box, leaves the table unchanged
+    // and gives false. So every band held passes the checks a project file is read with.
     bool AddBand(double lower, double upper, double gain, double attnRipple, bool gainIsDb,
                  bool attnIsDb, bool inFsUnits);
 

@@ -444,7 +444,7 @@ bool CFirData::Optimize(std::int32_t maxTaps) {
     search.Settle();
     search.ConfirmShortest();
     const OptimizeOutcome outcome = DescribeOptimizeOutcome(GetDesignMargin(), numTaps_);
-    Ui().ShowStatus(outcome.text);
+    Ui().ShowResult(outcome.text);
     Ui().ShowMessage(outcome.text, MessageButtons::Ok, outcome.icon);
     return true;
 }

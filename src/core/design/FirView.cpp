@@ -20,10 +20,10 @@ bool AnsweredYes(const std::string& question, MessageIcon icon) {
 void ShowDesignResult(const CFirData& filter) {
     const double margin = filter.GetDesignMargin();
     if (margin >= 0.0) {
-        Ui().ShowStatus("Design succeeded, with a margin of " +
+        Ui().ShowResult("Design succeeded, with a margin of " +
                         CNumString(margin, kMarginDigits, Notation::Fixed).Text() + " dB.");
     } else {
-        Ui().ShowStatus(CFirView::kDesignFailedStatus);
+        Ui().ShowResult(CFirView::kDesignFailedStatus);
     }
 }
 
@@ -48,6 +48,14 @@ const CPreferences& CFirView::Preferences() const {
 
 void CFirView::ShowError(const std::string& text) {
     Ui().ShowMessage(text, MessageButtons::Ok, MessageIcon::Stop);
+}
+
+std::string CFirView::SampleRateHint() const {
+    if (firData_ == nullptr) {
+        return {};
+    }
+    return "\n\nThe sampling frequency is " + firData_->FormatSampleRate() +
+           ". Set it with the \"FS\" button\nor with Filter > Sampling Frequency.";
 }
 
 // ---- Exchange with the form ---------------------------------------------------------------

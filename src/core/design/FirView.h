@@ -108,6 +108,10 @@ protected:
     const CPreferences& Preferences() const;
 
     static void ShowError(const std::string& text);
+    // Follows a message about a frequency beyond the sampling frequency's range: the
+    // sampling frequency now, and where to set it (a new project starts at 1 Hz, which
+    // turns every frequency typed in Hz into one beyond its range).
+    std::string SampleRateHint() const;
 
     // Keeps a copy of the filter's specification and puts it back when it goes out of scope
     // without Commit(), so that a rebuild that is refused part way leaves the specification

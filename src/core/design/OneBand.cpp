@@ -189,7 +189,10 @@ bool COneBand::ControlsToSpec() {
     }
     const double sampleRate = filter->GetSampleRate();
     if (const char* refusal = FirstRefusal(sampleRate)) {
-        ShowError(refusal);
+        const bool beyondFs =
+            refusal == kBandwidthOutsideFsMessage || refusal == kEdgeOutsideHalfFsMessage ||
+            refusal == kAboveHalfFsMessage;
+        ShowError(beyondFs ? refusal + SampleRateHint() : std::string(refusal));
         return false;
     }
     SpecificationRollback rollback(*filter);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -121,38 +122,129 @@ bool CRspSpec::ConfirmWithinHalfFs(double upper) {
     return true;
 }
 
-CRspSpec::AddOutcome CRspSpec::AddEntry() {
-    const double lower = BandTable::NumberOf(lowerEntry);
-    const double upper = BandTable::NumberOf(upperEntry);
-    double value = BandTable::NumberOf(attnEntry);
-    if (value == 0.0) {
+const char* CRspSpec::EntryFieldName(BandEntryField field) {
+    switch (field) {
+        case BandEntryField::Upper:
+            return "Upper Frequency";
+        case BandEntryField::Desired:
+            return "Desired";
+        case BandEntryField::AttnRipple:
+            return "Attn/Ripple";
+        case BandEntryField::Lower:
+            break;
+    }
+    return "Lower Frequency";
+}
+
+std::string CRspSpec::NotANumberMessage(BandEntryField field, const std::string& text) {
+    return std::string("Error: The ") + EntryFieldName(field) + " \"" + text +
+           "\" is not a number.";
+}
+
+std::string CRspSpec::UnrepresentableMessage(BandEntryField field, const std::string& text) {
+    return std::string("Error: The ") + EntryFieldName(field) + " \"" + text +
+           "\" cannot be represented.\n" + kRepresentableRange;
+}
+
+bool CRspSpec::TakeTyped(BandEntryField field, const std::string& text, const TypedNumber& read,
+                         double& value) {
+    if (read.IsNumber()) {
+        value = read.value;
+        return true;
+    }
+    ShowError(read.status == TypedNumber::Status::NotANumber ? NotANumberMessage(field, text)
+                                                            : UnrepresentableMessage(field, text));
+    focusedEntry_ = field;
+    ShowPart(EditorPart::Focus);
+    return false;
+}
+
+std::optional<BandValues> CRspSpec::ReadEntry() {
+    BandValues band;
+    const auto take = [this](BandEntryField field, const std::string& text, double& value) {
+        return TakeTyped(field, text, BandTable::ReadTyped(text), value);
+    };
+    if (!take(BandEntryField::Lower, lowerEntry, band.lower) ||
+        !take(BandEntryField::Upper, upperEntry, band.upper) ||
+        !take(BandEntryField::AttnRipple, attnEntry, band.attnRipple)) {
+        return std::nullopt;
+    }
+    if (band.attnRipple == 0.0) {
         ShowError(kZeroValueMessage);
-        return AddOutcome::Stopped;
+        return std::nullopt;
     }
-    double desired = 0.0;
     if (!desiredEntry.empty()) {
-        desired = BandTable::ParseDesired(desiredEntry, gainInDb);
-        value = std::fabs(value);
-    } else if (value < 0.0) {
+        if (!TakeTyped(BandEntryField::Desired, desiredEntry,
+                       BandTable::ParseDesired(desiredEntry, gainInDb), band.desired)) {
+            return std::nullopt;
+        }
+        band.attnRipple = std::fabs(band.attnRipple);
+    } else if (band.attnRipple < 0.0) {
         // A negative attenuation typed without a gain is a stopband of that attenuation.
-        desired = BandTable::StopValue(gainInDb);
-        value = -value;
+        band.desired = BandTable::StopValue(gainInDb);
+        band.attnRipple = -band.attnRipple;
     } else {
-        desired = DefaultDesired(value);
+        band.desired = DefaultDesired(band.attnRipple);
     }
-    if (!ConfirmWithinHalfFs(upper)) {
+    return band;
+}
+
+const char* CRspSpec::EdgeRefusal(double lower, double upper) const {
+    const double limit = HalfFsLimit(FirData()->GetSampleRate());
+    return lower > limit    ? kLowerAboveHalfFsMessage
+           : upper > limit  ? kUpperAboveHalfFsMessage
+           : lower >= upper ? kLowerNotBelowUpperMessage
+                            : nullptr;
+}
+
+void CRspSpec::ShowEdgeRefusal(const char* refusal) {
+    std::string text = refusal;
+    if (refusal != kLowerNotBelowUpperMessage) {
+        text += SampleRateHint();
+    }
+    ShowError(text);
+}
+
+bool CRspSpec::CanBeBand(const BandValues& band) {
+    if (const char* refusal = EdgeRefusal(band.lower, band.upper)) {
+        ShowEdgeRefusal(refusal);
+        return false;
+    }
+    // The band alone goes through the filter's own rules (its gain and weight), and the
+    // specification is put back whatever they say.
+    CFirData& filter = *FirData();
+    const SpecificationRollback rollback(filter);
+    filter.AllocateBands(filter.GetBandCapacity());
+    return filter.AddBand(band.lower, band.upper, band.desired, band.attnRipple, gainInDb,
+                          attnInDb, true);
+}
+
+CRspSpec::AddOutcome CRspSpec::AddEntry() {
+    const std::optional<BandValues> band = ReadEntry();
+    if (!band || !ConfirmWithinHalfFs(band->upper)) {
         return AddOutcome::Stopped;
     }
-    if (!table_.Insert(lower, upper, desired, value, Style())) {
+    // Everything is checked before the table changes, so that a refused band replaces no
+    // row; the entry stays typed for correcting.
+    if (!CanBeBand(*band)) {
         return AddOutcome::Refused;
     }
+    BandTable candidate = table_;
+    if (!candidate.Insert(band->lower, band->upper, band->desired, band->attnRipple, Style())) {
+        return AddOutcome::Refused;
+    }
+    if (candidate.Size() > static_cast<std::size_t>(FirData()->GetBandCapacity())) {
+        ShowError(CFirData::kTooManyBandsMessage);
+        return AddOutcome::Refused;
+    }
+    table_ = std::move(candidate);
     ClearEntry();
     return AddOutcome::Inserted;
 }
 
 void CRspSpec::OnAddClicked() {
     ReadControls();
-    if (FirData() == nullptr || FocusFirstEmptyEntry() || AddEntry() == AddOutcome::Stopped) {
+    if (FirData() == nullptr || FocusFirstEmptyEntry() || AddEntry() != AddOutcome::Inserted) {
         return;
     }
     ControlsToSpec();
@@ -293,7 +385,6 @@ bool CRspSpec::ControlsToSpec() {
     if (filter == nullptr) {
         return false;
     }
-    const double limit = HalfFsLimit(filter->GetSampleRate());
     ReadControls();
     if (gridDensity > CFirData::kMaxGridDensity) {
         ShowError(CFirData::kGridDensityTooLargeMessage);
@@ -304,19 +395,13 @@ bool CRspSpec::ControlsToSpec() {
                              gridDensity);
     const std::vector<BandRow>& rows = table_.Rows();
     for (std::size_t i = 0; i < rows.size(); ++i) {
-        const double lower = BandTable::NumberOf(rows[i].lower);
-        const double upper = BandTable::NumberOf(rows[i].upper);
-        const double value = BandTable::NumberOf(rows[i].attnRipple);
-        const double desired = BandTable::ParseDesired(rows[i].desired, gainInDb);
-        const char* refusal = lower > limit    ? kLowerAboveHalfFsMessage
-                              : upper > limit  ? kUpperAboveHalfFsMessage
-                              : lower >= upper ? kLowerNotBelowUpperMessage
-                                               : nullptr;
+        const BandValues& band = rows[i].values;
+        const char* refusal = EdgeRefusal(band.lower, band.upper);
         if (refusal != nullptr) {
-            ShowError(refusal);
+            ShowEdgeRefusal(refusal);
         }
-        if (refusal != nullptr ||
-            !filter->AddBand(lower, upper, desired, value, gainInDb, attnInDb, true)) {
+        if (refusal != nullptr || !filter->AddBand(band.lower, band.upper, band.desired,
+                                                   band.attnRipple, gainInDb, attnInDb, true)) {
             SelectRow(static_cast<std::int32_t>(i));
             return false;
         }

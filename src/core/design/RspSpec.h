@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "design/BandTable.h"
@@ -35,6 +36,14 @@ public:
         "Error: Upper frequency is greater than or equal to Fs/2.";
     static constexpr const char* kLowerNotBelowUpperMessage =
         "Error: Lower frequency is greater than or equal to Upper.";
+    // Follows the message of a typed number that no double holds.
+    static constexpr const char* kRepresentableRange =
+        "Enter 0, or a number whose magnitude lies between 1E-307 and 1E308.";
+
+    // The caption of an edit field of the band entry, as messages name it.
+    static const char* EntryFieldName(BandEntryField field);
+    static std::string NotANumberMessage(BandEntryField field, const std::string& text);
+    static std::string UnrepresentableMessage(BandEntryField field, const std::string& text);
 
     // A new form: an empty table, 0 taps, grid density 16, attenuation in dB, gains linear.
     // The filter's own defaults arrive when it is attached.
@@ -113,7 +122,21 @@ private:
     // Puts the focus on the first empty one of the lower, upper and attenuation fields;
     // false when all three are filled.
     bool FocusFirstEmptyEntry();
-    // Reads the typed band and inserts it.
+    // Takes a number read from an edit field, or refuses the field's text with a message
+    // that names the field, which gets the focus.
+    bool TakeTyped(BandEntryField field, const std::string& text, const TypedNumber& read,
+                   double& value);
+    // The typed band with its desired value settled; nothing after a message.
+    std::optional<BandValues> ReadEntry();
+    // The message that refuses a band's edges (beyond Fs/2, or in the wrong order); null when
+    // they are sound.
+    const char* EdgeRefusal(double lower, double upper) const;
+    // Shows an edge refusal, with the hint on setting the sampling frequency where the edge
+    // lies beyond Fs/2.
+    void ShowEdgeRefusal(const char* refusal);
+    // Whether the band could be a band of the specification; false after a message.
+    bool CanBeBand(const BandValues& band);
+    // Reads the typed band, checks it and inserts it.
     AddOutcome AddEntry();
     // Asks to set the sampling frequency while the upper frequency lies beyond Fs/2; false
     // when the user declined.

@@ -1,6 +1,7 @@
 #include "fileio/DataView.h"
 
 #include <optional>
+#include <string>
 #include <utility>
 
 #include "data/LumenData.h"
@@ -136,9 +137,11 @@ void CDataView::OnUpdateFilter() {
     CDataFormat& format = formatDialog_.format;
     const std::string& name = data_->GetName();
     int read = 0;
+    std::int32_t column = 0;
     switch (formatDialog_.channel) {
         case DataViewChannel::Quadrature:
             read = data_->ReadBytes(format, edited, name, 1);
+            column = 1;
             break;
         case DataViewChannel::Complex:
             read = data_->ReadBytes(format, edited, name, 0, 1);
@@ -147,12 +150,17 @@ void CDataView::OnUpdateFilter() {
             read = data_->ReadBytes(format, edited, name, 0);
             break;
     }
+    // A text without a number changes nothing, which the user would not see otherwise.
     if (read == 0) {
+        Ui().ShowResult(kNothingReadStatus);
         return;
     }
+    const std::int32_t values = data_->GetColumn(column).GetNumPoints();
     data_->EqualizeChannels(0.0);
     document_.SetModifiedFlag();
     document_.UpdateAllViews(nullptr, hint::kAnything, nullptr);
+    Ui().ShowResult("Filter updated from the editor: " + std::to_string(values) +
+                    (values == 1 ? " value read." : " values read."));
 }
 
 }  // namespace tapwright

@@ -35,6 +35,9 @@ class CDataView : public CView {
 public:
     static constexpr const char* kCannotWriteText =
         "(Temporary Data Editor file cannot be written.)";
+    // The status text of an update that found no number to read.
+    static constexpr const char* kNothingReadStatus =
+        "No coefficients could be read from the editor's text: the filter has not been updated.";
     // The face of the fixed-pitch font the editor shows its text in.
     static constexpr const char* kFixedPitchFace = "Monospace";
 
@@ -66,7 +69,8 @@ public:
     // "Update Filter From Editor": the edited text is read into the channel with the
     // format's reader, up to the first line it cannot read. When points were read the
     // shorter channel is padded with zeros, the project is marked modified and every view is
-    // told; otherwise the filter is left as it was.
+    // told; otherwise the filter is left as it was. Either way the status line says what
+    // happened.
     void OnUpdateFilter();
 
     static FontDescription FixedPitchFont();

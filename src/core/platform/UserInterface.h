@@ -54,6 +54,12 @@ public:
     // computation keeps the user-interface thread busy.
     virtual void ShowStatus(const std::string& text) = 0;
 
+    // Puts the outcome of a command (a design, an optimisation) into the status line, on one
+    // line, where it stays until another command shows a text: the windows the command
+    // redraws do not replace it. A user interface without a way to keep it shows it as any
+    // status text.
+    virtual void ShowResult(const std::string& text) { ShowStatus(text); }
+
     // Use WaitCursor rather than these two, so that the cursor ends on every way out.
     virtual void BeginWaitCursor() = 0;
     virtual void EndWaitCursor() = 0;

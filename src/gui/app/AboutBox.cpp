@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "gui/app/Resources.h"
+#include "gui/widgets/DialogFrame.h"
 
 namespace tapwright::gui {
 
@@ -18,6 +19,7 @@ constexpr int kPictureSide = 96;
 
 AboutBox::AboutBox(QWidget* parent) : QDialog(parent) {
     LoadResources();
+    UseDialogFrame(*this);
     setWindowTitle(kTitle);
     setModal(true);
 

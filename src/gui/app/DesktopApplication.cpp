@@ -1,8 +1,11 @@
 #include "gui/app/DesktopApplication.h"
 
+#include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPrinterInfo>
+#include <QWindow>
 
 #include "document/FirDoc.h"
 #include "gui/app/IdleCommandRefresh.h"
@@ -20,6 +23,9 @@ namespace tapwright::gui {
 namespace {
 
 constexpr const char* kWatchedProperty = "mainTitleWatched";
+// How long the start waits for the window manager to show the main window.
+constexpr qint64 kLongestMapWaitMs = 2000;
+constexpr int kMapPollMs = 20;
 
 }  // namespace
 
@@ -58,11 +64,14 @@ bool DesktopApplication::Start(const QStringList& arguments) {
     QObject::connect(&area, &QMdiArea::subWindowActivated, listener_.get(),
                      [this] { OnWindowActivated(); });
     mainFrame_->SetCommandTarget(commands_.get());
-    idleRefresh_ =
-        std::make_unique<IdleCommandRefresh>([this] { mainFrame_->RefreshCommandStates(); });
+    idleRefresh_ = std::make_unique<IdleCommandRefresh>([this] {
+        mainFrame_->RefreshCommandStates();
+        frames_.RefreshCaptions();
+    });
 
     // Dropped files are accepted by the main window itself.
     mainFrame_->showMaximized();
+    WaitUntilShown();
     mainFrame_->repaint();
 
     QString project;
@@ -91,14 +100,24 @@ bool DesktopApplication::Start(const QStringList& arguments) {
     return true;
 }
 
-// A designed project shows what it does at once: its frequency response and its editor side
-// by side. A project without coefficients has no response to show.
-void DesktopApplication::ShowResponseBesideEditor(CFirDoc& document) {
-    if (!document.HasPoints()) {
-        return;
+// A window manager maximises the main window when it maps it, after showMaximized has
+// returned; the first project's windows are placed in the work area that it then has.
+void DesktopApplication::WaitUntilShown() {
+    QWindow* window = mainFrame_->windowHandle();
+    QElapsedTimer waited;
+    waited.start();
+    while (window != nullptr && !window->isExposed() && waited.elapsed() < kLongestMapWaitMs) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, kMapPollMs);
     }
-    document.ViewDefaultResponse();
-    mainFrame_->MdiArea()->tileSubWindows();
+}
+
+// A designed project shows what it does at once: its frequency response and its editor side
+// by side, the editor at its own size (a new window goes beside the one the user works in).
+// A project without coefficients has no response to show.
+void DesktopApplication::ShowResponseBesideEditor(CFirDoc& document) {
+    if (document.HasPoints()) {
+        document.ViewDefaultResponse();
+    }
 }
 
 void DesktopApplication::OnWindowActivated() {

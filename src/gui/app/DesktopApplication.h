@@ -54,6 +54,7 @@ private:
     // was not active before hears of it.
     void OnWindowActivated();
     void ShowResponseBesideEditor(CFirDoc& document);
+    void WaitUntilShown();
     void WatchWindowState(ProjectFrame& frame);
     void UpdateMainTitle();
 

@@ -29,6 +29,7 @@
 #include "gui/app/Resources.h"
 #include "gui/platform/CoreText.h"
 #include "gui/platform/QtUserInterface.h"
+#include "gui/widgets/DialogFrame.h"
 #include "platform/UserInterface.h"
 
 namespace tapwright::gui {
@@ -290,6 +291,7 @@ QPrinter& MainFrame::Printer() {
 
 void MainFrame::ShowPrintSetup() {
     QPageSetupDialog dialog(&Printer(), this);
+    UseDialogFrame(dialog);
     dialog.exec();
 }
 
@@ -308,10 +310,17 @@ void MainFrame::ShowAbout() {
 
 bool MainFrame::event(QEvent* event) {
     // Menu and tool bar prompts go to the message pane; when a prompt ends the pane shows
-    // the idle text rather than whatever was there before the prompt.
+    // the last command's result, or else the idle text, rather than whatever was there
+    // before the prompt.
     if (event->type() == QEvent::StatusTip) {
         const QString tip = static_cast<QStatusTipEvent*>(event)->tip();
-        messagePane_->setText(tip.isEmpty() ? QString(QtUserInterface::kIdleText) : tip);
+        if (!tip.isEmpty()) {
+            messagePane_->setText(tip);
+        } else if (auto* desktop = dynamic_cast<QtUserInterface*>(&Ui())) {
+            messagePane_->setText(desktop->RestingText());
+        } else {
+            messagePane_->setText(QtUserInterface::kIdleText);
+        }
         return true;
     }
     return QMainWindow::event(event);

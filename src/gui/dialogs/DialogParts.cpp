@@ -4,6 +4,7 @@
 #include <QButtonGroup>
 #include <QDialog>
 #include <QEvent>
+#include <QLabel>
 #include <QRadioButton>
 #include <QVBoxLayout>
 
@@ -82,6 +83,12 @@ bool ReadField(FloatField& field, float& value) {
 std::string EditedText(const QLineEdit& edit, const std::string& original) {
     const QString text = edit.text();
     return text == ToQString(original) ? original : ToCoreString(text);
+}
+
+QLabel* UnitLabel(const std::string& unit) {
+    auto* label = new QLabel(ToQString(unit));
+    label->setObjectName("unit");
+    return label;
 }
 
 void CallOnFocus(QWidget& widget, std::function<void()> action) {

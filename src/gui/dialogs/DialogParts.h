@@ -8,6 +8,7 @@
 #include <string>
 
 class QButtonGroup;
+class QLabel;
 class QLayout;
 class QRadioButton;
 class QWidget;
@@ -37,6 +38,9 @@ std::string EditedText(const QLineEdit& edit, const std::string& original);
 // Runs action whenever widget receives the input focus: the records select a mode when the
 // user moves into the field that belongs to it.
 void CallOnFocus(QWidget& widget, std::function<void()> action);
+
+// The unit shown beside a field (named "unit", so that tests find it).
+QLabel* UnitLabel(const std::string& unit);
 
 // The content of a dialog made at least as wide as the window's title bar needs to show the
 // title whole (the titles of the small dialogs are longer than their fields).

@@ -3,6 +3,7 @@
 #include <QButtonGroup>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QLabel>
 #include <QRadioButton>
 #include <QVBoxLayout>
 
@@ -73,6 +74,7 @@ QGroupBox* MixDialog::MakeFrequencyGroup() {
             0);
         grid->addWidget(fields[mode], mode, 1);
     }
+    grid->addWidget(UnitLabel(edited_.unitLabel), IdOf(MixFrequencyMode::Frequency), 2);
     return group;
 }
 

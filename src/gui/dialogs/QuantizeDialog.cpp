@@ -1,5 +1,6 @@
 #include "gui/dialogs/QuantizeDialog.h"
 
+#include <QLabel>
 #include <QVBoxLayout>
 
 #include "gui/dialogs/DialogParts.h"
@@ -12,6 +13,9 @@ QuantizeDialog::QuantizeDialog(CQuantizeDlg& record, QWidget* parent)
     bits_->setObjectName("bits");
     auto* content = new QVBoxLayout;
     content->addWidget(bits_);
+    auto* explanation = new QLabel(kWordExplanation);
+    explanation->setObjectName("explanation");
+    content->addWidget(explanation);
     SetContent(WithRoomForTitle(*this, content));
     bits_->SetValue(record_.bits);
     bits_->selectAll();

@@ -27,6 +27,7 @@ SineDialog::SineDialog(CSineDlg& record, QWidget* parent)
     grid->addWidget(
         AddRadioButton(*modes_, "Frequency", static_cast<int>(SineMode::Frequency)), 1, 0);
     grid->addWidget(frequency_, 1, 1);
+    grid->addWidget(UnitLabel(edited_.unitLabel), 1, 2);
     grid->addWidget(
         AddRadioButton(*modes_, "Number of Cycles", static_cast<int>(SineMode::Cycles)), 2, 0);
     grid->addWidget(cycles_, 2, 1);

@@ -1,7 +1,6 @@
 #include "gui/editor/CoefficientEditorWidget.h"
 
 #include <QApplication>
-#include <QFontDatabase>
 #include <QMenu>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -11,6 +10,7 @@
 #include <utility>
 #include <vector>
 
+#include "gui/editor/ColumnFont.h"
 #include "gui/platform/CoreText.h"
 #include "gui/platform/QtDrawContext.h"
 #include "platform/UserInterface.h"
@@ -102,9 +102,9 @@ void CoefficientEditorWidget::WriteWidgets() {
 
 void CoefficientEditorWidget::ShowFont() {
     const FontDescription& wanted = view_.Font();
-    // The view's own font is the desktop's fixed-pitch font at its usual size.
+    // The view's own font is one whose digits line up, at the desktop's usual size.
     QFont font = wanted.faceName == CDataView::kFixedPitchFace && wanted.height <= 0
-                     ? QFontDatabase::systemFont(QFontDatabase::FixedFont)
+                     ? ColumnFont()
                      : MakeFont(wanted, this);
     setFont(font);
     setTabStopDistance(QFontMetricsF(font).horizontalAdvance(' ') * kTabStopInCharacters);

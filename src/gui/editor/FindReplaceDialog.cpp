@@ -8,6 +8,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "gui/widgets/DialogFrame.h"
+
 namespace tapwright::gui {
 
 FindReplaceDialog::FindReplaceDialog(Handler handler, QWidget* parent)
@@ -21,6 +23,7 @@ FindReplaceDialog::FindReplaceDialog(Handler handler, QWidget* parent)
       findNext_(new QPushButton("&Find Next")),
       replace_(new QPushButton("&Replace")),
       replaceAll_(new QPushButton("Replace &All")) {
+    UseDialogFrame(*this);
     findWhat_->setObjectName("findWhat");
     replaceWith_->setObjectName("replaceWith");
     auto* replaceLayout = new QFormLayout(replaceRow_);

@@ -9,6 +9,8 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -326,7 +328,19 @@ void RspSpecForm::ShowEntry() {
     entry_[3]->setText(ToQString(editor_.attnEntry));
 }
 
+// Only while the user works in this form's window: focus given to a form in a window that
+// is not the active one would bring that window back in front of the plot a design has
+// just opened.
 void RspSpecForm::ShowFocus() {
+    for (QWidget* ancestor = parentWidget(); ancestor != nullptr;
+         ancestor = ancestor->parentWidget()) {
+        if (auto* window = qobject_cast<QMdiSubWindow*>(ancestor)) {
+            if (window->mdiArea() != nullptr && window->mdiArea()->activeSubWindow() != window) {
+                return;
+            }
+            break;
+        }
+    }
     entry_[static_cast<std::size_t>(editor_.FocusedEntry())]->setFocus(Qt::OtherFocusReason);
 }
 

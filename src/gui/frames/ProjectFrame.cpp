@@ -2,9 +2,11 @@
 
 #include <QCloseEvent>
 #include <QLayout>
+#include <QMdiArea>
 #include <QScrollArea>
 
 #include "document/FirDoc.h"
+#include "gui/frames/FramePlacement.h"
 #include "platform/View.h"
 
 namespace tapwright::gui {
@@ -67,15 +69,29 @@ void ProjectFrame::OnActivated() {
     }
 }
 
-// The frame takes the size the form asks for, growing or shrinking, around its title bar and
-// borders; a maximised or minimised frame keeps the size the area gives it.
-void ProjectFrame::FitToContent() {
-    auto* scroller = qobject_cast<QScrollArea*>(widget());
-    if (isMaximized() || isMinimized() || scroller == nullptr || scroller->widget() == nullptr) {
-        return;
+QSize ProjectFrame::NaturalSize() const {
+    const auto* scroller = qobject_cast<const QScrollArea*>(widget());
+    if (IsRetired() || !content_->FitsFrame() || scroller == nullptr ||
+        scroller->widget() == nullptr) {
+        return {};
     }
     const QSize decorations = size() - contentsRect().size();
-    resize(scroller->widget()->sizeHint() + decorations);
+    return scroller->widget()->sizeHint() + decorations;
+}
+
+// The frame takes the size the form asks for, growing or shrinking, around its title bar and
+// borders, and moves where that keeps it inside the work area; only a form larger than the
+// whole area scrolls. A maximised or minimised frame keeps the size the area gives it.
+void ProjectFrame::FitToContent() {
+    const QSize natural = NaturalSize();
+    if (isMaximized() || isMinimized() || !natural.isValid()) {
+        return;
+    }
+    if (QMdiArea* area = mdiArea()) {
+        setGeometry(PlacementFor(*area).KeptInside({pos(), natural}));
+    } else {
+        resize(natural);
+    }
 }
 
 void ProjectFrame::closeEvent(QCloseEvent* event) {

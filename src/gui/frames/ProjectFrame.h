@@ -49,8 +49,12 @@ public:
     bool IsRetired() const { return document_ == nullptr; }
 
     // Called when the window becomes the active one: the view hears of it, and a form
-    // window takes the size of its form.
+    // window takes the size of its form, as far as the work area allows.
     void OnActivated();
+
+    // The size the window takes by itself: its form's own size with the title bar and
+    // borders around it; an invalid size for a window without a size of its own.
+    QSize NaturalSize() const;
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -2,45 +2,30 @@
 
 #include <QMdiArea>
 #include <QMdiSubWindow>
-#include <QStyle>
-
+#include <QTimer>
 #include <algorithm>
+#include <optional>
 
 #include "app/FirApp.h"
 #include "document/FirDoc.h"
+#include "gui/frames/FramePlacement.h"
 #include "gui/frames/ProjectFrame.h"
 #include "gui/platform/CoreText.h"
+#include "response/WindowKind.h"
 
 namespace tapwright::gui {
 
 namespace {
 
-// A window without a size of its own (a plot, the text editor) opens at this share of the
-// area, so that several can be seen side by side.
-constexpr double kNewFrameShare = 0.6;
-// Beside the window the user works in, when at least this share of the area's width is
-// free there.
-constexpr double kSideBySideShare = 0.4;
-
-// Where a new window without a size of its own goes: beside the window the user works in
-// when there is room, so that a form and the plot of its design are both in sight; else a
-// title bar's height down and right of it; else the top left corner.
-QRect NewFrameGeometry(const QMdiArea& area) {
-    const QSize room = area.viewport()->size();
-    QSize size(static_cast<int>(room.width() * kNewFrameShare),
-               static_cast<int>(room.height() * kNewFrameShare));
+// The window the user works in, where a new window goes beside; none while it is maximised
+// (the new window is then maximised in its place by the area).
+std::optional<QRect> CurrentGeometry(const QMdiArea& area) {
     const QMdiSubWindow* current = area.currentSubWindow();
-    if (current == nullptr || current->isMaximized()) {
-        return {QPoint(0, 0), size};
+    if (current == nullptr || current->isMaximized() || current->isMinimized() ||
+        current->isHidden()) {
+        return std::nullopt;
     }
-    const QRect beside = current->geometry();
-    const int free = room.width() - beside.right() - 1;
-    if (free >= static_cast<int>(room.width() * kSideBySideShare)) {
-        return {QPoint(beside.right() + 1, beside.top()), QSize(free, size.height())};
-    }
-    const int step = current->style()->pixelMetric(QStyle::PM_TitleBarHeight);
-    const QRect cascaded(beside.topLeft() + QPoint(step, step), size);
-    return QRect(QPoint(0, 0), room).contains(cascaded) ? cascaded : QRect(QPoint(0, 0), size);
+    return current->geometry();
 }
 
 }  // namespace
@@ -63,18 +48,24 @@ CView* QtFrameFactory::CreateFrame(CSerDoc& document, ViewKind kind) {
         return nullptr;
     }
     CView* view = parts.view.get();
-    const QRect geometry = NewFrameGeometry(*area_);
+    // Where the user works now, so that a form and the plot of its design are both in sight.
+    const std::optional<QRect> current = CurrentGeometry(*area_);
     auto* frame = new ProjectFrame(*project, std::move(parts),
                                    [this](ProjectFrame& closing) { OnCloseRequest(closing); });
     frame->setWindowIcon(area_->window()->windowIcon());
     area_->addSubWindow(frame);
     frames_.emplace_back(frame);
     UpdateCaptions(*project);
-    if (!frame->Content().FitsFrame()) {
-        frame->setGeometry(geometry);
-    }
     frame->show();
+    // Shown, the frame knows the size of its title bar and borders, and so its own size.
+    if (!frame->isMaximized()) {
+        frame->setGeometry(PlacementFor(*area_).NewFrame(current, frame->NaturalSize()));
+    }
+    frame->raise();
     area_->setActiveSubWindow(frame);
+    // The document tells the new view what it shows right after this; the caption says it
+    // once the program is back in its event loop.
+    QTimer::singleShot(0, frame, [this] { RefreshCaptions(); });
     return view;
 }
 
@@ -152,8 +143,24 @@ void QtFrameFactory::UpdateCaptions(const CFirDoc& document) {
     const std::vector<ProjectFrame*> frames = FramesOf(document);
     const QString title = ToQString(document.GetTitle());
     for (std::size_t i = 0; i < frames.size(); ++i) {
-        frames[i]->setWindowTitle(frames.size() == 1 ? title
-                                                     : QString("%1:%2").arg(title).arg(i + 1));
+        QString caption = frames.size() == 1 ? title : QString("%1:%2").arg(title).arg(i + 1);
+        const std::string kind = WindowKindText(frames[i]->View());
+        if (!kind.empty()) {
+            caption += ' ' + ToQString(kind);
+        }
+        frames[i]->setWindowTitle(caption);
+    }
+}
+
+void QtFrameFactory::RefreshCaptions() {
+    std::vector<const CFirDoc*> documents;
+    for (const QPointer<ProjectFrame>& frame : frames_) {
+        const CFirDoc* document = frame != nullptr ? frame->Document() : nullptr;
+        if (document != nullptr &&
+            std::find(documents.begin(), documents.end(), document) == documents.end()) {
+            documents.push_back(document);
+            UpdateCaptions(*document);
+        }
     }
 }
 

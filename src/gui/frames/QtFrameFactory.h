@@ -19,7 +19,8 @@ struct FrameParts;
 
 // Opens the windows of projects as subwindows of the main window's MDI area: each holds the
 // core view of its kind and the widget that shows it. Captions follow the project's title,
-// numbered ("Tapwright1:2") while a project has more than one window.
+// numbered ("Tapwright1:2") while a project has more than one window, and say what a window
+// other than the specification editor shows ("Tapwright1:3 Group Delay").
 class QtFrameFactory final : public FrameFactory {
 public:
     // Makes the view and widget of a window kind for a project.
@@ -48,6 +49,10 @@ public:
     // The window the user works in: the active subwindow, even while a dialog has the
     // focus; null without one.
     ProjectFrame* CurrentFrame() const;
+
+    // Captions name the project, the window's number and what it shows, which a command in
+    // the window (another response kind) may have changed.
+    void RefreshCaptions();
 
 private:
     void UpdateCaptions(const CFirDoc& document);

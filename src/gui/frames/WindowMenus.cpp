@@ -11,6 +11,7 @@
 #include "app/FirApp.h"
 #include "document/DocCommands.h"
 #include "gui/app/MainFrame.h"
+#include "gui/frames/FramePlacement.h"
 #include "gui/frames/ProjectCommands.h"
 #include "gui/frames/ProjectFrame.h"
 #include "gui/platform/CoreText.h"
@@ -125,7 +126,7 @@ QMenu* WindowMenus::MakeViewMenu(bool coefficientEditor) {
 QMenu* WindowMenus::MakeWindowMenu() {
     QMenu* menu = NewMenu("&Window");
     const auto always = [] { return true; };
-    AddItem(*menu, "&Cascade", [this] { area_.cascadeSubWindows(); }, {always, {}});
+    AddItem(*menu, "&Cascade", [this] { CascadeFrames(area_); }, {always, {}});
     AddItem(*menu, "&Tile", [this] { area_.tileSubWindows(); }, {always, {}});
     AddItem(*menu, "&Arrange Icons", [this] { ArrangeIcons(); }, {always, {}});
     QObject::connect(menu, &QMenu::aboutToShow, menu, [this, menu] { ListWindows(*menu); });

@@ -14,6 +14,7 @@
 #include "gui/editors/OneBandForm.h"
 #include "gui/editors/RspSpecForm.h"
 #include "gui/plot/PlotWidget.h"
+#include "gui/widgets/DialogFrame.h"
 #include "plot/Graph.h"
 #include "response/FirPlot.h"
 
@@ -141,6 +142,7 @@ public:
 
     void Print(QPrinter& printer) override {
         QPrintDialog dialog(&printer, &editor_);
+        UseDialogFrame(dialog);
         if (dialog.exec() == QDialog::Accepted) {
             editor_.print(&printer);
         }

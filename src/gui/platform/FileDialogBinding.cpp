@@ -5,6 +5,7 @@
 #include <QRegularExpression>
 
 #include "gui/platform/CoreText.h"
+#include "gui/widgets/DialogFrame.h"
 
 namespace tapwright::gui {
 
@@ -87,6 +88,7 @@ void ReadFileDlg(const QFileDialog& dialog, CFileDlg& record) {
 
 bool RunFileDialog(CFileDlg& record, QWidget* parent) {
     QFileDialog dialog(parent);
+    UseDialogFrame(dialog);
     ApplyFileDlg(record, dialog);
     if (dialog.exec() != QDialog::Accepted) {
         return false;

@@ -6,6 +6,8 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <functional>
+#include <utility>
 
 #include "gui/app/PrefsDialog.h"
 #include "gui/dialogs/Dialogs.h"
@@ -13,6 +15,7 @@
 #include "gui/platform/FileDialogBinding.h"
 #include "gui/plot/PlotDialogs.h"
 #include "gui/plot/FontDialogBinding.h"
+#include "gui/widgets/DialogFrame.h"
 
 namespace tapwright::gui {
 
@@ -65,11 +68,63 @@ MessageResult ResultFor(int button, MessageButtons buttons) {
     }
 }
 
+// The status bar is one line high: the lines of a text are joined, where a box would show
+// them one below the other.
+QString OneLine(const std::string& text) {
+    return ToQString(text).split('\n', Qt::SkipEmptyParts).join(' ');
+}
+
+// Calls back on every key press, mouse press and wheel turn of the application.
+class InputWatcher final : public QObject {
+public:
+    explicit InputWatcher(std::function<void()> onInput) : onInput_(std::move(onInput)) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        switch (event->type()) {
+            case QEvent::KeyPress:
+            case QEvent::MouseButtonPress:
+            case QEvent::MouseButtonDblClick:
+            case QEvent::Wheel:
+                onInput_();
+                break;
+            default:
+                break;
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    std::function<void()> onInput_;
+};
+
 }  // namespace
+
+// Answering a box is part of the command that shows it (an optimisation shows its result,
+// then the same text in a box): only input elsewhere begins another command.
+QtUserInterface::QtUserInterface()
+    : inputWatcher_(std::make_unique<InputWatcher>([this] {
+          if (boxesShown_ == 0) {
+              result_.clear();
+          }
+      })) {}
+
+QtUserInterface::~QtUserInterface() {
+    if (QCoreApplication::instance() != nullptr) {
+        QCoreApplication::instance()->removeEventFilter(inputWatcher_.get());
+    }
+}
 
 void QtUserInterface::Attach(QWidget* mainWindow, QLabel* messagePane) {
     mainWindow_ = mainWindow;
     messagePane_ = messagePane;
+    result_.clear();
+    if (QCoreApplication::instance() != nullptr) {
+        QCoreApplication::instance()->removeEventFilter(inputWatcher_.get());
+        if (messagePane != nullptr) {
+            QCoreApplication::instance()->installEventFilter(inputWatcher_.get());
+        }
+    }
 }
 
 MessageResult QtUserInterface::ShowMessage(const std::string& text, MessageButtons buttons,
@@ -88,7 +143,12 @@ MessageResult QtUserInterface::ShowBox(const HeldMessage& message) {
                     ToQString(message.text), ButtonsFor(message.buttons), mainWindow_);
     box.setTextFormat(Qt::PlainText);
     box.setWindowModality(Qt::ApplicationModal);
-    return ResultFor(box.exec(), message.buttons);
+    // After the modality, which gives a message box the flags of a plain dialog again.
+    UseDialogFrame(box);
+    ++boxesShown_;
+    const int button = box.exec();
+    --boxesShown_;
+    return ResultFor(button, message.buttons);
 }
 
 // A plot that paints again and again repeats its message each time; the user needs to read
@@ -125,7 +185,29 @@ void QtUserInterface::ShowStatus(const std::string& text) {
     if (messagePane_ == nullptr) {
         return;
     }
-    messagePane_->setText(ToQString(text));
+    // Redraws follow a design or an optimisation; their texts would replace its result the
+    // moment the plots paint.
+    if (PaintScope::Active() && !result_.isEmpty()) {
+        return;
+    }
+    result_.clear();
+    ShowInPane(OneLine(text));
+}
+
+void QtUserInterface::ShowResult(const std::string& text) {
+    if (messagePane_ == nullptr) {
+        return;
+    }
+    result_ = OneLine(text);
+    ShowInPane(result_);
+}
+
+QString QtUserInterface::RestingText() const {
+    return result_.isEmpty() ? QString(kIdleText) : result_;
+}
+
+void QtUserInterface::ShowInPane(const QString& text) {
+    messagePane_->setText(text);
     if (PaintScope::Active()) {
         // Painting another widget of the same window now would start a second paint of its
         // backing store in the middle of this one.

@@ -4,6 +4,7 @@
 #include <QPointer>
 
 #include <deque>
+#include <memory>
 #include <string>
 
 #include "gui/platform/QtClipboard.h"
@@ -38,7 +39,8 @@ public:
         static inline int depth_ = 0;
     };
 
-    QtUserInterface() = default;
+    QtUserInterface();
+    ~QtUserInterface() override;
     QtUserInterface(const QtUserInterface&) = delete;
     QtUserInterface& operator=(const QtUserInterface&) = delete;
 
@@ -50,7 +52,14 @@ public:
     // Inside a PaintScope the box is held back and the default button is the answer.
     MessageResult ShowMessage(const std::string& text, MessageButtons buttons, MessageIcon icon,
                               const std::string& caption) override;
+    // Status texts show on one line. A text shown while a widget paints (a plot's "Ready")
+    // does not replace a command's result.
     void ShowStatus(const std::string& text) override;
+    // The result stays in the message pane until another command shows a text.
+    void ShowResult(const std::string& text) override;
+    // What the message pane shows when a menu prompt ends: the last command's result, or
+    // the idle text.
+    QString RestingText() const;
     void BeginWaitCursor() override;
     void EndWaitCursor() override;
     Clipboard& GetClipboard() override { return clipboard_; }
@@ -91,14 +100,22 @@ private:
     MessageResult ShowBox(const HeldMessage& message);
     void Hold(HeldMessage message);
     void ShowHeldMessages();
+    void ShowInPane(const QString& text);
 
     QPointer<QWidget> mainWindow_;
     QPointer<QLabel> messagePane_;
+    // The result of the last command while no other command has shown a text since.
+    QString result_;
+    // Message boxes open now, one inside another's event loop perhaps.
+    int boxesShown_ = 0;
     QtClipboard clipboard_;
     std::deque<HeldMessage> held_;
     bool showingHeld_ = false;
     // Owns the pending call that shows held messages, so that it dies with this object.
     QObject heldMessageTimer_;
+    // Hears the user's keys, clicks and wheel turns: each begins a command, after which the
+    // last result no longer holds the message pane against redraws.
+    std::unique_ptr<QObject> inputWatcher_;
 };
 
 }  // namespace tapwright::gui

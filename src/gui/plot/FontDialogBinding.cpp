@@ -7,6 +7,7 @@
 #include <cmath>
 
 #include "gui/platform/CoreText.h"
+#include "gui/widgets/DialogFrame.h"
 
 namespace tapwright::gui {
 
@@ -55,6 +56,7 @@ void ReadFontDlg(const QFontDialog& dialog, CFontDlg& record) {
 
 bool RunFontDialog(CFontDlg& record, QWidget* parent) {
     QFontDialog dialog(parent);
+    UseDialogFrame(dialog);
     ApplyFontDlg(record, dialog);
     if (dialog.exec() != QDialog::Accepted) {
         return false;

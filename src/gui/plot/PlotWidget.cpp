@@ -15,6 +15,7 @@
 #include "gui/plot/PictureExport.h"
 #include "gui/plot/PlotPrinting.h"
 #include "gui/plot/RubberBandOverlay.h"
+#include "gui/widgets/DialogFrame.h"
 #include "platform/UserInterface.h"
 #include "plot/Graph.h"
 
@@ -174,6 +175,7 @@ void PlotWidget::FillPlotMenu(QMenu& menu) {
 
 bool PlotWidget::Print(QPrinter& printer) {
     QPrintDialog dialog(&printer, this);
+    UseDialogFrame(dialog);
     // A plot is one page.
     dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
     if (dialog.exec() != QDialog::Accepted) {

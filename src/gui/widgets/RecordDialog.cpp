@@ -4,9 +4,12 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "gui/widgets/DialogFrame.h"
+
 namespace tapwright::gui {
 
 RecordDialog::RecordDialog(const QString& title, QWidget* parent) : QDialog(parent) {
+    UseDialogFrame(*this);
     setWindowTitle(title);
     setModal(true);
 }

@@ -63,9 +63,12 @@ TEST_F(FirAppTest, NewProjectRemembersTheChoiceAndOnlySimpleChoicesSetTheKind) {
     EXPECT_EQ(app.Documents().size(), 2u);
 }
 
-TEST_F(FirAppTest, UntitledProjectsAreNumbered) {
+// Both kinds of project are called "Tapwright", so each number is given once whatever the
+// kind.
+TEST_F(FirAppTest, UntitledProjectsOfBothKindsGetNamesOfTheirOwn) {
     EXPECT_EQ(app.NewDocument(kTemplateSimple)->GetTitle(), "Tapwright1");
-    EXPECT_EQ(app.NewDocument(kTemplateSimple)->GetTitle(), "Tapwright2");
+    EXPECT_EQ(app.NewDocument(kTemplateAdvanced)->GetTitle(), "Tapwright2");
+    EXPECT_EQ(app.NewDocument(kTemplateSimple)->GetTitle(), "Tapwright3");
 }
 
 TEST_F(FirAppTest, NoProjectIsKeptWithoutAWindow) {
@@ -119,9 +122,11 @@ TEST_F(FirAppTest, OpenProjectOffersBothProjectKinds) {
     ui.ExpectDialog<CFileDlg>([&path](CFileDlg& dialog) {
         EXPECT_EQ(dialog.mode, FileDlgMode::Open);
         EXPECT_TRUE(dialog.fileMustExist);
-        EXPECT_EQ(dialog.filters.size(), 3u);
-        EXPECT_EQ(dialog.filters[0].pattern, "*.tws");
-        EXPECT_EQ(dialog.filters[1].pattern, "*.twa");
+        EXPECT_EQ(dialog.filters.size(), 4u);
+        // The first filter, the one the dialog starts with, shows both kinds.
+        EXPECT_EQ(dialog.filters[0].pattern, "*.tws;*.twa");
+        EXPECT_EQ(dialog.filters[1].pattern, "*.tws");
+        EXPECT_EQ(dialog.filters[2].pattern, "*.twa");
         dialog.chosenPath = path;
         return true;
     });

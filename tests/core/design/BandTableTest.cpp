@@ -77,7 +77,9 @@ class BandTableDesiredTest : public testing::TestWithParam<DesiredCase> {};
 
 TEST_P(BandTableDesiredTest, WordsStandForThePassAndStopValuesOfTheUnit) {
     const DesiredCase& c = GetParam();
-    EXPECT_EQ(BandTable::ParseDesired(c.text, c.gainInDb), c.value) << '"' << c.text << '"';
+    const TypedNumber read = BandTable::ParseDesired(c.text, c.gainInDb);
+    ASSERT_TRUE(read.IsNumber()) << '"' << c.text << '"';
+    EXPECT_EQ(read.value, c.value) << '"' << c.text << '"';
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -85,8 +87,47 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(DesiredCase{"P", false, 1.0}, DesiredCase{"  pass", false, 1.0},
                     DesiredCase{"P", true, 0.0}, DesiredCase{"  pass", true, 0.0},
                     DesiredCase{"stop", false, 0.0}, DesiredCase{"stop", true, -1000.0},
-                    DesiredCase{" Stopband", true, -1000.0}, DesiredCase{"   0.5", false, 0.5},
-                    DesiredCase{"none", true, 0.0}));
+                    DesiredCase{" Stopband", true, -1000.0}, DesiredCase{"   0.5", false, 0.5}));
+
+struct TypedCase {
+    const char* text;
+    TypedNumber::Status status;
+    double value;
+};
+
+class BandTableTypedTest : public testing::TestWithParam<TypedCase> {};
+
+TEST_P(BandTableTypedTest, TakesWholeNumbersADoubleHoldsAndNothingElse) {
+    const TypedCase& c = GetParam();
+    const TypedNumber read = BandTable::ReadTyped(c.text);
+    EXPECT_EQ(read.status, c.status) << '"' << c.text << '"';
+    if (c.status == TypedNumber::Status::Number) {
+        EXPECT_EQ(read.value, c.value) << '"' << c.text << '"';
+    }
+}
+
+using S = TypedNumber::Status;
+INSTANTIATE_TEST_SUITE_P(
+    Texts, BandTableTypedTest,
+    testing::Values(TypedCase{"  0.123456789 ", S::Number, 0.123456789},
+                    TypedCase{"1e200", S::Number, 1e200}, TypedCase{"-1e-300", S::Number, -1e-300},
+                    TypedCase{"+40", S::Number, 40.0}, TypedCase{"0", S::Number, 0.0},
+                    TypedCase{"abc", S::NotANumber, 0}, TypedCase{"0.3x", S::NotANumber, 0},
+                    TypedCase{"0,3", S::NotANumber, 0}, TypedCase{"", S::NotANumber, 0},
+                    TypedCase{"nan", S::NotANumber, 0}, TypedCase{"+-1", S::NotANumber, 0},
+                    TypedCase{"1e999", S::Unrepresentable, 0},
+                    TypedCase{"-inf", S::Unrepresentable, 0},
+                    TypedCase{"1e-310", S::Unrepresentable, 0}));
+
+// The texts a row shows read back as what was typed, where six decimals would not.
+TEST(BandTableTest, RowTextsKeepTheDigitsSixDecimalsWouldLose) {
+    for (const double value : {0.123456789, 1e200, 1e-300, 1000.12345678, -2.5e-7}) {
+        EXPECT_EQ(BandTable::NumberOf(BandTable::NumberText(value)), value) << value;
+    }
+    EXPECT_EQ(BandTable::NumberText(800.0), "  800.0");
+    // A level that went through a weight and back shows as the number it was typed as.
+    EXPECT_EQ(BandTable::NumberText(0.49999999999996), "    0.5");
+}
 
 TEST(BandTableTest, RowTextsKeepTheirLeadingBlanksAndShowWordsOnlyWhenAsked) {
     EXPECT_EQ(BandTable::NumberText(0.125), "    0.125");

@@ -79,7 +79,19 @@ struct FormCase {
     float ripple;
     float attenuation;
     const char* refusal;  // null: accepted
+    // The sampling frequency that a refusal of a frequency beyond its range names, with
+    // where to set it; null for other refusals.
+    const char* fsNamed;
 };
+
+std::string RefusalText(const FormCase& c) {
+    std::string text = c.refusal;
+    if (c.fsNamed != nullptr) {
+        text += std::string("\n\nThe sampling frequency is ") + c.fsNamed +
+                ". Set it with the \"FS\" button\nor with Filter > Sampling Frequency.";
+    }
+    return text;
+}
 
 class OneBandRulesTest : public OneBandTest, public testing::WithParamInterface<FormCase> {};
 
@@ -88,7 +100,7 @@ TEST_P(OneBandRulesTest, ChecksTheFormBeforeBuildingBands) {
     filter.SetFrequencyUnits(CFreqUnits(c.sampleRate, 0));
     Fill(c.kind, c.edge1, c.edge2, c.ripple, c.attenuation, c.center);
     if (c.refusal != nullptr) {
-        ui.ExpectMessage(c.refusal);
+        ui.ExpectMessage(RefusalText(c));
     }
     EXPECT_EQ(editor.ControlsToSpec(), c.refusal == nullptr);
     EXPECT_EQ(filter.GetNumBands(), c.refusal != nullptr ? 0 : IsBandKind(c.kind) ? 3 : 2);
@@ -98,21 +110,21 @@ using K = SimpleFilterKind;
 INSTANTIATE_TEST_SUITE_P(
     Cases, OneBandRulesTest,
     testing::Values(FormCase{"HighpassWithEqualEdges", K::Highpass, 48000, 1000, 1000, 0, 0.5f,
-                             60.0f, COneBand::kHighpassOrderMessage},
+                             60.0f, COneBand::kHighpassOrderMessage, nullptr},
                     FormCase{"LowpassEdgeAtHalfFs", K::Lowpass, 48000, 24000, 23000, 0, 0.5f, 60.0f,
-                             COneBand::kEdgeOutsideHalfFsMessage},
+                             COneBand::kEdgeOutsideHalfFsMessage, "48000.0 Hz"},
                     FormCase{"RippleEqualToAttenuation", K::Lowpass, 48000, 1000, 2000, 0, 40.0f,
-                             40.0f, nullptr},
+                             40.0f, nullptr, nullptr},
                     FormCase{"AttenuationBelowRipple", K::Lowpass, 48000, 1000, 2000, 0, 40.0f,
-                             39.9f, COneBand::kAttenuationBelowRippleMessage},
+                             39.9f, COneBand::kAttenuationBelowRippleMessage, nullptr},
                     FormCase{"BandstopReachingPastHalfFs", K::Bandstop, 22000, 4000, 2000, 10000,
-                             0.5f, 60.0f, COneBand::kAboveHalfFsMessage},
+                             0.5f, 60.0f, COneBand::kAboveHalfFsMessage, "22000.0 Hz"},
                     FormCase{"BandstopReachingHalfFsExactly", K::Bandstop, 22000, 2000, 1000, 10000,
-                             0.5f, 60.0f, nullptr},
+                             0.5f, 60.0f, nullptr, nullptr},
                     FormCase{"BandpassBelowZero", K::Bandpass, 22000, 1000, 2000, 500, 0.5f, 60.0f,
-                             COneBand::kBelowZeroMessage},
+                             COneBand::kBelowZeroMessage, nullptr},
                     FormCase{"BandpassBandwidthBeyondFs", K::Bandpass, 22000, 1000, 22000, 5000,
-                             0.5f, 60.0f, COneBand::kBandwidthOutsideFsMessage}),
+                             0.5f, 60.0f, COneBand::kBandwidthOutsideFsMessage, "22000.0 Hz"}),
     [](const testing::TestParamInfo<FormCase>& info) { return std::string(info.param.name); });
 
 TEST_F(OneBandTest, BandstopAcceptedBuildsPassStopPassAroundTheCentre) {

@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <string>
+#include <vector>
 
 #include "app/FirApp.h"
 #include "core/design/EditorTestSupport.h"
@@ -32,6 +33,10 @@ protected:
     }
     double Desired(std::size_t row) const {
         return BandTable::NumberOf(editor.Table().Rows()[row].desired);
+    }
+    static std::string FsHint(const std::string& sampleRate) {
+        return "\n\nThe sampling frequency is " + sampleRate +
+               ". Set it with the \"FS\" button\nor with Filter > Sampling Frequency.";
     }
     // A lowpass the estimate and the design can work with: 0 to 800 Hz passing, 1200 Hz
     // to Fs/2 attenuated by 40 dB.
@@ -143,17 +148,105 @@ TEST_F(RspSpecTest, DesiredUnitToggleConvertsEveryRowAndBack) {
 // A table that cannot be read would be refilled without its rows; the box stays instead.
 TEST_F(RspSpecTest, UnitToggleWithAnUnreadableRowKeepsTheTableAndTheUnit) {
     Add("0", "1000", "1", "1");
-    ui.ExpectMessage(CRspSpec::kLowerNotBelowUpperMessage);
-    Add("3000", "2000", "0", "40");
+    Add("2000", "3000", "0", "40");
+    // Halving the sampling frequency puts the second row beyond Fs/2.
+    filter.SetFrequencyUnits(CFreqUnits(4000.0, 0));
     ASSERT_EQ(editor.Table().Size(), 2u);
-    EXPECT_EQ(editor.SelectedRow(), 1);
 
     editor.gainInDb = true;
-    ui.ExpectMessage(CRspSpec::kLowerNotBelowUpperMessage);
+    ui.ExpectMessage(std::string(CRspSpec::kUpperAboveHalfFsMessage) + FsHint("4000.0 Hz"));
     editor.OnGainInDbClicked();
     EXPECT_FALSE(editor.gainInDb);
     EXPECT_EQ(editor.Table().Size(), 2u);
+    EXPECT_EQ(editor.SelectedRow(), 1);
     EXPECT_EQ(Desired(0), 1.0);
+}
+
+// Every refusal of a typed band comes before the table changes: a band that replaced rows
+// on its way in would lose them although it is refused itself.
+TEST_F(RspSpecTest, RefusedBandLeavesTheTableAsItWas) {
+    filter.SetFrequencyUnits(CFreqUnits(48000.0, 0));
+    Add("0", "5000", "1", "0.5");
+    Add("6000", "10000", "0", "60");
+    Add("11000", "14000", "1", "0.5");
+    Add("15000", "24000", "0", "60");
+    ASSERT_EQ(editor.Table().Size(), 4u);
+    const std::vector<BandRow> before = editor.Table().Rows();
+    const auto unchanged = [&] {
+        ASSERT_EQ(editor.Table().Size(), before.size());
+        for (std::size_t i = 0; i < before.size(); ++i) {
+            EXPECT_EQ(editor.Table().Rows()[i].lower, before[i].lower) << "row " << i;
+            EXPECT_EQ(editor.Table().Rows()[i].upper, before[i].upper) << "row " << i;
+        }
+        EXPECT_EQ(filter.GetNumBands(), 4);
+    };
+
+    ui.ExpectMessage(CRspSpec::kLowerNotBelowUpperMessage);
+    Add("20000", "16000", "0", "60");
+    unchanged();
+    EXPECT_EQ(editor.lowerEntry, "20000");  // kept for correcting
+
+    ui.ExpectMessage(CRspSpec::NotANumberMessage(BandEntryField::Lower, "abc"));
+    Add("abc", "3000", "1", "1");
+    unchanged();
+    EXPECT_EQ(editor.FocusedEntry(), BandEntryField::Lower);
+
+    ui.ExpectMessage(CRspSpec::NotANumberMessage(BandEntryField::Desired, "0.3x"));
+    Add("12000", "13000", "0.3x", "1");
+    unchanged();
+    EXPECT_EQ(editor.FocusedEntry(), BandEntryField::Desired);
+
+    // The filter's own rules: a negative linear gain.
+    ui.ExpectMessage(CFirData::kNegativeGainMessage);
+    Add("12000", "13000", "-1", "1");
+    unchanged();
+}
+
+TEST_F(RspSpecTest, BandBeyondHalfFsSaysHowToSetTheSamplingFrequency) {
+    Add("0", "1000", "1", "1");
+    filter.SetFrequencyUnits(CFreqUnits(1.0, 0));
+    ui.ExpectMessage(std::string(CRspSpec::kUpperAboveHalfFsMessage) + FsHint("1.0 Hz"));
+    EXPECT_FALSE(editor.ControlsToSpec());
+}
+
+TEST_F(RspSpecTest, TypedNumbersReachTheSpecificationAtFullPrecision) {
+    editor.attnInDb = false;
+    editor.OnAttnInDbClicked();
+    Add("0", "1000.12345678", "0.123456789", "1e200");
+    ASSERT_EQ(filter.GetNumBands(), 1);
+    EXPECT_EQ(filter.GetUpperEdge(0), 1000.12345678 / 8000.0);
+    EXPECT_EQ(filter.GetDesiredGain(0), 0.123456789);
+    EXPECT_EQ(filter.GetBandWeight(0), 1e200);
+    // The rows show the digits that were typed, not six decimals of them.
+    EXPECT_EQ(BandTable::NumberOf(editor.Table().Rows()[0].upper), 1000.12345678);
+    EXPECT_EQ(BandTable::NumberOf(editor.Table().Rows()[0].attnRipple), 1e200);
+
+    // A value no double holds is refused, naming its field.
+    ui.ExpectMessage(CRspSpec::UnrepresentableMessage(BandEntryField::AttnRipple, "1e999"));
+    Add("2000", "4000", "0", "1e999");
+    ui.ExpectMessage(CRspSpec::UnrepresentableMessage(BandEntryField::Desired, "1e-310"));
+    Add("2000", "4000", "1e-310", "1");
+    EXPECT_EQ(editor.Table().Size(), 1u);
+}
+
+TEST_F(RspSpecTest, TinyDesiredSlopeIsKeptRatherThanRoundedToZero) {
+    editor.responseTypeIndex = 1;  // differentiator
+    Add("0", "3000", "1e-300", "1");
+    ASSERT_EQ(filter.GetNumBands(), 1);
+    EXPECT_EQ(filter.GetDesiredGain(0), 1e-300);
+    EXPECT_EQ(BandTable::NumberOf(editor.Table().Rows()[0].desired), 1e-300);
+}
+
+// A level in dB so large that its weight is infinite reaches no specification.
+TEST_F(RspSpecTest, LevelWhoseWeightNoDoubleHoldsIsRefused) {
+    ui.ExpectMessage(CFirData::kWeightUnrepresentableMessage);
+    Add("0", "1000", "1", "1e-300");
+    ui.ExpectMessage(CFirData::kGainUnrepresentableMessage);
+    editor.gainInDb = true;
+    editor.OnGainInDbClicked();
+    Add("0", "1000", "1e200", "1");
+    EXPECT_TRUE(editor.Table().Empty());
+    EXPECT_EQ(filter.GetNumBands(), 0);
 }
 
 TEST_F(RspSpecTest, DeleteSelectsTheNextRowAndClearAllEmptiesTheTaps) {

@@ -116,6 +116,24 @@ TEST_F(DataViewTest, TextThatCannotBeWrittenOrReadLeavesTheFilterAlone) {
     view.OnUpdateFilter();  // the explanation is no coefficient text
     EXPECT_EQ(ChannelValues(filter.Inphase()), (std::vector<double>{1.0, 0.5}));
     EXPECT_FALSE(document.IsModified());
+    ASSERT_FALSE(ui.StatusTexts().empty());
+    EXPECT_EQ(ui.StatusTexts().back(), CDataView::kNothingReadStatus);
+}
+
+// An update that changes nothing must not look like one that worked.
+TEST_F(DataViewTest, UpdateSaysWhetherTheTextYieldedNumbers) {
+    test::SetCoefficients(filter, {0.25, 0.5});
+    CDataView& view = Open(CoefficientChannels::Inphase, "Text:Decimal");
+    view.text = "no numbers here\r\n";
+    view.OnUpdateFilter();
+    EXPECT_EQ(ChannelValues(filter.Inphase()), (std::vector<double>{0.25, 0.5}));
+    ASSERT_FALSE(ui.StatusTexts().empty());
+    EXPECT_EQ(ui.StatusTexts().back(), CDataView::kNothingReadStatus);
+
+    view.text = " 0.75\r\n 0.125\r\n";
+    view.OnUpdateFilter();
+    EXPECT_EQ(ChannelValues(filter.Inphase()), (std::vector<double>{0.75, 0.125}));
+    EXPECT_EQ(ui.StatusTexts().back(), "Filter updated from the editor: 2 values read.");
 }
 
 TEST_F(DataViewTest, NoFormatGivesAnEmptyTextAndAFormatChosenLaterShowsTheData) {

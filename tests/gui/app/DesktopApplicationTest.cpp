@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QDropEvent>
 #include <QFile>
 #include <QLabel>
@@ -178,8 +179,9 @@ TEST_F(DesktopApplicationTest, LastWindowOfAModifiedProjectClosesOnlyAfterTheQue
     project.SetModifiedFlag();
     std::vector<gui::ProjectFrame*> frames = desktop.Frames().FramesOf(project);
     ASSERT_EQ(frames.size(), 2u);
+    QApplication::processEvents();
     EXPECT_EQ(frames[0]->windowTitle(), "Tapwright1:1");
-    EXPECT_EQ(frames[1]->windowTitle(), "Tapwright1:2");
+    EXPECT_EQ(frames[1]->windowTitle(), "Tapwright1:2 Magnitude");
 
     // Another window of the project remains: no question.
     frames[1]->close();

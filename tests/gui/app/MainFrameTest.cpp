@@ -173,28 +173,25 @@ TEST_F(MainFrameTest, MenuPromptsGoToTheMessagePaneAndEndInTheIdleText) {
     EXPECT_EQ(pane->text(), "For Help, press F1");
 }
 
-TEST_F(MainFrameTest, LockKeyPanesStandRightOfTheMessagesAndFollowTheKeys) {
+// A pane that showed a guess would mislead. Where the platform cannot tell the lock states
+// (the offscreen platform of the tests, for one) no pane is shown, whatever keys are
+// pressed; on X11 the CAP and NUM panes stand right of the messages. Scroll Lock is never
+// told.
+TEST_F(MainFrameTest, LockKeyPanesShowOnlyStatesThePlatformTells) {
     using Lock = gui::LockKeyPanes::Lock;
     const gui::LockKeyPanes& locks = frame.LockPanes();
-    for (Lock lock : {Lock::Caps, Lock::Num, Lock::Scroll}) {
-        EXPECT_TRUE(locks.Pane(lock)->text().isEmpty());
-        EXPECT_GT(locks.Pane(lock)->x(), frame.MessagePane()->x());
+    EXPECT_EQ(locks.Pane(Lock::Scroll), nullptr);
+    if (QGuiApplication::platformName() != "xcb") {
+        QTest::keyClick(frame.windowHandle(), Qt::Key_CapsLock);
+        EXPECT_EQ(locks.Pane(Lock::Caps), nullptr);
+        EXPECT_EQ(locks.Pane(Lock::Num), nullptr);
+        EXPECT_TRUE(frame.statusBar()->findChildren<QLabel*>("capPane").isEmpty());
+        return;
     }
+    ASSERT_NE(locks.Pane(Lock::Caps), nullptr);
+    ASSERT_NE(locks.Pane(Lock::Num), nullptr);
+    EXPECT_GT(locks.Pane(Lock::Caps)->x(), frame.MessagePane()->x());
     EXPECT_LT(locks.Pane(Lock::Caps)->x(), locks.Pane(Lock::Num)->x());
-    EXPECT_LT(locks.Pane(Lock::Num)->x(), locks.Pane(Lock::Scroll)->x());
-
-    // On X11 the panes read the keyboard's own state, which test keys do not change.
-    if (QGuiApplication::platformName() == "xcb") {
-        GTEST_SKIP() << "lock states come from the X server";
-    }
-
-    QTest::keyClick(frame.windowHandle(), Qt::Key_CapsLock);
-    EXPECT_EQ(locks.Pane(Lock::Caps)->text(), "CAP");
-    QTest::keyClick(frame.windowHandle(), Qt::Key_ScrollLock);
-    EXPECT_EQ(locks.Pane(Lock::Scroll)->text(), "SCRL");
-    QTest::keyClick(frame.windowHandle(), Qt::Key_CapsLock);
-    EXPECT_TRUE(locks.Pane(Lock::Caps)->text().isEmpty());
-    EXPECT_TRUE(locks.Pane(Lock::Num)->text().isEmpty());
 }
 
 TEST_F(MainFrameTest, RecentFilesListSixNewestFirstAndDropOnesThatFailToOpen) {

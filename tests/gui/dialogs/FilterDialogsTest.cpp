@@ -21,6 +21,7 @@
 #include "gui/dialogs/ScaleDialog.h"
 #include "gui/dialogs/SineDialog.h"
 #include "gui/dialogs/WindowDialog.h"
+#include "gui/platform/QtUserInterface.h"
 #include "gui/widgets/NumberField.h"
 #include "support/FakeUserInterface.h"
 
@@ -134,6 +135,68 @@ TEST(QuantizeDialogTest, BitCountTheRecordRefusesKeepsTheDialogOpen) {
     PressButton(dialog, "OK");
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
     EXPECT_EQ(record.bits, 12);
+}
+
+// Without the unit a frequency of 1.5 could be 1.5 Hz or 1.5 kHz; without the rule the bit
+// count tells nothing of the words it gives.
+TEST(FrequencyDialogsTest, SineAndMixShowTheUnitBesideTheFrequencyAndQuantizeHowAWordIsMade) {
+    FakeUserInterface ui;
+    const auto unitBeside = [](QDialog& dialog, const char* field) {
+        auto* unit = dialog.findChild<QLabel*>("unit");
+        EXPECT_NE(unit, nullptr);
+        if (unit == nullptr) {
+            return QString();
+        }
+        test::ShowActive(dialog);
+        const QRect fieldRect(Edit(dialog, field).mapTo(&dialog, QPoint(0, 0)),
+                              Edit(dialog, field).size());
+        const QRect unitRect(unit->mapTo(&dialog, QPoint(0, 0)), unit->size());
+        EXPECT_GT(unitRect.left(), fieldRect.left());
+        EXPECT_TRUE(unitRect.top() < fieldRect.bottom() && fieldRect.top() < unitRect.bottom());
+        return unit->text();
+    };
+    CSineDlg sine;
+    sine.unitLabel = "kHz";
+    gui::SineDialog sineDialog(sine);
+    EXPECT_EQ(unitBeside(sineDialog, "frequency"), "kHz");
+    CMixDlg mix;
+    mix.unitLabel = "MHz";
+    gui::MixDialog mixDialog(mix);
+    EXPECT_EQ(unitBeside(mixDialog, "frequency"), "MHz");
+
+    CQuantizeDlg quantize;
+    gui::QuantizeDialog quantizeDialog(quantize);
+    auto* explanation = quantizeDialog.findChild<QLabel*>("explanation");
+    ASSERT_NE(explanation, nullptr);
+    EXPECT_TRUE(explanation->text().contains("k/2^(bits-1)"));
+}
+
+// A modal box cannot be minimised or maximised: a minimised one would leave the program
+// waiting for a window the user cannot see.
+TEST(DialogFrameTest, DialogsAndMessageBoxesHaveNoMinimiseOrMaximiseButton) {
+    FakeUserInterface ui;
+    const auto noSizeButtons = [](const QWidget& window) {
+        const Qt::WindowFlags flags = window.windowFlags();
+        return flags.testFlag(Qt::CustomizeWindowHint) &&
+               !flags.testFlag(Qt::WindowMinimizeButtonHint) &&
+               !flags.testFlag(Qt::WindowMaximizeButtonHint) &&
+               flags.testFlag(Qt::WindowCloseButtonHint);
+    };
+    CQuantizeDlg quantize;
+    gui::QuantizeDialog dialog(quantize);
+    EXPECT_TRUE(noSizeButtons(dialog));
+
+    gui::QtUserInterface desktop;
+    ModalScript user;
+    bool boxChecked = false;
+    user.Then([&](QWidget& box) {
+        boxChecked = noSizeButtons(box);
+        PressButton(box, "OK");
+    });
+    desktop.ShowMessage("Error: Maximum number of bands exceeded.", MessageButtons::Ok,
+                        MessageIcon::Stop, "");
+    EXPECT_EQ(user.WindowsSeen(), 1);
+    EXPECT_TRUE(boxChecked);
 }
 
 TEST(FillDialogTest, ReciprocalFollowsTheTapCountOnlyWhileTheBoxIsChecked) {

@@ -3,13 +3,14 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
-#include <QFontInfo>
+#include <QFontMetricsF>
 #include <QLineEdit>
 #include <QMenu>
 #include <QTest>
 #include <QTextBlock>
 
 #include <algorithm>
+#include <cmath>
 #include <vector>
 
 #include "design/FirData.h"
@@ -36,6 +37,18 @@ std::vector<double> Values(const CDataColumn& column) {
         values.push_back(column.GetAt(i));
     }
     return values;
+}
+
+// Whether the numbers of consecutive lines stand in columns: every digit, hex letter, sign,
+// point and the padding blank take one width. Whatever the font claims of itself, this is
+// what a user reading coefficients needs.
+bool CharactersLineUp(const QFont& font) {
+    const QFontMetricsF metrics(font);
+    const double width = metrics.horizontalAdvance('0');
+    const QString characters = "0123456789ABCDEF-+. ";
+    return std::all_of(characters.begin(), characters.end(), [&](QChar character) {
+        return std::abs(metrics.horizontalAdvance(character) - width) < 0.01;
+    });
 }
 
 QAction& MenuItem(QMenu& menu, const QString& text) {
@@ -90,7 +103,7 @@ protected:
 TEST_F(CoefficientEditorWidgetTest, ShowsHexLinesAndUpdatingTheFilterReadsTheEditedOne) {
     Open("Text:Hex");
     EXPECT_EQ(widget.toPlainText(), "2000\nD99B\n4000\n");
-    EXPECT_TRUE(QFontInfo(widget.font()).fixedPitch());
+    EXPECT_TRUE(CharactersLineUp(widget.font()));
 
     // The user replaces the second line by typing over it.
     GoToLine(1);
@@ -190,7 +203,7 @@ TEST_F(CoefficientEditorWidgetTest, ChosenFontLastsUntilTheWindowIsActivatedAgai
     EXPECT_GT(chosenHeight, 24);
 
     view.OnActivateFrame();
-    EXPECT_TRUE(QFontInfo(widget.font()).fixedPitch());
+    EXPECT_TRUE(CharactersLineUp(widget.font()));
     EXPECT_LT(QFontMetrics(widget.font()).height(), chosenHeight);
 }
 

@@ -4,7 +4,9 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMdiArea>
 #include <QPushButton>
+#include <QStatusTipEvent>
 #include <QTableWidget>
 #include <QTest>
 
@@ -100,6 +102,55 @@ TEST_F(SpecificationFormsTest, SimpleDesignGoesFromTheFormThroughTheEditorToTheS
     EXPECT_EQ(Caption("actualsGroup"), "Actuals - PASS");
     EXPECT_TRUE(Caption("actualRipple").endsWith(" dB"));
     EXPECT_TRUE(Caption("actualAttenuation").endsWith(" dB"));
+}
+
+// The result of a design stays on the status line, on one line, until the next command:
+// the plot the design opens draws after the result is shown, and an optimisation's result
+// has two lines.
+TEST_F(SpecificationFormsTest, DesignResultStaysOnOneStatusLineUntilTheNextCommand) {
+    Open(NewProjectChoice::SimpleLowpass);
+    Type("numTaps", "61");
+    Type("edge1", "0.1");
+    Type("edge2", "0.15");
+    Type("rippleDb", "0.5");
+    Type("attenuationDb", "60");
+    gui::ProjectFrame* editor = Current();
+    QTest::mouseClick(&Button("Design"), Qt::LeftButton);
+    gui::ProjectFrame* plot = Current();
+    ASSERT_NE(plot, editor);
+    plot->widget()->repaint();
+    QApplication::processEvents();
+    QLabel& pane = *Frame().MessagePane();
+    EXPECT_TRUE(pane.text().startsWith("Design succeeded, with a margin of "))
+        << pane.text().toStdString();
+
+    desktop.App().Preferences().m_bDesignViewFreq = true;
+    ModalScript user;
+    user.Then([](QWidget& box) { PressButton(box, "OK"); });
+    desktop.Frames().ActivateFrame(editor->View());
+    form = &CurrentWidget();
+    QTest::mouseClick(&Button("Optimize"), Qt::LeftButton);
+    EXPECT_EQ(user.WindowsSeen(), 1);
+    plot->widget()->repaint();
+    QApplication::processEvents();
+    EXPECT_FALSE(pane.text().isEmpty());
+    EXPECT_FALSE(pane.text().contains('\n')) << pane.text().toStdString();
+    EXPECT_FALSE(pane.text().startsWith("Design succeeded")) << pane.text().toStdString();
+    EXPECT_NE(pane.text(), "Ready");
+    const QString optimized = pane.text();
+
+    // A menu prompt passes over it and gives it back.
+    QStatusTipEvent prompt("Open an existing project");
+    QApplication::sendEvent(&Frame(), &prompt);
+    QStatusTipEvent promptEnds("");
+    QApplication::sendEvent(&Frame(), &promptEnds);
+    EXPECT_EQ(pane.text(), optimized);
+
+    // The next command is the user's: from then on the plot's own texts show again.
+    QTest::mouseClick(plot->widget(), Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
+    project->UpdateAllViews(nullptr, 0, nullptr);
+    plot->widget()->repaint();
+    EXPECT_NE(pane.text(), optimized);
 }
 
 TEST_F(SpecificationFormsTest, FieldWithoutANumberStopsTheClickBeforeTheEditor) {
@@ -200,6 +251,29 @@ TEST_F(SpecificationFormsTest, AdvancedBandsAreTypedBelowTheTableAndAddedWithRet
     const QString verdict = Caption("verdict");
     EXPECT_TRUE(verdict == "PASS" || verdict == "FAIL") << verdict.toStdString();
     EXPECT_FALSE(table->item(0, 5)->text().isEmpty());
+}
+
+// Clearing the entry after the design puts the focus back on the entry field, which must not
+// bring the editor back in front of the plot the design has just opened.
+TEST_F(SpecificationFormsTest, AdvancedDesignBringsItsPlotToTheFront) {
+    Open(NewProjectChoice::Advanced);
+    gui::ProjectFrame* editor = Current();
+    Type("lowerEntry", "0");
+    Type("upperEntry", "0.1");
+    Type("attnEntry", "0.5");
+    QTest::mouseClick(&Button("Add"), Qt::LeftButton);
+    Type("lowerEntry", "0.15");
+    Type("upperEntry", "0.5");
+    Type("attnEntry", "-60");
+    QTest::mouseClick(&Button("Add"), Qt::LeftButton);
+    Type("numTaps", "41");
+    QTest::mouseClick(&Button("Design"), Qt::LeftButton);
+    QApplication::processEvents();
+
+    gui::ProjectFrame* plot = Current();
+    ASSERT_NE(plot, editor);
+    EXPECT_EQ(plot->Kind(), ViewKind::FrequencyResponse);
+    EXPECT_EQ(Frame().MdiArea()->subWindowList(QMdiArea::StackingOrder).back(), plot);
 }
 
 TEST_F(SpecificationFormsTest, EditorWindowTakesTheSizeOfItsFormWhenActivated) {
