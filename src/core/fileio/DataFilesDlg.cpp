@@ -2,6 +2,7 @@
 
 #include "data/LumenData.h"
 #include "fileio/FileAccess.h"
+#include "fileio/ReadReport.h"
 #include "platform/Archive.h"
 #include "platform/FileDlg.h"
 #include "platform/UserInterface.h"
@@ -30,6 +31,13 @@ void PrepareFile(DataFileEntry& file, FormatDirection direction, const std::stri
     file.format.SetDefaultNames(documentTitle);
 }
 
+// Makes the typed name the file's path, and keeps only the file's own name in the edit, so
+// that a directory typed with it is joined once and not again on the next use.
+void TakeTitle(DataFileEntry& file, const std::string& typed) {
+    file.path = JoinedPath(file.path, typed);
+    file.title = typed.empty() ? std::string() : FileTitleOf(file.path);
+}
+
 bool HasPoints(const std::optional<FileValues>& values) {
     return values && !values->first.empty();
 }
@@ -56,7 +64,9 @@ void CDataFilesDlg::OnFormatChanged(DataFileEntry& file, std::int32_t selected) 
 
 void CDataFilesDlg::OnBrowse(DataFileEntry& file) const {
     CFileDlg dialog(reading ? FileDlgMode::Open : FileDlgMode::Save);
-    const std::string directory = DirectoryOf(file.path);
+    // The edit may hold a path of its own; the file dialog starts where it leads.
+    const std::string typed = JoinedPath(file.path, file.title);
+    const std::string directory = DirectoryOf(typed);
     if (!directory.empty()) {
         if (DirectoryExists(directory)) {
             dialog.initialDirectory = directory;
@@ -64,7 +74,7 @@ void CDataFilesDlg::OnBrowse(DataFileEntry& file) const {
             ShowError("Cannot change to " + directory + ".");
         }
     }
-    dialog.fileName = file.title;
+    dialog.fileName = FileTitleOf(typed);
     dialog.filters = CFileDlg::ParseFilters(kFileFilters);
     dialog.hideReadOnly = true;
     dialog.promptOverwrite = !reading;
@@ -77,7 +87,7 @@ void CDataFilesDlg::OnBrowse(DataFileEntry& file) const {
 void CDataFilesDlg::OnOK() {
     for (DataFileEntry* file : {&inphase, &quadrature}) {
         OnFormatChanged(*file, file->formats.selected);
-        file->path = DirectoryPrefixOf(file->path) + file->title;
+        TakeTitle(*file, Trimmed(file->title));
     }
 }
 
@@ -98,8 +108,7 @@ void CDataFilesDlg::TrimTitles() {
         const std::string title = Trimmed(file->title);
         if (title != file->title) {
             // The path must name the file the user means, not one with blanks around it.
-            file->path = DirectoryPrefixOf(file->path) + title;
-            file->title = title;
+            TakeTitle(*file, title);
         }
     }
 }
@@ -139,9 +148,22 @@ int CDataFilesDlg::Import(CLumenData& data, const std::string& documentTitle,
             }
         }
     }
+    const std::string notes = DescribeReads({first ? &first->report : nullptr,
+                                             second ? &second->report : nullptr});
     if (!HasPoints(first) && !HasPoints(second)) {
-        ShowError(kNoDataMessage);
+        ShowError(notes.empty() ? std::string(kNoDataMessage) : kNoDataMessage + ("\n\n" + notes));
         return 0;
+    }
+    // A Quadrature file that was named but could not be read fails the import: a project
+    // without the channel the user asked for is not what was imported.
+    if (!isComplex && !quadrature.title.empty() && HasPoints(first) && !HasPoints(second)) {
+        if (second) {
+            ShowError(kNoDataMessage + ("\n\n" + second->report.Describe()));
+        }
+        return 0;
+    }
+    if (!notes.empty()) {
+        Ui().ShowMessage(notes, MessageButtons::Ok, MessageIcon::Exclamation);
     }
     const bool firstHasPoints = HasPoints(first);
     data.Reset();

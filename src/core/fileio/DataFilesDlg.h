@@ -66,8 +66,9 @@ public:
     // message when that directory does not exist); OK takes the chosen path and its name.
     void OnBrowse(DataFileEntry& file) const;
 
-    // OK: each format takes the combo's selection, and each full path becomes the directory
-    // of the previous path followed by the edited name.
+    // OK: each format takes the combo's selection, and each edited name (white space around
+    // it removed) becomes the full path: an absolute name as typed, a relative one joined to
+    // the directory of the previous path. The edit then holds the file's own name.
     void OnOK();
 
     // ---- The flows ----------------------------------------------------------------------

@@ -106,6 +106,39 @@ TEST_F(DataFilesDlgTest, OkJoinsTheEditedNamesToThePreviousDirectories) {
     EXPECT_EQ(dialog.quadrature.format.GetCode(), FormatCode::None);
 }
 
+TEST_F(DataFilesDlgTest, TypedPathsAreJoinedOnceHoweverOftenTheDialogIsUsed) {
+    dialog.inphase.path = "/tmp/w/lp.c";
+    dialog.inphase.title = "/tmp/w/lp.asm";
+    dialog.OnOK();
+    EXPECT_EQ(dialog.inphase.path, "/tmp/w/lp.asm");
+    EXPECT_EQ(dialog.inphase.title, "lp.asm");
+    // The next use offers the name alone and leads to the same file.
+    dialog.OnOK();
+    EXPECT_EQ(dialog.inphase.path, "/tmp/w/lp.asm");
+
+    dialog.inphase.title = "sub/taps.txt";
+    dialog.OnOK();
+    dialog.OnOK();
+    EXPECT_EQ(dialog.inphase.path, "/tmp/w/sub/taps.txt");
+    EXPECT_EQ(dialog.inphase.title, "taps.txt");
+
+    dialog.inphase.title = "  /data/x.hex ";
+    dialog.OnOK();
+    EXPECT_EQ(dialog.inphase.path, "/data/x.hex");
+}
+
+TEST_F(DataFilesDlgTest, BrowseStartsWhereATypedPathLeads) {
+    TempDir dir;
+    dialog.inphase.path = "/nowhere/old.txt";
+    dialog.inphase.title = dir.File("taps.txt");
+    ui.ExpectDialog<CFileDlg>([&](CFileDlg& d) {
+        EXPECT_EQ(d.initialDirectory, dir.Path());
+        EXPECT_EQ(d.fileName, "taps.txt");
+        return false;
+    });
+    dialog.OnBrowse(dialog.inphase);
+}
+
 TEST_F(DataFilesDlgTest, BrowseStartsInTheFilesDirectory) {
     TempDir dir;
     dialog.reading = false;
@@ -197,11 +230,56 @@ TEST_F(DataFilesDlgTest, FailedImportTellsTheUserAndKeepsTheData) {
     WriteBytesTo(dir.File("q.txt"), "0.25\n");
     CLumenData data = DataOf({0.9}, {0.1});
     ExpectDialog("bad.txt", "Text:Decimal", "q.txt");
-    ui.ExpectMessage(CDataFilesDlg::kNoDataMessage);
+    ui.ExpectMessage(std::string(CDataFilesDlg::kNoDataMessage) + "\n\nRead 0 values from \"" +
+                     dir.File("bad.txt") +
+                     "\".\nReading stopped at line 1, which holds no number that can be read: "
+                     "\"coefficients follow\". 1 more line was not read.");
     EXPECT_EQ(dialog.Import(data, "doc", "Import Coefficients", true), 0);
     EXPECT_EQ(ValuesOf(data.Inphase()), std::vector<double>({0.9}));
     EXPECT_EQ(ValuesOf(data.Quadrature()), std::vector<double>({0.1}));
     EXPECT_FALSE(data.IsReal());
+}
+
+TEST_F(DataFilesDlgTest, AQuadratureFileThatCannotBeReadFailsTheImport) {
+    TempDir dir;
+    StartIn(dir);
+    WriteBytesTo(dir.File("i.txt"), "0.5\n0.25\n");
+    WriteBytesTo(dir.File("q.wav"), "not a wave file at all");
+    CLumenData data = DataOf({0.9});
+    ExpectDialog("i.txt", "Text:Decimal", "q.wav", "Binary:Wave");
+    ui.ExpectMessage("Error: this is not a valid WAVE file.");
+    ui.ExpectMessage("File \"" + dir.File("q.wav") + "\" does not have a valid header.");
+    EXPECT_EQ(dialog.Import(data, "doc", "Import Coefficients", true), 0);
+    EXPECT_EQ(ValuesOf(data.Inphase()), std::vector<double>({0.9}));
+    EXPECT_TRUE(data.IsReal());
+
+    WriteBytesTo(dir.File("q.txt"), "none\n");
+    ExpectDialog("i.txt", "Text:Decimal", "q.txt");
+    ui.ExpectMessage(std::string(CDataFilesDlg::kNoDataMessage) + "\n\nRead 0 values from \"" +
+                     dir.File("q.txt") +
+                     "\".\nReading stopped at line 1, which holds no number that can be read: "
+                     "\"none\".");
+    EXPECT_EQ(dialog.Import(data, "doc", "Import Coefficients", true), 0);
+    EXPECT_EQ(ValuesOf(data.Inphase()), std::vector<double>({0.9}));
+}
+
+TEST_F(DataFilesDlgTest, WhatBothFilesLeftUnreadIsToldInOneWarning) {
+    TempDir dir;
+    StartIn(dir);
+    WriteBytesTo(dir.File("i.txt"), "0.5\n0.25\nend\n");
+    WriteBytesTo(dir.File("q.txt"), "0.125\n0,5\n");
+    CLumenData data;
+    ExpectDialog("i.txt", "Text:Decimal", "q.txt");
+    ui.ExpectMessage("Read 2 values from \"" + dir.File("i.txt") +
+                     "\".\nReading stopped at line 3, which holds no number that can be read: "
+                     "\"end\".\n\nRead 2 values from \"" + dir.File("q.txt") +
+                     "\".\n1 line held more numbers than were read, and the others were passed "
+                     "over (line 2: \"0,5\").");
+    EXPECT_EQ(dialog.Import(data, "doc", "Import Coefficients", true), 1);
+    EXPECT_EQ(ui.Messages().size(), 1u);
+    EXPECT_EQ(ui.Messages().front().icon, MessageIcon::Exclamation);
+    EXPECT_EQ(ValuesOf(data.Inphase()), std::vector<double>({0.5, 0.25}));
+    EXPECT_EQ(ValuesOf(data.Quadrature()), std::vector<double>({0.125, 0.0}));
 }
 
 TEST_F(DataFilesDlgTest, WaveImportGivesTheSampleRateOfTheFile) {
