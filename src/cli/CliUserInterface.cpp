@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <ostream>
+#include <string_view>
 
 #include "document/SampleRateDlg.h"
 #include "fileio/DataFilesDlg.h"
@@ -50,7 +51,10 @@ const char* CliUserInterface::PrefixOf(MessageIcon icon) {
 }
 
 void CliUserInterface::Write(MessageIcon icon, const std::string& text) {
-    err_ << PrefixOf(icon) << text;
+    // Many of the core's error texts begin with their own "Error: ", which the prefix says.
+    constexpr std::string_view kOwnPrefix = "Error: ";
+    const bool ownPrefix = icon == MessageIcon::Stop && text.starts_with(kOwnPrefix);
+    err_ << PrefixOf(icon) << (ownPrefix ? text.substr(kOwnPrefix.size()) : text);
     if (text.empty() || text.back() != '\n') {
         err_ << '\n';
     }
