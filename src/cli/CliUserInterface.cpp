@@ -133,9 +133,14 @@ bool CliUserInterface::HasOptionsFor(const CDataFormat& format) const {
 
 bool CliUserInterface::Run(CDataFilesDlg& dialog) {
     if (!dataFiles_) {
-        ++declined_;
+        // Offered again after an error, the dialog is closed: the error is the failure, not
+        // a refusal of the user's.
+        if (!dataFilesAnswered_) {
+            ++declined_;
+        }
         return false;
     }
+    dataFilesAnswered_ = true;
     // Picks the file and its format as the user would in the dialog, then runs the format's
     // options dialog when the command line sets any option.
     const auto choose = [this](DataFileEntry& entry, const DataFileChoice& choice) {
@@ -161,6 +166,9 @@ bool CliUserInterface::Run(CDataFilesDlg& dialog) {
         dialog.quadrature.title.clear();
     }
     dialog.isComplex = dataFiles_->isComplex && dialog.IsComplexEnabled();
+    // Answered once: the flow offers the dialog again after an error, and the same answer
+    // would fail for ever.
+    dataFiles_.reset();
     if (!accepted) {
         ++declined_;
     }

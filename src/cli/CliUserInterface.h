@@ -95,6 +95,7 @@ private:
     std::map<std::string, std::string> answeredNo_;
     std::optional<CFreqUnits> sampleRate_;
     std::optional<DataFilesAnswer> dataFiles_;
+    bool dataFilesAnswered_ = false;
     FormatOptionsAnswer formatOptions_;
     int errors_ = 0;
     int declined_ = 0;

@@ -1,5 +1,7 @@
 #include "fileio/DataFilesDlg.h"
 
+#include <algorithm>
+
 #include "data/LumenData.h"
 #include "fileio/FileAccess.h"
 #include "fileio/ReadReport.h"
@@ -115,9 +117,20 @@ void CDataFilesDlg::TrimTitles() {
 
 int CDataFilesDlg::Import(CLumenData& data, const std::string& documentTitle,
                           const std::string& dialogCaption, bool prompt) {
-    if (prompt && !RunDialog(true, data, dialogCaption, documentTitle)) {
-        return 0;
-    }
+    // After an error the dialog comes back with the entries as they were, so that they can
+    // be corrected; only Cancel ends it.
+    do {
+        if (prompt && !RunDialog(true, data, dialogCaption, documentTitle)) {
+            return 0;
+        }
+        if (ReadFiles(data) != 0) {
+            return 1;
+        }
+    } while (prompt);
+    return 0;
+}
+
+int CDataFilesDlg::ReadFiles(CLumenData& data) {
     TrimTitles();
     if (inphase.title.empty() && quadrature.title.empty()) {
         ShowError(kNoInputMessage);
@@ -180,12 +193,29 @@ int CDataFilesDlg::Import(CLumenData& data, const std::string& documentTitle,
 
 int CDataFilesDlg::Export(CLumenData& data, const std::string& documentTitle,
                           const std::string& dialogCaption, bool prompt) {
-    if (prompt && !RunDialog(false, data, dialogCaption, documentTitle)) {
-        return 0;
-    }
+    do {
+        if (prompt && !RunDialog(false, data, dialogCaption, documentTitle)) {
+            return 0;
+        }
+        if (WriteFiles(data) != 0) {
+            return 1;
+        }
+    } while (prompt);
+    return 0;
+}
+
+int CDataFilesDlg::WriteFiles(CLumenData& data) {
     if (inphase.path.empty() && quadrature.path.empty()) {
         Ui().ShowMessage(kNoOutputMessage, MessageButtons::Ok, MessageIcon::Question);
         return 0;
+    }
+    // A named file without a format would be written empty.
+    for (const DataFileEntry* file : {&inphase, &quadrature}) {
+        const FormatTableRow* row = FindFormatRow(file->format.GetCode());
+        if (!file->title.empty() && (row == nullptr || !row->Offers(FormatDirection::Write))) {
+            ShowError("No format was chosen for \"" + file->title + "\".\n" + kChooseFormatHint);
+            return 0;
+        }
     }
     WaitCursor wait;
     const bool firstWritten =
@@ -197,7 +227,22 @@ int CDataFilesDlg::Export(CLumenData& data, const std::string& documentTitle,
         return 0;
     }
     data.GetFormat() = firstWritten ? inphase.format : quadrature.format;
+    Ui().ShowStatus(WrittenStatus(data, firstWritten, secondWritten));
     return 1;
+}
+
+std::string CDataFilesDlg::WrittenStatus(const CLumenData& data, bool firstWritten,
+                                         bool secondWritten) const {
+    const std::int32_t points = std::max(0, std::min(data.GetNumPoints(), data.GetMaxPoints()));
+    std::string files;
+    if (firstWritten) {
+        files = FileTitleOf(data.CompletePath(inphase.path));
+    }
+    if (secondWritten) {
+        files += (files.empty() ? "" : " and ") + FileTitleOf(data.CompletePath(quadrature.path));
+    }
+    return "Wrote " + std::to_string(points) + (firstWritten && isComplex ? " complex" : "") +
+           (points == 1 ? " coefficient" : " coefficients") + " to " + files + ".";
 }
 
 void CDataFilesDlg::Serialize(ArchiveWriter& archive) const {

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 
 #include "data/LumenData.h"
@@ -40,6 +41,11 @@ protected:
         const auto found = std::find(names.begin(), names.end(), name);
         ASSERT_NE(found, names.end()) << name;
         CDataFilesDlg::OnFormatChanged(file, static_cast<std::int32_t>(found - names.begin()));
+    }
+
+    // After an error the dialog comes back; the user gives up.
+    void ExpectCancelAfterError() {
+        ui.ExpectDialog<CDataFilesDlg>([](CDataFilesDlg&) { return false; });
     }
 
     // Paths in the temporary directory, so that the names typed are taken relative to it.
@@ -174,12 +180,14 @@ TEST_F(DataFilesDlgTest, ImportRefusesMissingNamesAndFiles) {
     CLumenData data = DataOf({0.5});
     ExpectDialog("  ", "Text:Decimal");
     ui.ExpectMessage(CDataFilesDlg::kNoInputMessage);
+    ExpectCancelAfterError();
     EXPECT_EQ(dialog.Import(data, "doc", "Import Coefficients", true), 0);
 
     WriteBytesTo(dir.File("q.txt"), "0.25\n");
     ExpectDialog("absent.txt", "Text:Decimal", "q.txt");
     ui.ExpectMessage("File \"" + dir.File("absent.txt") +
                      "\" does not exist or is in use by another process.");
+    ExpectCancelAfterError();
     EXPECT_EQ(dialog.Import(data, "doc", "Import Coefficients", true), 0);
     EXPECT_EQ(ValuesOf(data.Inphase()), std::vector<double>({0.5}));
     for (const auto& message : ui.Messages()) {
@@ -234,6 +242,7 @@ TEST_F(DataFilesDlgTest, FailedImportTellsTheUserAndKeepsTheData) {
                      dir.File("bad.txt") +
                      "\".\nReading stopped at line 1, which holds no number that can be read: "
                      "\"coefficients follow\". 1 more line was not read.");
+    ExpectCancelAfterError();
     EXPECT_EQ(dialog.Import(data, "doc", "Import Coefficients", true), 0);
     EXPECT_EQ(ValuesOf(data.Inphase()), std::vector<double>({0.9}));
     EXPECT_EQ(ValuesOf(data.Quadrature()), std::vector<double>({0.1}));
@@ -249,6 +258,7 @@ TEST_F(DataFilesDlgTest, AQuadratureFileThatCannotBeReadFailsTheImport) {
     ExpectDialog("i.txt", "Text:Decimal", "q.wav", "Binary:Wave");
     ui.ExpectMessage("Error: this is not a valid WAVE file.");
     ui.ExpectMessage("File \"" + dir.File("q.wav") + "\" does not have a valid header.");
+    ExpectCancelAfterError();
     EXPECT_EQ(dialog.Import(data, "doc", "Import Coefficients", true), 0);
     EXPECT_EQ(ValuesOf(data.Inphase()), std::vector<double>({0.9}));
     EXPECT_TRUE(data.IsReal());
@@ -259,6 +269,7 @@ TEST_F(DataFilesDlgTest, AQuadratureFileThatCannotBeReadFailsTheImport) {
                      dir.File("q.txt") +
                      "\".\nReading stopped at line 1, which holds no number that can be read: "
                      "\"none\".");
+    ExpectCancelAfterError();
     EXPECT_EQ(dialog.Import(data, "doc", "Import Coefficients", true), 0);
     EXPECT_EQ(ValuesOf(data.Inphase()), std::vector<double>({0.9}));
 }
@@ -280,6 +291,57 @@ TEST_F(DataFilesDlgTest, WhatBothFilesLeftUnreadIsToldInOneWarning) {
     EXPECT_EQ(ui.Messages().front().icon, MessageIcon::Exclamation);
     EXPECT_EQ(ValuesOf(data.Inphase()), std::vector<double>({0.5, 0.25}));
     EXPECT_EQ(ValuesOf(data.Quadrature()), std::vector<double>({0.125, 0.0}));
+}
+
+TEST_F(DataFilesDlgTest, ExportWithoutAFormatIsRefusedAndTheDialogComesBackToCorrectIt) {
+    TempDir dir;
+    dialog.inphase.path = dir.File("");
+    CLumenData data = DataOf({0.5, 0.25});
+    ui.ExpectDialog<CDataFilesDlg>([](CDataFilesDlg& d) {
+        d.inphase.title = "lp.c";
+        return true;
+    });
+    ui.ExpectMessage("No format was chosen for \"lp.c\".\n" +
+                     std::string(CDataFilesDlg::kChooseFormatHint));
+    ui.ExpectDialog<CDataFilesDlg>([&](CDataFilesDlg& d) {
+        EXPECT_FALSE(std::filesystem::exists(dir.File("lp.c")));
+        EXPECT_EQ(d.inphase.title, "lp.c");
+        Choose(d.inphase, "Text:Decimal");
+        return true;
+    });
+    EXPECT_EQ(dialog.Export(data, "doc", "Export Coefficients", true), 1);
+    EXPECT_EQ(ReadBytesFrom(dir.File("lp.c")), " 0.500000000000\r\n 0.250000000000\r\n");
+    EXPECT_EQ(ui.StatusTexts().back(), "Wrote 2 coefficients to lp.c.");
+    EXPECT_EQ(ui.Messages().front().icon, MessageIcon::Stop);
+}
+
+TEST_F(DataFilesDlgTest, StatusSaysWhatEachExportWrote) {
+    TempDir dir;
+    StartIn(dir);
+    CLumenData data = DataOf({0.5}, {0.25});
+    ExpectDialog("i.txt", "Text:Hex", "q.txt", "Text:Hex");
+    EXPECT_EQ(dialog.Export(data, "doc", "Export Coefficients", true), 1);
+    EXPECT_EQ(ui.StatusTexts().back(), "Wrote 1 coefficient to i.txt and q.txt.");
+    CDataFilesDlg complex;
+    complex.inphase.path = dir.File("");
+    ExpectDialog("both.txt", "Text:Decimal", "", "Text:Decimal", true);
+    EXPECT_EQ(complex.Export(data, "doc", "Export Coefficients", true), 1);
+    EXPECT_EQ(ui.StatusTexts().back(), "Wrote 1 complex coefficient to both.txt.");
+}
+
+TEST_F(DataFilesDlgTest, ImportOffersTheDialogAgainAfterAnErrorUntilCancel) {
+    TempDir dir;
+    StartIn(dir);
+    CLumenData data = DataOf({0.9});
+    ExpectDialog("missing.txt", "Text:Decimal");
+    ui.ExpectMessage("File \"" + dir.File("missing.txt") +
+                     "\" does not exist or is in use by another process.");
+    ui.ExpectDialog<CDataFilesDlg>([](CDataFilesDlg& d) {
+        EXPECT_EQ(d.inphase.title, "missing.txt");
+        return false;
+    });
+    EXPECT_EQ(dialog.Import(data, "doc", "Import Coefficients", true), 0);
+    EXPECT_EQ(ValuesOf(data.Inphase()), std::vector<double>({0.9}));
 }
 
 TEST_F(DataFilesDlgTest, WaveImportGivesTheSampleRateOfTheFile) {
@@ -315,6 +377,7 @@ TEST_F(DataFilesDlgTest, ExportWithoutNamesOrWithAnEmptyNameSaysSo) {
     CLumenData data = DataOf({0.5});
     ExpectDialog("", "Text:Decimal");
     ui.ExpectMessage(CDataFilesDlg::kNoOutputMessage);
+    ExpectCancelAfterError();
     EXPECT_EQ(dialog.Export(data, "doc", "Export Coefficients", true), 0);
     EXPECT_EQ(ui.Messages().back().icon, MessageIcon::Question);
 
@@ -324,6 +387,7 @@ TEST_F(DataFilesDlgTest, ExportWithoutNamesOrWithAnEmptyNameSaysSo) {
     ExpectDialog("", "Text:Decimal");
     ui.ExpectMessage("Cannot open file \"" + dir.File("") + "\".");
     ui.ExpectMessage("Cannot open file \"" + dir.File("") + "\".");
+    ExpectCancelAfterError();
     EXPECT_EQ(dialog.Export(data, "doc", "Export Coefficients", true), 0);
 }
 
