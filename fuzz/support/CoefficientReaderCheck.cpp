@@ -102,6 +102,18 @@ bool IsWord(double value, double lowest, double highest, double scale) {
     return value >= lowest && value <= highest && std::trunc(value * scale) == value * scale;
 }
 
+// The one warning that tells what a read passed over, changed or left unread.
+bool IsReadReport(std::string_view text) {
+    return text.starts_with("Read ") && text.find(" from \"fuzzed.dat\".") != std::string_view::npos;
+}
+
+// A text format refuses a file that is not text, and "Text:Binary" one that is no binary
+// digits at all.
+bool IsRefusalOfContent(std::string_view text) {
+    return text == std::string("File \"fuzzed.dat") + CDataSetIO::kNotTextMessage ||
+           text == std::string("File \"fuzzed.dat") + CDataSetIO::kNotBinaryDigitsMessage;
+}
+
 bool IsWaveMessage(std::string_view text) {
     return text == kWaveNotValidMessage || text == kWaveUnknownFormatMessage ||
            text == kWaveSubFormatMessage || text == kWaveNoDataMessage;
@@ -119,6 +131,12 @@ void CheckReadMessages(const RecordingUserInterface& ui, bool isWave, bool twoCo
         } else if (message.text == CDataSetIO::kOneChannelMessage) {
             Require(isWave && twoColumns, "only a WAVE file asked for two columns has one channel");
             Require(message.icon == MessageIcon::Exclamation, "the one-channel warning's icon");
+        } else if (IsReadReport(message.text)) {
+            Require(message.icon == MessageIcon::Exclamation, "the read report is a warning");
+            Require(i + 1 == messages.size(), "the read report comes last, once");
+        } else if (IsRefusalOfContent(message.text)) {
+            Require(!isWave && message.icon == MessageIcon::Stop, "a text refusal is an error");
+            Require(messages.size() == 1, "a file refused for its content gets one message");
         } else {
             Require(isWave && IsWaveMessage(message.text), "a read shows only its format's messages");
             Require(message.icon == MessageIcon::Stop, "a WAVE refusal has the stop icon");
@@ -147,17 +165,35 @@ bool SaidOneChannel(const RecordingUserInterface& ui) {
     return false;
 }
 
+// The complete records of a raw binary file before the first that holds a value that is
+// not finite: no coefficient file can hold such a value, so reading stops there.
+template <class Value, class Bits>
+std::size_t FiniteRecords(std::string_view bytes, int wanted) {
+    const std::size_t recordBytes = sizeof(Value) * static_cast<std::size_t>(wanted);
+    std::size_t records = 0;
+    for (; (records + 1) * recordBytes <= bytes.size(); ++records) {
+        for (int v = 0; v < wanted; ++v) {
+            const double value = RawValueAt<Value, Bits>(
+                bytes, records * recordBytes + sizeof(Value) * static_cast<std::size_t>(v));
+            if (!std::isfinite(value)) {
+                return records;
+            }
+        }
+    }
+    return records;
+}
+
 // The most points the file can give to a read of `wanted` values per point.
 void CheckPointCount(const CDataFormat& format, std::string_view bytes, std::size_t points,
                      int wanted) {
     switch (format.GetCode()) {
         case FormatCode::BinaryFloat:
-            Require(points == bytes.size() / (sizeof(float) * wanted),
-                    "a float file gives every complete record");
+            Require(points == FiniteRecords<float, std::uint32_t>(bytes, wanted),
+                    "a float file gives every complete record up to one not finite");
             return;
         case FormatCode::BinaryDouble:
-            Require(points == bytes.size() / (sizeof(double) * wanted),
-                    "a double file gives every complete record");
+            Require(points == FiniteRecords<double, std::uint64_t>(bytes, wanted),
+                    "a double file gives every complete record up to one not finite");
             return;
         case FormatCode::Wave8Bit:
         case FormatCode::Wave16Bit: {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <ostream>
+#include <string_view>
 
 #include "document/SampleRateDlg.h"
 #include "fileio/DataFilesDlg.h"
@@ -50,7 +51,10 @@ const char* CliUserInterface::PrefixOf(MessageIcon icon) {
 }
 
 void CliUserInterface::Write(MessageIcon icon, const std::string& text) {
-    err_ << PrefixOf(icon) << text;
+    // Many of the core's error texts begin with their own "Error: ", which the prefix says.
+    constexpr std::string_view kOwnPrefix = "Error: ";
+    const bool ownPrefix = icon == MessageIcon::Stop && text.starts_with(kOwnPrefix);
+    err_ << PrefixOf(icon) << (ownPrefix ? text.substr(kOwnPrefix.size()) : text);
     if (text.empty() || text.back() != '\n') {
         err_ << '\n';
     }
@@ -132,9 +136,14 @@ bool CliUserInterface::HasOptionsFor(const CDataFormat& format) const {
 
 bool CliUserInterface::Run(CDataFilesDlg& dialog) {
     if (!dataFiles_) {
-        ++declined_;
+        // Offered again after an error, the dialog is closed: the error is the failure, not
+        // a refusal of the user's.
+        if (!dataFilesAnswered_) {
+            ++declined_;
+        }
         return false;
     }
+    dataFilesAnswered_ = true;
     // Picks the file and its format as the user would in the dialog, then runs the format's
     // options dialog when the command line sets any option.
     const auto choose = [this](DataFileEntry& entry, const DataFileChoice& choice) {
@@ -160,6 +169,9 @@ bool CliUserInterface::Run(CDataFilesDlg& dialog) {
         dialog.quadrature.title.clear();
     }
     dialog.isComplex = dataFiles_->isComplex && dialog.IsComplexEnabled();
+    // Answered once: the flow offers the dialog again after an error, and the same answer
+    // would fail for ever.
+    dataFiles_.reset();
     if (!accepted) {
         ++declined_;
     }

@@ -100,6 +100,7 @@ private:
     std::set<std::string> warnings_;
     std::optional<CFreqUnits> sampleRate_;
     std::optional<DataFilesAnswer> dataFiles_;
+    bool dataFilesAnswered_ = false;
     FormatOptionsAnswer formatOptions_;
     int errors_ = 0;
     int declined_ = 0;

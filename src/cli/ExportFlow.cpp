@@ -2,6 +2,7 @@
 
 #include "cli/CliSession.h"
 #include "document/FirDoc.h"
+#include "fileio/DataSetIO.h"
 
 namespace tapwright::cli {
 
@@ -21,6 +22,14 @@ std::int32_t WaveRateIndex(int rate) {
             break;
     }
     return 0;
+}
+
+std::vector<double> ValuesOf(const CDataColumn& column) {
+    std::vector<double> values;
+    for (std::int32_t i = 0; i < column.GetNumPoints(); ++i) {
+        values.push_back(column.GetAt(i));
+    }
+    return values;
 }
 
 std::string OfferedNames(FormatDirection direction) {
@@ -93,6 +102,16 @@ ExitCode ExportCoefficients(CliSession& session, CFirDoc& document, const std::s
     }
     if (arguments.complex && document.Filter().IsReal()) {
         session.Error("The coefficients are real: --complex needs a complex filter.");
+        return ExitCode::BadInput;
+    }
+    // Coefficients that are not finite are refused by every format: bad input, not a file
+    // that could not be written.
+    const CFirData& filter = document.Filter();
+    const std::vector<double> inphase = ValuesOf(filter.Inphase());
+    const std::vector<double> quadrature =
+        arguments.complex ? ValuesOf(filter.Quadrature()) : std::vector<double>();
+    if (const auto refused = NonFiniteMessage(inphase, quadrature)) {
+        session.Error(*refused);
         return ExitCode::BadInput;
     }
     CliUserInterface& ui = session.Ui();

@@ -114,6 +114,28 @@ bool SpecArguments::Check(CliSession& session) {
         }
         rows_.push_back(*row);
     }
+    return CheckBandsApart(session);
+}
+
+bool SpecArguments::CheckBandsApart(CliSession& session) const {
+    // The band table replaces a band that a new one overlaps, which the command line would
+    // do without a word; bands that only touch are left to the table, which refuses them.
+    for (std::size_t later = 0; later < rows_.size(); ++later) {
+        const double lower = *FiniteNumber(rows_[later].lower);
+        const double upper = *FiniteNumber(rows_[later].upper);
+        for (std::size_t earlier = 0; earlier < later; ++earlier) {
+            const double otherLower = *FiniteNumber(rows_[earlier].lower);
+            const double otherUpper = *FiniteNumber(rows_[earlier].upper);
+            const bool touches = otherUpper == lower || upper == otherLower;
+            if (!touches && lower <= otherUpper && otherLower <= upper) {
+                session.Error("--band \"" + bands_[later] + "\" overlaps --band \"" +
+                              bands_[earlier] +
+                              "\".\nGive each band its own frequencies, with a transition "
+                              "band between them.");
+                return false;
+            }
+        }
+    }
     return true;
 }
 
@@ -122,6 +144,12 @@ std::optional<BandArgument> SpecArguments::ParseBand(CliSession& session,
     const std::vector<std::string> fields = Fields(text);
     if (fields.size() == 4 && IsNumber(fields[0]) && IsNumber(fields[1]) &&
         (IsNumber(fields[2]) || IsPassOrStop(fields[2])) && IsNumber(fields[3])) {
+        if (*FiniteNumber(fields[0]) < 0.0 || *FiniteNumber(fields[1]) < 0.0) {
+            session.Error("--band \"" + text +
+                          "\" has a negative edge.\nBand edges run from 0 to half the "
+                          "sampling frequency.");
+            return std::nullopt;
+        }
         return BandArgument{fields[0], fields[1], fields[2], fields[3]};
     }
     session.Error("--band \"" + text +

@@ -28,9 +28,9 @@ public:
     // Declares the options on the design subcommand.
     void AddTo(CLI::App& app);
 
-    // Checks what the parser cannot: that the options describe one kind of specification
-    // and that every --band is four fields, numbers where numbers belong. False after a
-    // message.
+    // Checks what the parser cannot: that the options describe one kind of specification,
+    // that every --band is four fields, numbers where numbers belong, with edges that are
+    // not negative, and that no two bands overlap. False after a message.
     bool Check(CliSession& session);
 
     bool IsAdvanced() const { return !bands_.empty() || responseName_.has_value(); }
@@ -57,6 +57,8 @@ public:
 
 private:
     std::optional<BandArgument> ParseBand(CliSession& session, const std::string& text) const;
+    // Refuses two bands that overlap, naming both.
+    bool CheckBandsApart(CliSession& session) const;
 
     bool lowpass_ = false;
     bool highpass_ = false;

@@ -2,6 +2,7 @@
 #include <nlohmann/json.hpp>
 
 #include <cstdio>
+#include <filesystem>
 
 #include "CliRunner.h"
 
@@ -60,7 +61,7 @@ TEST_F(CliDesignTest, TooFewTapsForASpecificationWithoutEstimateFailsWithTheEdit
         cli.Run({"design", "--band", "0,0.1,pass,0.5", "--band", "0.15,0.25,stop,40", "--band",
                  "0.3,0.5,pass,0.5", "--taps", "0", "--project", "three.twa"});
     EXPECT_EQ(result.exitCode, 2);
-    EXPECT_EQ(result.err, "error: Error: Cannot design FIR with less than 3 taps.\n");
+    EXPECT_EQ(result.err, "error: Cannot design FIR with less than 3 taps.\n");
     EXPECT_EQ(result.out, "");
     EXPECT_FALSE(std::filesystem::exists(cli.PathOf("three.twa")));
 }
@@ -108,13 +109,37 @@ TEST_F(CliDesignTest, BandOptimizationWithoutTapsStartsFromTheEstimate) {
 TEST_F(CliDesignTest, EditorRefusalsExitTwoWithTheirMessage) {
     const CliResult zeros = cli.Run({"design", "--lowpass"});
     EXPECT_EQ(zeros.exitCode, 2);
-    EXPECT_EQ(zeros.err, "error: Error: All parameters must be greater than zero.\n");
+    EXPECT_EQ(zeros.err, "error: All parameters must be greater than zero.\n");
 
     const CliResult touching =
         cli.Run({"design", "--band", "0,0.1,pass,0.5", "--band", "0.1,0.5,stop,40"});
     EXPECT_EQ(touching.exitCode, 2);
-    EXPECT_NE(touching.err.find("error: Error: Cannot add band this band becauses it touches"),
+    EXPECT_NE(touching.err.find("error: Cannot add band this band becauses it touches"),
               std::string::npos);
+}
+
+TEST_F(CliDesignTest, OverlappingAndNegativeBandsAreRefusedOnceByName) {
+    const CliResult overlapping = cli.Run(
+        {"design", "--band", "0,0.2,pass,1", "--band", "0.1,0.3,stop,40", "--project", "o.twa"});
+    EXPECT_EQ(overlapping.exitCode, 2);
+    EXPECT_EQ(overlapping.err,
+              "error: --band \"0.1,0.3,stop,40\" overlaps --band \"0,0.2,pass,1\".\n"
+              "Give each band its own frequencies, with a transition band between them.\n");
+    EXPECT_FALSE(std::filesystem::exists(cli.PathOf("o.twa")));
+
+    const CliResult covering = cli.Run(
+        {"design", "--band", "0.2,0.3,stop,40", "--band", "0,0.1,pass,1", "--band", "0.15,0.5,stop,40"});
+    EXPECT_EQ(covering.exitCode, 2);
+    EXPECT_NE(covering.err.find("\"0.15,0.5,stop,40\" overlaps --band \"0.2,0.3,stop,40\""),
+              std::string::npos)
+        << covering.err;
+
+    const CliResult negative =
+        cli.Run({"design", "--band", "-0.1,0.2,pass,1", "--band", "0.3,0.5,stop,40"});
+    EXPECT_EQ(negative.exitCode, 2);
+    EXPECT_EQ(negative.err,
+              "error: --band \"-0.1,0.2,pass,1\" has a negative edge.\n"
+              "Band edges run from 0 to half the sampling frequency.\n");
 }
 
 TEST_F(CliDesignTest, SamplingFrequencyAndUnitsScaleTheBandEdges) {

@@ -107,6 +107,28 @@ TEST_F(CliProjectFileTest, WaveImportTakesTheFilesSampleRate) {
     EXPECT_DOUBLE_EQ(Report("wave.twa")["fs"].get<double>(), 22050.0);
 }
 
+TEST_F(CliProjectFileTest, ImportWarnsOfWhatItDidNotRead) {
+    cli.WriteFile("partial.txt", "0.1\n0.2\nabc\n0.3\n");
+    const CliResult partial =
+        cli.Run({"import", "partial.txt", "--format", "Text:Decimal", "-o", "partial.twa"});
+    EXPECT_EQ(partial.exitCode, 0) << partial.err;
+    EXPECT_EQ(partial.err,
+              "warning: Read 2 values from \"partial.txt\".\n"
+              "Reading stopped at line 3, which holds no number that can be read: \"abc\". "
+              "1 more line was not read.\n");
+    EXPECT_EQ(Report("partial.twa")["taps"], 2);
+
+    // A Quadrature file that cannot be read fails the import, and no project is written.
+    cli.WriteFile("q.wav", "RIFF but no more");
+    const CliResult quadrature =
+        cli.Run({"import", "partial.txt", "--format", "Text:Decimal", "--quadrature", "q.wav",
+                 "--qformat", "Binary:Wave", "-o", "two.twa"});
+    EXPECT_EQ(quadrature.exitCode, 2);
+    EXPECT_NE(quadrature.err.find("error: this is not a valid WAVE file."), std::string::npos)
+        << quadrature.err;
+    EXPECT_FALSE(std::filesystem::exists(cli.PathOf("two.twa")));
+}
+
 TEST_F(CliProjectFileTest, MalformedProjectExitsTwoWithOneMessage) {
     const std::string project = cli.ReadFile("lowpass.tws");
     cli.WriteFile("cut.tws", project.substr(0, project.size() / 2));
@@ -197,7 +219,8 @@ TEST_F(CliProjectFileTest, OverflowQuestionIsAnsweredNoUnlessYesIsGiven) {
     const CliResult accepted =
         cli.Run({"export", "big.twa", "--format", "Text:Fract", "-o", "fract.txt", "--yes"});
     EXPECT_EQ(accepted.exitCode, 0) << accepted.err;
-    EXPECT_EQ(cli.ReadFile("fract.txt"), "-32768\r\n 16384\r\n");
+    // 1.0 saturates at the largest word rather than wrapping to -1.0.
+    EXPECT_EQ(cli.ReadFile("fract.txt"), " 32767\r\n 16384\r\n");
 }
 
 TEST_F(CliProjectFileTest, ComplexExportOfRealCoefficientsIsRefused) {

@@ -17,6 +17,8 @@ std::optional<std::string_view> ByteCursor::ReadLine() {
                           bytes_[position_ + 1] == '\n';
         position_ += crlf ? 2 : 1;
     }
+    ++linesRead_;
+    lastLine_ = line;
     return line;
 }
 

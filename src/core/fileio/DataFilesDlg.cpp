@@ -1,7 +1,10 @@
 #include "fileio/DataFilesDlg.h"
 
+#include <algorithm>
+
 #include "data/LumenData.h"
 #include "fileio/FileAccess.h"
+#include "fileio/ReadReport.h"
 #include "platform/Archive.h"
 #include "platform/FileDlg.h"
 #include "platform/FileSystem.h"
@@ -31,6 +34,13 @@ void PrepareFile(DataFileEntry& file, FormatDirection direction, const std::stri
     file.format.SetDefaultNames(documentTitle);
 }
 
+// Makes the typed name the file's path, and keeps only the file's own name in the edit, so
+// that a directory typed with it is joined once and not again on the next use.
+void TakeTitle(DataFileEntry& file, const std::string& typed) {
+    file.path = JoinedPath(file.path, typed);
+    file.title = typed.empty() ? std::string() : FileTitleOf(file.path);
+}
+
 bool HasPoints(const std::optional<FileValues>& values) {
     return values && !values->first.empty();
 }
@@ -57,7 +67,9 @@ void CDataFilesDlg::OnFormatChanged(DataFileEntry& file, std::int32_t selected) 
 
 void CDataFilesDlg::OnBrowse(DataFileEntry& file) const {
     CFileDlg dialog(reading ? FileDlgMode::Open : FileDlgMode::Save);
-    const std::string directory = DirectoryOf(file.path);
+    // The edit may hold a path of its own; the file dialog starts where it leads.
+    const std::string typed = JoinedPath(file.path, file.title);
+    const std::string directory = DirectoryOf(typed);
     if (!directory.empty()) {
         if (DirectoryExists(directory)) {
             dialog.initialDirectory = directory;
@@ -65,7 +77,7 @@ void CDataFilesDlg::OnBrowse(DataFileEntry& file) const {
             ShowError("Cannot change to " + directory + ".");
         }
     }
-    dialog.fileName = file.title;
+    dialog.fileName = FileTitleOf(typed);
     dialog.filters = CFileDlg::ParseFilters(kFileFilters);
     dialog.hideReadOnly = true;
     dialog.promptOverwrite = !reading;
@@ -78,7 +90,7 @@ void CDataFilesDlg::OnBrowse(DataFileEntry& file) const {
 void CDataFilesDlg::OnOK() {
     for (DataFileEntry* file : {&inphase, &quadrature}) {
         OnFormatChanged(*file, file->formats.selected);
-        file->path = DirectoryPrefixOf(file->path) + file->title;
+        TakeTitle(*file, Trimmed(file->title));
     }
 }
 
@@ -99,17 +111,27 @@ void CDataFilesDlg::TrimTitles() {
         const std::string title = Trimmed(file->title);
         if (title != file->title) {
             // The path must name the file the user means, not one with blanks around it.
-            file->path = DirectoryPrefixOf(file->path) + title;
-            file->title = title;
+            TakeTitle(*file, title);
         }
     }
 }
 
 int CDataFilesDlg::Import(CLumenData& data, const std::string& documentTitle,
                           const std::string& dialogCaption, bool prompt) {
-    if (prompt && !RunDialog(true, data, dialogCaption, documentTitle)) {
-        return 0;
-    }
+    // After an error the dialog comes back with the entries as they were, so that they can
+    // be corrected; only Cancel ends it.
+    do {
+        if (prompt && !RunDialog(true, data, dialogCaption, documentTitle)) {
+            return 0;
+        }
+        if (ReadFiles(data) != 0) {
+            return 1;
+        }
+    } while (prompt);
+    return 0;
+}
+
+int CDataFilesDlg::ReadFiles(CLumenData& data) {
     TrimTitles();
     if (inphase.title.empty() && quadrature.title.empty()) {
         ShowError(kNoInputMessage);
@@ -148,9 +170,22 @@ int CDataFilesDlg::Import(CLumenData& data, const std::string& documentTitle,
             }
         }
     }
+    const std::string notes = DescribeReads({first ? &first->report : nullptr,
+                                             second ? &second->report : nullptr});
     if (!HasPoints(first) && !HasPoints(second)) {
-        ShowError(kNoDataMessage);
+        ShowError(notes.empty() ? std::string(kNoDataMessage) : kNoDataMessage + ("\n\n" + notes));
         return 0;
+    }
+    // A Quadrature file that was named but could not be read fails the import: a project
+    // without the channel the user asked for is not what was imported.
+    if (!isComplex && !quadrature.title.empty() && HasPoints(first) && !HasPoints(second)) {
+        if (second) {
+            ShowError(kNoDataMessage + ("\n\n" + second->report.Describe()));
+        }
+        return 0;
+    }
+    if (!notes.empty()) {
+        Ui().ShowMessage(notes, MessageButtons::Ok, MessageIcon::Exclamation);
     }
     const bool firstHasPoints = HasPoints(first);
     data.Reset();
@@ -167,12 +202,29 @@ int CDataFilesDlg::Import(CLumenData& data, const std::string& documentTitle,
 
 int CDataFilesDlg::Export(CLumenData& data, const std::string& documentTitle,
                           const std::string& dialogCaption, bool prompt) {
-    if (prompt && !RunDialog(false, data, dialogCaption, documentTitle)) {
-        return 0;
-    }
+    do {
+        if (prompt && !RunDialog(false, data, dialogCaption, documentTitle)) {
+            return 0;
+        }
+        if (WriteFiles(data) != 0) {
+            return 1;
+        }
+    } while (prompt);
+    return 0;
+}
+
+int CDataFilesDlg::WriteFiles(CLumenData& data) {
     if (inphase.path.empty() && quadrature.path.empty()) {
         Ui().ShowMessage(kNoOutputMessage, MessageButtons::Ok, MessageIcon::Question);
         return 0;
+    }
+    // A named file without a format would be written empty.
+    for (const DataFileEntry* file : {&inphase, &quadrature}) {
+        const FormatTableRow* row = FindFormatRow(file->format.GetCode());
+        if (!file->title.empty() && (row == nullptr || !row->Offers(FormatDirection::Write))) {
+            ShowError("No format was chosen for \"" + file->title + "\".\n" + kChooseFormatHint);
+            return 0;
+        }
     }
     WaitCursor wait;
     const bool firstWritten =
@@ -184,7 +236,22 @@ int CDataFilesDlg::Export(CLumenData& data, const std::string& documentTitle,
         return 0;
     }
     data.GetFormat() = firstWritten ? inphase.format : quadrature.format;
+    Ui().ShowStatus(WrittenStatus(data, firstWritten, secondWritten));
     return 1;
+}
+
+std::string CDataFilesDlg::WrittenStatus(const CLumenData& data, bool firstWritten,
+                                         bool secondWritten) const {
+    const std::int32_t points = std::max(0, std::min(data.GetNumPoints(), data.GetMaxPoints()));
+    std::string files;
+    if (firstWritten) {
+        files = FileTitleOf(data.CompletePath(inphase.path));
+    }
+    if (secondWritten) {
+        files += (files.empty() ? "" : " and ") + FileTitleOf(data.CompletePath(quadrature.path));
+    }
+    return "Wrote " + std::to_string(points) + (firstWritten && isComplex ? " complex" : "") +
+           (points == 1 ? " coefficient" : " coefficients") + " to " + files + ".";
 }
 
 void CDataFilesDlg::Serialize(ArchiveWriter& archive) const {

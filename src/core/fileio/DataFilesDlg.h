@@ -35,6 +35,8 @@ public:
         "(*.wav)|*.wav||";
     static constexpr const char* kNoInputMessage = "No input files were specified.";
     static constexpr const char* kNoOutputMessage = "No file names were specified.";
+    static constexpr const char* kChooseFormatHint =
+        "Choose the file's format in the list below its name.";
     static constexpr const char* kNoDataMessage =
         "The file(s) read are not formatted correctly, or contain no data.";
 
@@ -66,18 +68,22 @@ public:
     // message when that directory does not exist); OK takes the chosen path and its name.
     void OnBrowse(DataFileEntry& file) const;
 
-    // OK: each format takes the combo's selection, and each full path becomes the directory
-    // of the previous path followed by the edited name.
+    // OK: each format takes the combo's selection, and each edited name (white space around
+    // it removed) becomes the full path: an absolute name as typed, a relative one joined to
+    // the directory of the previous path. The edit then holds the file's own name.
     void OnOK();
 
     // ---- The flows ----------------------------------------------------------------------
 
-    // Reads the files into data. With prompt the dialog is shown first (Cancel: 0). Nonzero
+    // Reads the files into data. With prompt the dialog is shown first (Cancel: 0), and
+    // again after an error, with the entries kept so that they can be corrected. Nonzero
     // when points were read; otherwise the user has been told why and data is unchanged.
     int Import(CLumenData& data, const std::string& documentTitle, const std::string& caption,
                bool prompt);
 
-    // Writes data to the files. Nonzero when any file was written.
+    // Writes data to the files, through the dialog as Import does. A named file without a
+    // format is refused. Nonzero when any file was written; the status line then says what
+    // was written.
     int Export(CLumenData& data, const std::string& documentTitle, const std::string& caption,
                bool prompt);
 
@@ -96,6 +102,12 @@ private:
 
     // Removes white space around the names and makes the paths follow.
     void TrimTitles();
+
+    // One attempt of the flows with the entries as they stand.
+    int ReadFiles(CLumenData& data);
+    int WriteFiles(CLumenData& data);
+    std::string WrittenStatus(const CLumenData& data, bool firstWritten,
+                              bool secondWritten) const;
 };
 
 }  // namespace tapwright

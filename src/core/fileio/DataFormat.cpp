@@ -40,8 +40,8 @@ std::string_view CDataFormat::GetName() const {
     return row != nullptr ? row->name : std::string_view();
 }
 
-bool CDataFormat::ReadHeader(ByteCursor& input, std::int64_t& declaredPoints) {
-    return Codec().ReadHeader(input, *this, declaredPoints);
+bool CDataFormat::ReadHeader(ByteCursor& input, DeclaredPoints& declared) {
+    return Codec().ReadHeader(input, *this, declared);
 }
 
 std::optional<RecordValues> CDataFormat::ReadRecord(ByteCursor& input, int wanted) const {

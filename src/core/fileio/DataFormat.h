@@ -57,7 +57,8 @@ public:
 
     // ---- The file layout of the code ----------------------------------------------------
 
-    bool ReadHeader(ByteCursor& input, std::int64_t& declaredPoints);
+    bool ReadHeader(ByteCursor& input, DeclaredPoints& declared);
+    bool ReadsLines() const { return Codec().ReadsLines(); }
     std::optional<RecordValues> ReadRecord(ByteCursor& input, int wanted) const;
     void WriteHeader(std::string& out, int channels, std::int32_t points);
     void WriteRecord(std::string& out, std::int32_t index, std::span<const double> values) const;

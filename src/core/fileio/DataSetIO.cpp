@@ -2,10 +2,14 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
+#include <limits>
+#include <span>
 
 #include "fileio/ByteCursor.h"
 #include "fileio/FileAccess.h"
 #include "fileio/TextNumbers.h"
+#include "fileio/ValueReader.h"
 #include "platform/Archive.h"
 #include "platform/Clipboard.h"
 #include "platform/FileSystem.h"
@@ -39,7 +43,34 @@ CDataColumn ColumnOf(const std::vector<double>& values) {
     return column;
 }
 
+// The first value that is not a number or infinite, named for the user; nothing when all are
+// finite.
+std::optional<std::string> FirstNonFinite(std::span<const double> values, const char* channel) {
+    const auto found =
+        std::find_if(values.begin(), values.end(), [](double v) { return !std::isfinite(v); });
+    if (found == values.end()) {
+        return std::nullopt;
+    }
+    const double value = *found;
+    const char* what = std::isnan(value) ? "not a number" : (value > 0 ? "+infinity" : "-infinity");
+    return std::string(channel) + "coefficient " +
+           std::to_string(static_cast<std::size_t>(found - values.begin())) + " is " + what;
+}
+
 }  // namespace
+
+std::optional<std::string> NonFiniteMessage(std::span<const double> first,
+                                            std::span<const double> second) {
+    auto found = FirstNonFinite(first, second.empty() ? "" : "Inphase ");
+    if (!found) {
+        found = FirstNonFinite(second, "Quadrature ");
+    }
+    if (!found) {
+        return std::nullopt;
+    }
+    return "Nothing was written: " + *found +
+           " (counting from 0).\nOnly finite numbers can be written to a coefficient file.";
+}
 
 void CDataSetIO::Serialize(ArchiveWriter& archive, int /*version*/) const {
     CDataSet::Serialize(archive);
@@ -79,33 +110,37 @@ std::string CDataSetIO::CompletePath(const std::string& path) const {
 std::optional<FileValues> CDataSetIO::ParseValues(CDataFormat& format, std::string_view bytes,
                                                   const std::string& name,
                                                   bool twoColumns) const {
+    if (format.ReadsLines() && bytes.find('\0') != std::string_view::npos) {
+        // UTF-16 text and binary files hold NUL bytes; no text format does.
+        ShowError("File \"" + name + kNotTextMessage);
+        return std::nullopt;
+    }
     ByteCursor input(bytes);
-    // Only a WAVE header announces a count; other files are read to their end.
-    std::int64_t declaredPoints = GetMaxPoints();
-    if (!format.ReadHeader(input, declaredPoints)) {
+    // Only a WAVE header limits the count; other files are read to their end.
+    DeclaredPoints declared{std::numeric_limits<std::int64_t>::max(), std::nullopt};
+    if (!format.ReadHeader(input, declared)) {
         ShowError("File \"" + name + "\" does not have a valid header.");
         return std::nullopt;
     }
-    const std::int64_t limit = std::min<std::int64_t>(declaredPoints, GetMaxPoints());
-
     FileValues values;
     values.twoColumns = twoColumns;
     if (twoColumns && format.GetChannelCount() < 2) {
         Ui().ShowMessage(kOneChannelMessage, MessageButtons::Ok, MessageIcon::Exclamation);
         values.twoColumns = false;
     }
-    const int wanted = values.twoColumns ? 2 : 1;
-    // Points are appended as they are read, so a count announced by the file never decides
-    // what is allocated, and a file shorter than it says keeps what it holds.
-    while (static_cast<std::int64_t>(values.first.size()) < limit) {
-        const std::optional<RecordValues> record = format.ReadRecord(input, wanted);
-        if (!record || record->count < wanted) {
-            break;
-        }
-        values.first.push_back(record->values[0]);
-        if (values.twoColumns) {
-            values.second.push_back(record->values[1]);
-        }
+    ValueReader reader(format, input, values, GetMaxPoints(), declared.limit);
+    reader.ReadAll(name);
+    // Binary digits are read out of any text; a file of which no line is such digits is
+    // some other file.
+    const auto points = static_cast<std::int64_t>(values.first.size());
+    if (format.GetCode() == FormatCode::TextBinary && points > 0 &&
+        values.report.otherText.count == points) {
+        ShowError("File \"" + name + kNotBinaryDigitsMessage);
+        return std::nullopt;
+    }
+    if (declared.announced &&
+        *declared.announced != points) {
+        values.report.announced = declared.announced;
     }
     return values;
 }
@@ -114,7 +149,11 @@ std::optional<FileValues> CDataSetIO::ReadValues(CDataFormat& format, const std:
                                                  bool twoColumns) const {
     const std::string fullPath = CompletePath(path);
     std::string reason;
-    const std::optional<std::vector<std::uint8_t>> bytes = ReadWholeFile(fullPath, reason);
+    std::optional<std::vector<std::uint8_t>> bytes = ReadWholeFile(fullPath, reason);
+    if (!bytes && reason == kFileTooLargeReason && IsWaveCode(format.GetCode())) {
+        // A long recording: its start holds more samples than the largest filter takes.
+        bytes = ReadFileStart(fullPath, kMaxReadFileBytes);
+    }
     if (!bytes) {
         const std::string message = "Cannot open file \"" + fullPath + "\".";
         // A file too long to be a coefficient file opens, so no earlier check has told the
@@ -141,6 +180,9 @@ void CDataSetIO::StoreValues(FileValues values, std::int32_t column, std::int32_
 
 int CDataSetIO::StoreIfAny(std::optional<FileValues> values, std::int32_t column,
                            std::int32_t secondColumn) {
+    if (values && values->report.HasNotes()) {
+        Ui().ShowMessage(values->report.Describe(), MessageButtons::Ok, MessageIcon::Exclamation);
+    }
     if (!values || values->first.empty()) {
         return 0;
     }
@@ -175,6 +217,10 @@ std::optional<std::string> CDataSetIO::WriteBytes(CDataFormat& format, std::int3
     const std::vector<double> second =
         twoColumns ? FirstValues(GetColumn(secondColumn), points) : std::vector<double>();
     const WriteColumns columns{first, second, twoColumns};
+    if (const auto refused = NonFiniteMessage(first, second)) {
+        ShowError(*refused);
+        return std::nullopt;
+    }
 
     std::string out;
     if (format.WriteWhole(out, columns)) {

@@ -3,12 +3,14 @@
 #include <cstdint>
 #include <limits>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "data/DataSet.h"
 #include "fileio/DataFormat.h"
+#include "fileio/ReadReport.h"
 
 namespace tapwright {
 
@@ -20,13 +22,24 @@ struct FileValues {
     std::vector<double> first;
     std::vector<double> second;
     bool twoColumns = false;
+    // What the read passed over, changed or left unread.
+    ReadReport report;
 };
+
+// Why values cannot be written to any coefficient file: the first that is not a number or is
+// infinite, with its channel and index. Nothing when every value is finite. second is empty
+// for a one-channel write.
+std::optional<std::string> NonFiniteMessage(std::span<const double> first,
+                                            std::span<const double> second);
 
 // The data set that can be imported from and exported to coefficient files.
 class CDataSetIO : public CDataSet {
 public:
     static constexpr const char* kOneChannelMessage =
         "File contains only one channel: quadrature data will not be read.";
+    static constexpr const char* kNotTextMessage = "\" is not a text file: it holds NUL bytes.";
+    static constexpr const char* kNotBinaryDigitsMessage =
+        "\" holds no line of binary digits only: it is not a \"Text:Binary\" file.";
     static constexpr const char* kOverflowQuestion =
         "The data that was read will overflow the write data format.  Write anyway?";
 
@@ -46,7 +59,8 @@ public:
 
     // Reads column (and secondColumn, unless it is -1) from the file. Nonzero when the first
     // column now holds at least one point. A read that yields no point, or a file that cannot
-    // be read, leaves the set unchanged.
+    // be read, leaves the set unchanged. A read that stopped early or passed over or changed
+    // values says so in one warning.
     int ReadFile(CDataFormat& format, const std::string& path, std::int32_t column,
                  std::int32_t secondColumn = -1);
 
@@ -54,8 +68,10 @@ public:
     int ReadBytes(CDataFormat& format, std::string_view bytes, const std::string& name,
                   std::int32_t column, std::int32_t secondColumn = -1);
 
-    // The values a file holds, without storing them: nothing when the file cannot be opened
-    // (reported only when the open-error message flag is set) or has no valid header.
+    // The values a file holds, without storing them, with the report of the read (which the
+    // caller shows): nothing when the file cannot be opened (reported only when the
+    // open-error message flag is set), is not of the format at all or has no valid header.
+    // A WAVE file too long to read whole is read from its start.
     std::optional<FileValues> ReadValues(CDataFormat& format, const std::string& path,
                                          bool twoColumns) const;
 
@@ -70,8 +86,8 @@ public:
     int WriteFile(CDataFormat& format, const std::string& path, std::int32_t column,
                   std::int32_t secondColumn = -1) const;
 
-    // The bytes of such a file; nothing when a column does not exist or the user declines
-    // the overflow question.
+    // The bytes of such a file; nothing when a column does not exist, a value is not finite
+    // (with a message naming the first) or the user declines the overflow question.
     std::optional<std::string> WriteBytes(CDataFormat& format, std::int32_t column,
                                           std::int32_t secondColumn = -1) const;
 

@@ -134,6 +134,10 @@ void CDataView::OnUpdateFilter() {
     // The text is the whole file a reader sees; the updates below write it again, so the
     // reader works on its own copy.
     const std::string edited = text;
+    // The explanation shown in place of data that could not be written is no data to read.
+    if (edited == kCannotWriteText) {
+        return;
+    }
     CDataFormat& format = formatDialog_.format;
     const std::string& name = data_->GetName();
     int read = 0;

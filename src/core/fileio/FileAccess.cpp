@@ -33,6 +33,13 @@ std::string DirectoryPrefixOf(const std::string& path) {
     return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
 }
 
+std::string JoinedPath(const std::string& previousPath, const std::string& name) {
+    if (!name.empty() && name.front() == '/') {
+        return name;
+    }
+    return DirectoryPrefixOf(previousPath) + name;
+}
+
 std::string DirectoryOf(const std::string& path) {
     std::string directory = DirectoryPrefixOf(path);
     if (directory.size() > 1) {
@@ -43,6 +50,26 @@ std::string DirectoryOf(const std::string& path) {
 
 std::string FileTitleOf(const std::string& path) {
     return path.substr(DirectoryPrefixOf(path).size());
+}
+
+std::optional<std::vector<std::uint8_t>> ReadFileStart(const std::string& path,
+                                                       std::size_t maxBytes) {
+    std::error_code error;
+    // Anything else (a FIFO, a device) could keep the reader waiting or never end.
+    if (!fs::is_regular_file(path, error)) {
+        return std::nullopt;
+    }
+    const FilePtr file = Open(path, "rb");
+    if (file == nullptr) {
+        return std::nullopt;
+    }
+    std::vector<std::uint8_t> bytes(maxBytes);
+    const std::size_t got = std::fread(bytes.data(), 1, maxBytes, file.get());
+    if (std::ferror(file.get()) != 0) {
+        return std::nullopt;
+    }
+    bytes.resize(got);
+    return bytes;
 }
 
 bool CanOpenForReading(const std::string& path) {

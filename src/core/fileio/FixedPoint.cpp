@@ -7,21 +7,17 @@ namespace tapwright {
 
 namespace {
 
-constexpr double kWordModulus = 65536.0;
+constexpr double kLowestWord = -32768.0;
+constexpr double kHighestWord = 32767.0;
 
 }  // namespace
 
 std::int16_t ToFixedWord(double x) {
-    const double truncated = std::trunc(kFixedScale * x + 0.5);
-    if (!std::isfinite(truncated)) {
+    if (std::isnan(x)) {
         return 0;
     }
-    // fmod of an integral double is exact, so this is the low 16 bits at any magnitude.
-    double low = std::fmod(truncated, kWordModulus);
-    if (low < 0.0) {
-        low += kWordModulus;
-    }
-    return static_cast<std::int16_t>(static_cast<std::uint16_t>(low));
+    const double truncated = std::trunc(kFixedScale * x + 0.5);
+    return static_cast<std::int16_t>(std::clamp(truncated, kLowestWord, kHighestWord));
 }
 
 double FromFixedBits(std::uint64_t bits) {
@@ -33,7 +29,7 @@ std::int32_t ToSaturatedFixed(double x) {
         return 0;
     }
     const double rounded = std::round(kFixedScale * x);
-    return static_cast<std::int32_t>(std::clamp(rounded, -32768.0, 32767.0));
+    return static_cast<std::int32_t>(std::clamp(rounded, kLowestWord, kHighestWord));
 }
 
 }  // namespace tapwright

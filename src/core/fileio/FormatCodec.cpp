@@ -8,7 +8,7 @@
 
 namespace tapwright {
 
-bool FormatCodec::ReadHeader(ByteCursor&, CDataFormat&, std::int64_t&) const { return true; }
+bool FormatCodec::ReadHeader(ByteCursor&, CDataFormat&, DeclaredPoints&) const { return true; }
 
 std::optional<RecordValues> FormatCodec::ReadRecord(ByteCursor&, const CDataFormat&, int) const {
     return std::nullopt;

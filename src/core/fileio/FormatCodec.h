@@ -17,10 +17,26 @@ class CDataFormat;
 // Every line of a text file written ends this way.
 inline constexpr std::string_view kLineEnd = "\r\n";
 
-// What one record of a file gave: how many values it converted and the first two of them.
+// What one record of a file gave: how many values it converted and the first two of them,
+// and what a text line held besides, which the reader passes over and the user is told of.
 struct RecordValues {
     int count = 0;
     std::array<double, 2> values{};
+    // All the numbers a text line held; more than a read asks for means some were passed
+    // over ("0,3" is the two numbers 0 and 3). Binary records leave it 0.
+    int numbersOnLine = 0;
+    // Text after the numbers that is no number, as in "0.3x".
+    bool otherText = false;
+    // A fixed-point word did not fit its bits and kept only its low ones.
+    bool wrapped = false;
+};
+
+// What the header of a file says about its records.
+struct DeclaredPoints {
+    // Reading stops after this many points: the size of a WAVE data chunk.
+    std::int64_t limit = 0;
+    // A count the file announces without limiting the read: the count line of "Text:FIR".
+    std::optional<std::int64_t> announced;
 };
 
 // The values a write puts into a file: the first column, and the second when two columns
@@ -48,9 +64,12 @@ public:
     virtual ~FormatCodec() = default;
 
     // Reads what comes before the first record. False when the file has no valid header;
-    // declaredPoints is set (and otherwise left alone) when the header announces a count.
+    // declared is set (and otherwise left alone) when the header announces a count.
     virtual bool ReadHeader(ByteCursor& input, CDataFormat& format,
-                            std::int64_t& declaredPoints) const;
+                            DeclaredPoints& declared) const;
+
+    // Whether records are lines of text, so that a reader can say on which line it stopped.
+    virtual bool ReadsLines() const { return false; }
 
     // Reads one record, asking for `wanted` values (1 or 2). Nothing when the input ends
     // before a complete record; a record whose conversion yields fewer values than wanted

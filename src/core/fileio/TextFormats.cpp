@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <cstdio>
+#include <limits>
 
 #include "fileio/ByteCursor.h"
 #include "fileio/DataFormat.h"
@@ -20,24 +22,35 @@ constexpr int kDecimalPrecision = 12;
 constexpr int kAnalyzerHeaderLines = 7;
 constexpr std::size_t kPlotTitleLines = 3;
 constexpr int kAdiWordShift = 8;
+constexpr int kAdiWordBits = 24;
 constexpr int kWordBits = 16;
 
-// Up to two numbers read one after the other by `read`, stopping at the first that fails.
+// Up to two numbers read one after the other by `read`, stopping at the first that fails;
+// then the rest of the line is looked through, so that the reader can tell the user of
+// numbers and text it passed over. `read` marks the record when a word did not fit.
 template <class Read>
 RecordValues Scan(LineScanner& scanner, Read read) {
     RecordValues record;
     for (double& value : record.values) {
-        const std::optional<double> number = read(scanner);
+        const std::optional<double> number = read(scanner, record);
         if (!number) {
             break;
         }
         value = *number;
         ++record.count;
     }
+    record.numbersOnLine = record.count;
+    if (record.count == static_cast<int>(record.values.size())) {
+        RecordValues passedOver;
+        while (read(scanner, passedOver)) {
+            ++record.numbersOnLine;
+        }
+    }
+    record.otherText = !scanner.OnlySpaceLeft();
     return record;
 }
 
-std::optional<double> Decimal(LineScanner& scanner) { return scanner.ReadDouble(); }
+std::optional<double> Decimal(LineScanner& scanner, RecordValues&) { return scanner.ReadDouble(); }
 
 template <class Read>
 RecordValues Scan(std::string_view text, Read read) {
@@ -49,9 +62,27 @@ RecordValues Scan(std::string_view text, Read read) {
 RecordValues SkipFirstNumber(std::string_view text) {
     LineScanner scanner(text);
     if (!scanner.ReadDouble()) {
-        return {};
+        RecordValues none;
+        none.otherText = !scanner.OnlySpaceLeft();
+        return none;
     }
     return Scan(scanner, Decimal);
+}
+
+// A fixed-point word read by `read`, as its low 16 bits (after a shift), marking the record
+// when the number had more bits than `bits`.
+template <class Read>
+auto WordReader(Read read, int bits, int shift) {
+    return [=](LineScanner& scanner, RecordValues& record) -> std::optional<double> {
+        const std::optional<std::uint64_t> word = read(scanner);
+        if (!word) {
+            return std::nullopt;
+        }
+        if (!scanner.LastIntegerFits(bits)) {
+            record.wrapped = true;
+        }
+        return FromFixedBits((*word & 0xFFFFFFFFu) >> shift);
+    };
 }
 
 bool SkipLines(ByteCursor& input, int count) {
@@ -83,6 +114,14 @@ std::uint32_t BinaryWordValue(std::string_view word) {
 }
 
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+
+std::size_t BinaryDigits(std::string_view word) {
+    return static_cast<std::size_t>(
+        std::count_if(word.begin(), word.end(), [](char c) { return c == '0' || c == '1'; }));
+}
+
+// A word of "0" and "1" only: other characters are passed over, and the user is told.
+bool IsBinaryWord(std::string_view word) { return BinaryDigits(word) == word.size(); }
 
 }  // namespace
 
@@ -124,8 +163,19 @@ std::string DecimalTextCodec::ValueText(double value) const {
     return FixedText(value, kDecimalWidth, kDecimalPrecision, true);
 }
 
-bool FirTextCodec::ReadHeader(ByteCursor& input, CDataFormat&, std::int64_t&) const {
-    return SkipLines(input, 1);
+bool FirTextCodec::ReadHeader(ByteCursor& input, CDataFormat&, DeclaredPoints& declared) const {
+    const std::optional<std::string_view> line = input.ReadLine();
+    if (!line) {
+        return false;
+    }
+    LineScanner scanner(RecordText(*line));
+    const std::optional<double> count = scanner.ReadDouble();
+    if (!count || *count < 0.0 || *count != std::floor(*count) || !scanner.OnlySpaceLeft() ||
+        *count > static_cast<double>(std::numeric_limits<std::int64_t>::max())) {
+        return false;
+    }
+    declared.announced = static_cast<std::int64_t>(*count);
+    return true;
 }
 
 void FirTextCodec::WriteHeader(std::string& out, CDataFormat&, int, std::int32_t points) const {
@@ -133,7 +183,7 @@ void FirTextCodec::WriteHeader(std::string& out, CDataFormat&, int, std::int32_t
     out += kLineEnd;
 }
 
-bool PlotTextCodec::ReadHeader(ByteCursor& input, CDataFormat& format, std::int64_t&) const {
+bool PlotTextCodec::ReadHeader(ByteCursor& input, CDataFormat& format, DeclaredPoints&) const {
     std::array<std::string, kPlotTitleLines> lines;
     bool allNumeric = true;
     for (std::string& line : lines) {
@@ -179,7 +229,7 @@ RecordValues PlotTextCodec::ConvertLine(std::string_view text) const {
     return SkipFirstNumber(text);
 }
 
-bool AnalyzerTextCodec::ReadHeader(ByteCursor& input, CDataFormat&, std::int64_t&) const {
+bool AnalyzerTextCodec::ReadHeader(ByteCursor& input, CDataFormat&, DeclaredPoints&) const {
     return SkipLines(input, kAnalyzerHeaderLines);
 }
 
@@ -196,10 +246,7 @@ std::string FixedPointTextCodec::ValueText(double value) const {
 }
 
 RecordValues FractTextCodec::ConvertLine(std::string_view text) const {
-    return Scan(text, [](LineScanner& scanner) -> std::optional<double> {
-        const auto bits = scanner.ReadInteger();
-        return bits ? std::optional<double>(FromFixedBits(*bits)) : std::nullopt;
-    });
+    return Scan(text, WordReader([](LineScanner& s) { return s.ReadInteger(); }, kWordBits, 0));
 }
 
 std::string FractTextCodec::WordText(std::int16_t word) const {
@@ -207,10 +254,7 @@ std::string FractTextCodec::WordText(std::int16_t word) const {
 }
 
 RecordValues HexTextCodec::ConvertLine(std::string_view text) const {
-    return Scan(text, [](LineScanner& scanner) -> std::optional<double> {
-        const auto bits = scanner.ReadHex();
-        return bits ? std::optional<double>(FromFixedBits(*bits)) : std::nullopt;
-    });
+    return Scan(text, WordReader([](LineScanner& s) { return s.ReadHex(); }, kWordBits, 0));
 }
 
 std::string HexTextCodec::WordText(std::int16_t word) const {
@@ -220,7 +264,7 @@ std::string HexTextCodec::WordText(std::int16_t word) const {
 RecordValues BinaryTextCodec::ConvertLine(std::string_view text) const {
     RecordValues record;
     std::size_t position = 0;
-    for (double& value : record.values) {
+    const auto nextWord = [&]() {
         while (position < text.size() && IsBlank(text[position])) {
             ++position;
         }
@@ -228,7 +272,19 @@ RecordValues BinaryTextCodec::ConvertLine(std::string_view text) const {
         while (position < text.size() && !IsBlank(text[position])) {
             ++position;
         }
-        value = FromFixedBits(BinaryWordValue(text.substr(start, position - start)));
+        return text.substr(start, position - start);
+    };
+    for (double& value : record.values) {
+        const std::string_view word = nextWord();
+        if (!word.empty()) {
+            ++record.numbersOnLine;
+        }
+        record.otherText = record.otherText || !IsBinaryWord(word);
+        record.wrapped = record.wrapped || BinaryDigits(word) > static_cast<std::size_t>(kWordBits);
+        value = FromFixedBits(BinaryWordValue(word));
+    }
+    while (!nextWord().empty()) {
+        ++record.numbersOnLine;
     }
     // Every line gives two values, so a blank line is a point of value 0.
     record.count = 2;
@@ -247,14 +303,9 @@ std::string BinaryTextCodec::WordText(std::int16_t word) const {
 }
 
 RecordValues AdiPmTextCodec::ConvertLine(std::string_view text) const {
-    return Scan(text, [](LineScanner& scanner) -> std::optional<double> {
-        const auto bits = scanner.ReadHex();
-        if (!bits) {
-            return std::nullopt;
-        }
-        // A 32-bit word whose top 16 of 24 bits hold the fraction.
-        return FromFixedBits((*bits & 0xFFFFFFFFu) >> kAdiWordShift);
-    });
+    // A 32-bit word whose top 16 of 24 bits hold the fraction.
+    return Scan(text, WordReader([](LineScanner& s) { return s.ReadHex(); }, kAdiWordBits,
+                                 kAdiWordShift));
 }
 
 std::string AdiPmTextCodec::WordText(std::int16_t word) const {

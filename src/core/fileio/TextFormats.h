@@ -20,6 +20,7 @@ class TextLineCodec : public FormatCodec {
 public:
     std::optional<RecordValues> ReadRecord(ByteCursor& input, const CDataFormat& format,
                                            int wanted) const override;
+    bool ReadsLines() const override { return true; }
 
 protected:
     virtual RecordValues ConvertLine(std::string_view text) const = 0;
@@ -44,11 +45,13 @@ protected:
     std::string ValueText(double value) const override;
 };
 
-// "Text:FIR": a line with the point count, then as "Text:Decimal".
+// "Text:FIR": a line with the point count, then as "Text:Decimal". A first line that holds
+// no count is no header; a count that differs from the points read is reported, and the
+// file is read to its end all the same.
 class FirTextCodec : public DecimalTextCodec {
 public:
     bool ReadHeader(ByteCursor& input, CDataFormat& format,
-                    std::int64_t& declaredPoints) const override;
+                    DeclaredPoints& declared) const override;
     void WriteHeader(std::string& out, CDataFormat& format, int channels,
                      std::int32_t points) const override;
 };
@@ -58,7 +61,7 @@ public:
 class PlotTextCodec : public DecimalTextCodec {
 public:
     bool ReadHeader(ByteCursor& input, CDataFormat& format,
-                    std::int64_t& declaredPoints) const override;
+                    DeclaredPoints& declared) const override;
     void WriteHeader(std::string& out, CDataFormat& format, int channels,
                      std::int32_t points) const override;
     void WriteRecord(std::string& out, const CDataFormat& format, std::int32_t index,
@@ -72,7 +75,7 @@ protected:
 class AnalyzerTextCodec : public TextLineCodec {
 public:
     bool ReadHeader(ByteCursor& input, CDataFormat& format,
-                    std::int64_t& declaredPoints) const override;
+                    DeclaredPoints& declared) const override;
 
 protected:
     RecordValues ConvertLine(std::string_view text) const override;

@@ -94,11 +94,33 @@ std::optional<double> LineScanner::ReadDouble() {
     return negative ? -value : value;
 }
 
+bool LineScanner::OnlySpaceLeft() const {
+    for (std::size_t at = position_; at < text_.size(); ++at) {
+        if (!IsSpace(text_[at])) {
+            return false;
+        }
+    }
+    return true;
+}
+
+bool LineScanner::LastIntegerFits(int bits) const {
+    if (lastOverflowed_ || bits >= 64) {
+        return !lastOverflowed_;
+    }
+    const std::uint64_t unsignedLimit = (std::uint64_t{1} << bits) - 1;
+    const std::uint64_t negativeLimit = std::uint64_t{1} << (bits - 1);
+    return lastMagnitude_ <= (lastNegative_ ? negativeLimit : unsignedLimit);
+}
+
 std::size_t LineScanner::ReadDigits(int radix, std::uint64_t& value) {
     std::size_t count = 0;
+    constexpr std::uint64_t kLargest = ~std::uint64_t{0};
+    lastOverflowed_ = false;
     while (position_ < text_.size() && IsDigitOf(text_[position_], radix)) {
-        value = value * static_cast<std::uint64_t>(radix) +
-                static_cast<std::uint64_t>(DigitValue(text_[position_]));
+        const auto digit = static_cast<std::uint64_t>(DigitValue(text_[position_]));
+        const auto base = static_cast<std::uint64_t>(radix);
+        lastOverflowed_ = lastOverflowed_ || value > (kLargest - digit) / base;
+        value = value * base + digit;
         ++position_;
         ++count;
     }
@@ -124,6 +146,8 @@ std::optional<std::uint64_t> LineScanner::ReadSignedDigits(int radix, bool autoR
         position_ = start;
         return std::nullopt;
     }
+    lastMagnitude_ = value;
+    lastNegative_ = negative;
     return negative ? ~value + 1 : value;
 }
 

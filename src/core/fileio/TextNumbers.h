@@ -35,6 +35,13 @@ public:
 
     bool AtEnd() const { return position_ >= text_.size(); }
 
+    // Whether only white space remains.
+    bool OnlySpaceLeft() const;
+
+    // Whether the last integer read fits in `bits` bits, as a signed or an unsigned number:
+    // one that does not keeps only its low bits.
+    bool LastIntegerFits(int bits) const;
+
 private:
     void SkipSpace();
     // Whether "0x" starts at the position and a hex digit (or, for a float, a point) follows.
@@ -45,6 +52,11 @@ private:
 
     std::string_view text_;
     std::size_t position_ = 0;
+    // The magnitude of the last integer read, held at its largest when the digits run past
+    // 64 bits, and its sign.
+    std::uint64_t lastMagnitude_ = 0;
+    bool lastOverflowed_ = false;
+    bool lastNegative_ = false;
 };
 
 }  // namespace tapwright

@@ -97,7 +97,7 @@ double SampleValue(std::string_view bytes, std::size_t at, int sampleBytes) {
 }  // namespace
 
 bool WaveCodec::ReadHeader(ByteCursor& input, CDataFormat& format,
-                           std::int64_t& declaredPoints) const {
+                           DeclaredPoints& declared) const {
     const auto preamble = input.ReadBytes(kRiffPreambleBytes);
     if (!preamble || preamble->substr(0, 4) != "RIFF" || preamble->substr(8, 4) != "WAVE" ||
         preamble->substr(12, 4) != "fmt ") {
@@ -130,7 +130,7 @@ bool WaveCodec::ReadHeader(ByteCursor& input, CDataFormat& format,
     format.SetWaveSizeIndex(sampleBytes - 1);
     format.SetWaveRateIndex(RateIndexOf(header.sampleRate));
     format.SetCode(sampleBytes == 1 ? FormatCode::Wave8Bit : FormatCode::Wave16Bit);
-    declaredPoints = header.dataBytes / header.channels / sampleBytes;
+    declared.limit = header.dataBytes / header.channels / sampleBytes;
     return true;
 }
 

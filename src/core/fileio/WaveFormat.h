@@ -30,7 +30,7 @@ public:
     // any other chunk; refuses what it cannot read with a message. The declared point count
     // is only a limit: the samples the file really holds are all that is read.
     bool ReadHeader(ByteCursor& input, CDataFormat& format,
-                    std::int64_t& declaredPoints) const override;
+                    DeclaredPoints& declared) const override;
     std::optional<RecordValues> ReadRecord(ByteCursor& input, const CDataFormat& format,
                                            int wanted) const override;
     void WriteHeader(std::string& out, CDataFormat& format, int channels,

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 
 #include <sys/stat.h>
@@ -42,6 +43,11 @@ protected:
         const auto found = std::find(names.begin(), names.end(), name);
         ASSERT_NE(found, names.end()) << name;
         CDataFilesDlg::OnFormatChanged(file, static_cast<std::int32_t>(found - names.begin()));
+    }
+
+    // After an error the dialog comes back; the user gives up.
+    void ExpectCancelAfterError() {
+        ui.ExpectDialog<CDataFilesDlg>([](CDataFilesDlg&) { return false; });
     }
 
     // Paths in the temporary directory, so that the names typed are taken relative to it.
@@ -108,6 +114,39 @@ TEST_F(DataFilesDlgTest, OkJoinsTheEditedNamesToThePreviousDirectories) {
     EXPECT_EQ(dialog.quadrature.format.GetCode(), FormatCode::None);
 }
 
+TEST_F(DataFilesDlgTest, TypedPathsAreJoinedOnceHoweverOftenTheDialogIsUsed) {
+    dialog.inphase.path = "/tmp/w/lp.c";
+    dialog.inphase.title = "/tmp/w/lp.asm";
+    dialog.OnOK();
+    EXPECT_EQ(dialog.inphase.path, "/tmp/w/lp.asm");
+    EXPECT_EQ(dialog.inphase.title, "lp.asm");
+    // The next use offers the name alone and leads to the same file.
+    dialog.OnOK();
+    EXPECT_EQ(dialog.inphase.path, "/tmp/w/lp.asm");
+
+    dialog.inphase.title = "sub/taps.txt";
+    dialog.OnOK();
+    dialog.OnOK();
+    EXPECT_EQ(dialog.inphase.path, "/tmp/w/sub/taps.txt");
+    EXPECT_EQ(dialog.inphase.title, "taps.txt");
+
+    dialog.inphase.title = "  /data/x.hex ";
+    dialog.OnOK();
+    EXPECT_EQ(dialog.inphase.path, "/data/x.hex");
+}
+
+TEST_F(DataFilesDlgTest, BrowseStartsWhereATypedPathLeads) {
+    TempDir dir;
+    dialog.inphase.path = "/nowhere/old.txt";
+    dialog.inphase.title = dir.File("taps.txt");
+    ui.ExpectDialog<CFileDlg>([&](CFileDlg& d) {
+        EXPECT_EQ(d.initialDirectory, dir.Path());
+        EXPECT_EQ(d.fileName, "taps.txt");
+        return false;
+    });
+    dialog.OnBrowse(dialog.inphase);
+}
+
 TEST_F(DataFilesDlgTest, BrowseStartsInTheFilesDirectory) {
     TempDir dir;
     dialog.reading = false;
@@ -143,12 +182,14 @@ TEST_F(DataFilesDlgTest, ImportRefusesMissingNamesAndFiles) {
     CLumenData data = DataOf({0.5});
     ExpectDialog("  ", "Text:Decimal");
     ui.ExpectMessage(CDataFilesDlg::kNoInputMessage);
+    ExpectCancelAfterError();
     EXPECT_EQ(dialog.Import(data, "doc", "Import Coefficients", true), 0);
 
     WriteBytesTo(dir.File("q.txt"), "0.25\n");
     ExpectDialog("absent.txt", "Text:Decimal", "q.txt");
     ui.ExpectMessage("File \"" + dir.File("absent.txt") +
                      "\" does not exist or is in use by another process.");
+    ExpectCancelAfterError();
     EXPECT_EQ(dialog.Import(data, "doc", "Import Coefficients", true), 0);
     EXPECT_EQ(ValuesOf(data.Inphase()), std::vector<double>({0.5}));
     for (const auto& message : ui.Messages()) {
@@ -211,11 +252,110 @@ TEST_F(DataFilesDlgTest, FailedImportTellsTheUserAndKeepsTheData) {
     WriteBytesTo(dir.File("q.txt"), "0.25\n");
     CLumenData data = DataOf({0.9}, {0.1});
     ExpectDialog("bad.txt", "Text:Decimal", "q.txt");
-    ui.ExpectMessage(CDataFilesDlg::kNoDataMessage);
+    ui.ExpectMessage(std::string(CDataFilesDlg::kNoDataMessage) + "\n\nRead 0 values from \"" +
+                     dir.File("bad.txt") +
+                     "\".\nReading stopped at line 1, which holds no number that can be read: "
+                     "\"coefficients follow\". 1 more line was not read.");
+    ExpectCancelAfterError();
     EXPECT_EQ(dialog.Import(data, "doc", "Import Coefficients", true), 0);
     EXPECT_EQ(ValuesOf(data.Inphase()), std::vector<double>({0.9}));
     EXPECT_EQ(ValuesOf(data.Quadrature()), std::vector<double>({0.1}));
     EXPECT_FALSE(data.IsReal());
+}
+
+TEST_F(DataFilesDlgTest, AQuadratureFileThatCannotBeReadFailsTheImport) {
+    TempDir dir;
+    StartIn(dir);
+    WriteBytesTo(dir.File("i.txt"), "0.5\n0.25\n");
+    WriteBytesTo(dir.File("q.wav"), "not a wave file at all");
+    CLumenData data = DataOf({0.9});
+    ExpectDialog("i.txt", "Text:Decimal", "q.wav", "Binary:Wave");
+    ui.ExpectMessage("Error: this is not a valid WAVE file.");
+    ui.ExpectMessage("File \"" + dir.File("q.wav") + "\" does not have a valid header.");
+    ExpectCancelAfterError();
+    EXPECT_EQ(dialog.Import(data, "doc", "Import Coefficients", true), 0);
+    EXPECT_EQ(ValuesOf(data.Inphase()), std::vector<double>({0.9}));
+    EXPECT_TRUE(data.IsReal());
+
+    WriteBytesTo(dir.File("q.txt"), "none\n");
+    ExpectDialog("i.txt", "Text:Decimal", "q.txt");
+    ui.ExpectMessage(std::string(CDataFilesDlg::kNoDataMessage) + "\n\nRead 0 values from \"" +
+                     dir.File("q.txt") +
+                     "\".\nReading stopped at line 1, which holds no number that can be read: "
+                     "\"none\".");
+    ExpectCancelAfterError();
+    EXPECT_EQ(dialog.Import(data, "doc", "Import Coefficients", true), 0);
+    EXPECT_EQ(ValuesOf(data.Inphase()), std::vector<double>({0.9}));
+}
+
+TEST_F(DataFilesDlgTest, WhatBothFilesLeftUnreadIsToldInOneWarning) {
+    TempDir dir;
+    StartIn(dir);
+    WriteBytesTo(dir.File("i.txt"), "0.5\n0.25\nend\n");
+    WriteBytesTo(dir.File("q.txt"), "0.125\n0,5\n");
+    CLumenData data;
+    ExpectDialog("i.txt", "Text:Decimal", "q.txt");
+    ui.ExpectMessage("Read 2 values from \"" + dir.File("i.txt") +
+                     "\".\nReading stopped at line 3, which holds no number that can be read: "
+                     "\"end\".\n\nRead 2 values from \"" + dir.File("q.txt") +
+                     "\".\n1 line held more numbers than were read, and the others were passed "
+                     "over (line 2: \"0,5\").");
+    EXPECT_EQ(dialog.Import(data, "doc", "Import Coefficients", true), 1);
+    EXPECT_EQ(ui.Messages().size(), 1u);
+    EXPECT_EQ(ui.Messages().front().icon, MessageIcon::Exclamation);
+    EXPECT_EQ(ValuesOf(data.Inphase()), std::vector<double>({0.5, 0.25}));
+    EXPECT_EQ(ValuesOf(data.Quadrature()), std::vector<double>({0.125, 0.0}));
+}
+
+TEST_F(DataFilesDlgTest, ExportWithoutAFormatIsRefusedAndTheDialogComesBackToCorrectIt) {
+    TempDir dir;
+    dialog.inphase.path = dir.File("");
+    CLumenData data = DataOf({0.5, 0.25});
+    ui.ExpectDialog<CDataFilesDlg>([](CDataFilesDlg& d) {
+        d.inphase.title = "lp.c";
+        return true;
+    });
+    ui.ExpectMessage("No format was chosen for \"lp.c\".\n" +
+                     std::string(CDataFilesDlg::kChooseFormatHint));
+    ui.ExpectDialog<CDataFilesDlg>([&](CDataFilesDlg& d) {
+        EXPECT_FALSE(std::filesystem::exists(dir.File("lp.c")));
+        EXPECT_EQ(d.inphase.title, "lp.c");
+        Choose(d.inphase, "Text:Decimal");
+        return true;
+    });
+    EXPECT_EQ(dialog.Export(data, "doc", "Export Coefficients", true), 1);
+    EXPECT_EQ(ReadBytesFrom(dir.File("lp.c")), " 0.500000000000\r\n 0.250000000000\r\n");
+    EXPECT_EQ(ui.StatusTexts().back(), "Wrote 2 coefficients to lp.c.");
+    EXPECT_EQ(ui.Messages().front().icon, MessageIcon::Stop);
+}
+
+TEST_F(DataFilesDlgTest, StatusSaysWhatEachExportWrote) {
+    TempDir dir;
+    StartIn(dir);
+    CLumenData data = DataOf({0.5}, {0.25});
+    ExpectDialog("i.txt", "Text:Hex", "q.txt", "Text:Hex");
+    EXPECT_EQ(dialog.Export(data, "doc", "Export Coefficients", true), 1);
+    EXPECT_EQ(ui.StatusTexts().back(), "Wrote 1 coefficient to i.txt and q.txt.");
+    CDataFilesDlg complex;
+    complex.inphase.path = dir.File("");
+    ExpectDialog("both.txt", "Text:Decimal", "", "Text:Decimal", true);
+    EXPECT_EQ(complex.Export(data, "doc", "Export Coefficients", true), 1);
+    EXPECT_EQ(ui.StatusTexts().back(), "Wrote 1 complex coefficient to both.txt.");
+}
+
+TEST_F(DataFilesDlgTest, ImportOffersTheDialogAgainAfterAnErrorUntilCancel) {
+    TempDir dir;
+    StartIn(dir);
+    CLumenData data = DataOf({0.9});
+    ExpectDialog("missing.txt", "Text:Decimal");
+    ui.ExpectMessage("File \"" + dir.File("missing.txt") +
+                     "\" does not exist or is in use by another process.");
+    ui.ExpectDialog<CDataFilesDlg>([](CDataFilesDlg& d) {
+        EXPECT_EQ(d.inphase.title, "missing.txt");
+        return false;
+    });
+    EXPECT_EQ(dialog.Import(data, "doc", "Import Coefficients", true), 0);
+    EXPECT_EQ(ValuesOf(data.Inphase()), std::vector<double>({0.9}));
 }
 
 TEST_F(DataFilesDlgTest, WaveImportGivesTheSampleRateOfTheFile) {
@@ -251,6 +391,7 @@ TEST_F(DataFilesDlgTest, ExportWithoutNamesOrWithAnEmptyNameSaysSo) {
     CLumenData data = DataOf({0.5});
     ExpectDialog("", "Text:Decimal");
     ui.ExpectMessage(CDataFilesDlg::kNoOutputMessage);
+    ExpectCancelAfterError();
     EXPECT_EQ(dialog.Export(data, "doc", "Export Coefficients", true), 0);
     EXPECT_EQ(ui.Messages().back().icon, MessageIcon::Question);
 
@@ -260,6 +401,7 @@ TEST_F(DataFilesDlgTest, ExportWithoutNamesOrWithAnEmptyNameSaysSo) {
     ExpectDialog("", "Text:Decimal");
     ui.ExpectMessage("Cannot open file \"" + dir.File("") + "\".");
     ui.ExpectMessage("Cannot open file \"" + dir.File("") + "\".");
+    ExpectCancelAfterError();
     EXPECT_EQ(dialog.Export(data, "doc", "Export Coefficients", true), 0);
 }
 

@@ -110,6 +110,9 @@ TEST(DataSetIOTest, ReadThatYieldsNoPointLeavesTheColumnsAsTheyWere) {
     FakeUserInterface ui;
     CLumenData data = DataOf({0.5, 0.25}, {0.125, 0.0});
     CDataFormat format = FormatOf(FormatCode::TextDecimal);
+    ui.ExpectMessage(
+        "Read 0 points (Inphase and Quadrature) from \"f\".\n"
+        "Reading stopped at line 1, which holds no number that can be read: \"not a number\".");
     EXPECT_EQ(data.ReadBytes(format, "not a number\n", "f", 0, 1), 0);
     EXPECT_EQ(data.ReadBytes(format, "", "f", 0), 0);
     EXPECT_EQ(ValuesOf(data.Inphase()), std::vector<double>({0.5, 0.25}));
@@ -132,6 +135,9 @@ TEST(DataSetIOTest, MaxPointsCapsReadingAndWriting) {
     TwoPointSet set;
     CDataFormat format = FormatOf(FormatCode::TextDecimal);
     EXPECT_EQ(set.WriteBytes(format, 0).value_or(""), " 0.100000000000\r\n 0.200000000000\r\n");
+    ui.ExpectMessage(
+        "Read 2 values from \"f\".\n"
+        "Reading stopped at line 3: at most 2 points can be read. 2 lines were not read.");
     ASSERT_EQ(set.ReadBytes(format, "1\n2\n3\n4\n", "f", 0), 1);
     EXPECT_EQ(ValuesOf(set.GetColumn(0)), std::vector<double>({1.0, 2.0}));
     EXPECT_FALSE(set.WriteBytes(format, 1).has_value());

@@ -102,6 +102,10 @@ TEST_F(DataViewTest, ComplexReadEndsAtTheLineThatLacksItsSecondNumber) {
     CDataView& view = Open(CoefficientChannels::Complex, "Text:Decimal");
     EXPECT_EQ(view.FormatDialog().channel, DataViewChannel::Complex);
     view.text = " 0.750000000000 -0.750000000000\r\n 0.250000000000\r\n 0.1 -0.1\r\n";
+    ui.ExpectMessage(
+        "Read 1 point (Inphase and Quadrature) from \"FIR Complex Coefficients\".\n"
+        "Reading stopped at line 2, which holds one number where two are needed: "
+        "\" 0.250000000000\". 1 more line was not read.");
     view.OnUpdateFilter();
     EXPECT_EQ(ChannelValues(filter.Inphase()), std::vector<double>{0.75});
     EXPECT_EQ(ChannelValues(filter.Quadrature()), std::vector<double>{-0.75});

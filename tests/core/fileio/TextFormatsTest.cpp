@@ -2,9 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <string>
 
+#include "fileio/DataSetIO.h"
 #include "fileio/FixedPoint.h"
+#include "fileio/FormatTable.h"
 #include "support/FakeUserInterface.h"
 #include "core/fileio/FileioTestSupport.h"
 
@@ -45,6 +48,9 @@ TEST(TextFormatsTest, BlankLineEndsDecimalReadButIsAZeroInBinaryText) {
     FakeUserInterface ui;
     CLumenData data;
     CDataFormat decimal = FormatOf(FormatCode::TextDecimal);
+    ui.ExpectMessage(
+        "Read 2 values from \"f\".\n"
+        "Reading stopped at line 3, which is blank. 1 more line was not read.");
     ASSERT_EQ(data.ReadBytes(decimal, "0.1\r\n0.2\r\n\r\n0.3\r\n", "f", 0), 1);
     EXPECT_EQ(ValuesOf(data.Inphase()), std::vector<double>({0.1, 0.2}));
 
@@ -75,14 +81,19 @@ TEST(TextFormatsTest, OverlongLineIsOneRecordNotTwo) {
     EXPECT_EQ(ValuesOf(data.Inphase()), std::vector<double>({0.5, 0.25}));
 }
 
-TEST(TextFormatsTest, FixedPointWordsRoundTowardZeroAfterTheHalf) {
+TEST(TextFormatsTest, FixedPointWordsRoundTowardZeroAfterTheHalfAndSaturate) {
     // -0.3 * 32768 + 0.5 = -9829.9, truncated to -9829 = 0xD99B.
     EXPECT_EQ(ToFixedWord(-0.3), -9829);
     EXPECT_EQ(ToFixedWord(0.5), 16384);
     EXPECT_EQ(ToFixedWord(-0.5), -16383);
-    EXPECT_EQ(ToFixedWord(1.0), -32768);  // wraps: the overflow question warns of it
-    EXPECT_EQ(ToFixedWord(3.0), -32768);
-    EXPECT_EQ(ToFixedWord(1e300), 0);
+    // Beyond the range a word keeps its sign: the largest or smallest word.
+    EXPECT_EQ(ToFixedWord(1.0), 32767);
+    EXPECT_EQ(ToFixedWord(1.5), 32767);
+    EXPECT_EQ(ToFixedWord(3.0), 32767);
+    EXPECT_EQ(ToFixedWord(1e300), 32767);
+    EXPECT_EQ(ToFixedWord(-1.0), -32767);  // -32767.5 truncated toward zero
+    EXPECT_EQ(ToFixedWord(-1.5), -32768);
+    EXPECT_EQ(ToFixedWord(-1e300), -32768);
 }
 
 TEST(TextFormatsTest, HexFractBinaryAndAdiWordsOfOnePoint) {
@@ -101,7 +112,7 @@ TEST(TextFormatsTest, OverflowQuestionDecidesWhetherFractIsWritten) {
     {
         FakeUserInterface ui;
         ui.ExpectMessage(CDataSetIO::kOverflowQuestion, MessageResult::Yes);
-        EXPECT_EQ(Written(FormatOf(FormatCode::TextFract), data), "-32768\r\n");
+        EXPECT_EQ(Written(FormatOf(FormatCode::TextFract), data), " 32767\r\n");
         EXPECT_EQ(ui.Messages().front().icon, MessageIcon::Question);
         EXPECT_EQ(ui.Messages().front().buttons, MessageButtons::YesNo);
     }
@@ -111,10 +122,64 @@ TEST(TextFormatsTest, OverflowQuestionDecidesWhetherFractIsWritten) {
     EXPECT_FALSE(data.WriteBytes(format, 0).has_value());
 }
 
+TEST(TextFormatsTest, OutOfRangeValuesKeepTheirSignInEveryFixedPointFormat) {
+    const CLumenData data = DataOf({1.0, 1.5, -1.5});
+    const auto yes = [](FakeUserInterface& ui) {
+        ui.ExpectMessage(CDataSetIO::kOverflowQuestion, MessageResult::Yes);
+    };
+    FakeUserInterface ui;
+    yes(ui);
+    EXPECT_EQ(Written(FormatOf(FormatCode::TextFract), data),
+              " 32767\r\n 32767\r\n-32768\r\n");
+    yes(ui);
+    EXPECT_EQ(Written(FormatOf(FormatCode::TextHex), data), "7FFF\r\n7FFF\r\n8000\r\n");
+    yes(ui);
+    EXPECT_EQ(Written(FormatOf(FormatCode::TextBinary), data),
+              "0111111111111111\r\n0111111111111111\r\n1000000000000000\r\n");
+    yes(ui);
+    EXPECT_EQ(Written(FormatOf(FormatCode::AsmAdiPm), data), "7FFF00\r\n7FFF00\r\n800000\r\n");
+
+    CDataFormat wave = FormatOf(FormatCode::BinaryWave);
+    wave.SetWaveSizeIndex(1);
+    yes(ui);
+    EXPECT_EQ(Written(wave, data).substr(46), std::string("\xFF\x7F\xFF\x7F\x00\x80", 6));
+    wave = FormatOf(FormatCode::BinaryWave);
+    yes(ui);
+    EXPECT_EQ(Written(wave, data).substr(46), std::string("\xFF\xFF\x00", 3));
+}
+
+TEST(TextFormatsTest, ValuesThatAreNotNumbersAreWrittenByNoFormat) {
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const double inf = std::numeric_limits<double>::infinity();
+    const CLumenData real = DataOf({0.5, nan, inf});
+    const CLumenData complex = DataOf({0.5, 0.25}, {0.0, -inf});
+    for (const FormatTableRow& row : FormatTable()) {
+        if (!row.Offers(FormatDirection::Write)) {
+            continue;
+        }
+        FakeUserInterface ui;
+        ui.ExpectMessage(
+            "Nothing was written: coefficient 1 is not a number (counting from 0).\n"
+            "Only finite numbers can be written to a coefficient file.");
+        CDataFormat format = FormatOf(row.code);
+        EXPECT_FALSE(real.WriteBytes(format, 0).has_value()) << row.name;
+        EXPECT_EQ(ui.Messages().back().icon, MessageIcon::Stop);
+        ui.ExpectMessage(
+            "Nothing was written: Quadrature coefficient 1 is -infinity (counting from 0).\n"
+            "Only finite numbers can be written to a coefficient file.");
+        EXPECT_FALSE(complex.WriteBytes(format, 0, 1).has_value()) << row.name;
+    }
+}
+
 TEST(TextFormatsTest, FractReadsIntegersByTheCRules) {
     FakeUserInterface ui;
     CLumenData data;
     CDataFormat format = FormatOf(FormatCode::TextFract);
+    // A word of more than 16 bits keeps its low bits, and the user is told.
+    ui.ExpectMessage(
+        "Read 4 values from \"f\".\n"
+        "1 line held a word too long for its bits, which kept only its low bits (line 4: "
+        "\"65537\").");
     ASSERT_EQ(data.ReadBytes(format, "010\n0x10\n-8\n65537\n", "f", 0), 1);
     EXPECT_EQ(ValuesOf(data.Inphase()),
               std::vector<double>({8 * kWordStep, 16 * kWordStep, -8 * kWordStep, kWordStep}));

@@ -274,6 +274,9 @@ TEST(RawBinaryFormatsTest, IncompleteFinalRecordIsDropped) {
     CDataFormat format = FormatOf(FormatCode::BinaryFloat);
     const std::string bytes = std::string("\x00\x00\x00\x3F", 4) + std::string("\x00\x00\x80", 3);
     CLumenData data;
+    ui.ExpectMessage(
+        "Read 1 value from \"f.bin\".\n"
+        "Reading stopped at the end of the file, whose last 3 bytes do not make a whole record.");
     ASSERT_EQ(data.ReadBytes(format, bytes, "f.bin", 0), 1);
     EXPECT_EQ(ValuesOf(data.Inphase()), std::vector<double>({0.5}));
 }
