@@ -6,6 +6,7 @@
 
 #include "design/BandTable.h"
 #include "design/FirData.h"
+#include "document/FirDoc.h"
 
 namespace tapwright {
 
@@ -189,6 +190,7 @@ bool COneBand::ControlsToSpec() {
         ShowError(refusal);
         return false;
     }
+    const UndoStep step(Document(), kEditSpecificationStep);
     SpecificationRollback rollback(*filter);
     filter->SetSpecification(ResponseType::Filter, numTaps, gridDensity);
     for (const SimpleBand& band : Bands(sampleRate)) {

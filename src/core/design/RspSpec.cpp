@@ -257,6 +257,7 @@ bool& CRspSpec::UnitFlag(UnitColumn column) {
 }
 
 void CRspSpec::ConvertUnits(UnitColumn column) {
+    const UndoStep step(Document(), kEditSpecificationStep);
     ReadControls();
     bool& flag = UnitFlag(column);
     const bool newUnitInDb = flag;
@@ -295,6 +296,7 @@ bool CRspSpec::ControlsToSpec() {
     }
     const double limit = HalfFsLimit(filter->GetSampleRate());
     ReadControls();
+    const UndoStep step(Document(), kEditSpecificationStep);
     SpecificationRollback rollback(*filter);
     filter->SetSpecification(static_cast<ResponseType>(responseTypeIndex + 1), numTaps,
                              gridDensity);

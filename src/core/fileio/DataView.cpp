@@ -133,6 +133,7 @@ void CDataView::OnUpdateFilter() {
     // The text is the whole file a reader sees; the updates below write it again, so the
     // reader works on its own copy.
     const std::string edited = text;
+    const UndoStep step(document_, "Update Filter From Editor");
     CDataFormat& format = formatDialog_.format;
     const std::string& name = data_->GetName();
     int read = 0;
