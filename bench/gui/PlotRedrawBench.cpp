@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QImage>
 #include <QPainter>
+#include <QWheelEvent>
 #include <QWindow>
 
 #include <random>
@@ -85,6 +86,35 @@ void BM_ResponseWindowResize(benchmark::State& state) {
     state.counters["columns"] = plot.Series().x.GetSize();
 }
 BENCHMARK(BM_ResponseWindowResize)->Arg(10000)->Unit(benchmark::kMillisecond);
+
+// A turn of the wheel over the window: one notch in, then one out, each drawn and shown,
+// with the drawings that bring the frequency back under the pointer when the labels move
+// the plot's edges. Argument: the tap count.
+void BM_ResponseWheelZoom(benchmark::State& state) {
+    CFirData filter;
+    FillTaps(filter, state.range(0));
+    CFirPlot plot;
+    gui::PlotWidget widget(plot);
+    widget.resize(kWidth, kHeight);
+    widget.show();
+    plot.OnUpdate(nullptr, hint::kOpenResponse + 16 * 4, &filter);
+    while (widget.windowHandle() == nullptr || !widget.windowHandle()->isExposed()) {
+        QCoreApplication::processEvents();
+    }
+    widget.repaint();
+    const QPointF pointer(kWidth / 3.0, kHeight / 2.0);
+    bool in = false;
+    for (auto _ : state) {
+        in = !in;
+        QWheelEvent wheel(pointer, widget.mapToGlobal(pointer), QPoint(),
+                          QPoint(0, in ? 120 : -120), Qt::NoButton, Qt::NoModifier,
+                          Qt::NoScrollPhase, false);
+        QApplication::sendEvent(&widget, &wheel);
+        widget.repaint();
+    }
+    state.counters["columns"] = plot.Series().x.GetSize();
+}
+BENCHMARK(BM_ResponseWheelZoom)->Arg(10000)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace tapwright

@@ -115,6 +115,7 @@ void CFirView::OnSamplingFrequency() {
 // ---- Design and optimisation --------------------------------------------------------------
 
 bool CFirView::DoDesign(std::int32_t& taps) {
+    const UndoStep step(document_, "Design");
     ReadControls();
     if (firData_ == nullptr) {
         return false;
@@ -167,6 +168,7 @@ bool CFirView::AcceptTapLimit(std::int32_t& taps) {
 }
 
 void CFirView::OnOptimize() {
+    const UndoStep step(document_, "Optimize");
     ReadControls();
     if (firData_ == nullptr || !ControlsToSpec()) {
         return;

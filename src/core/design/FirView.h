@@ -52,6 +52,8 @@ public:
     static constexpr const char* kTooFewTapsQuestion =
         "Too few taps were specified.\nEstimate and design?";
     static constexpr const char* kDesignFailedStatus = "Design failed to meet specifcations.";
+    // The name of the history step of a specification the editor commits to the filter.
+    static constexpr const char* kEditSpecificationStep = "Edit Specification";
 
     explicit CFirView(CFirDoc& document);
 

@@ -6,6 +6,7 @@
 
 #include "design/BandTable.h"
 #include "design/FirData.h"
+#include "document/FirDoc.h"
 
 namespace tapwright {
 
@@ -195,6 +196,7 @@ bool COneBand::ControlsToSpec() {
         ShowError(beyondFs ? refusal + SampleRateHint() : std::string(refusal));
         return false;
     }
+    const UndoStep step(Document(), kEditSpecificationStep);
     SpecificationRollback rollback(*filter);
     filter->SetSpecification(ResponseType::Filter, numTaps, gridDensity);
     for (const SimpleBand& band : Bands(sampleRate)) {

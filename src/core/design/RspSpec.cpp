@@ -349,6 +349,7 @@ bool& CRspSpec::UnitFlag(UnitColumn column) {
 }
 
 void CRspSpec::ConvertUnits(UnitColumn column) {
+    const UndoStep step(Document(), kEditSpecificationStep);
     ReadControls();
     bool& flag = UnitFlag(column);
     const bool newUnitInDb = flag;
@@ -390,6 +391,7 @@ bool CRspSpec::ControlsToSpec() {
         ShowError(CFirData::kGridDensityTooLargeMessage);
         return false;
     }
+    const UndoStep step(Document(), kEditSpecificationStep);
     SpecificationRollback rollback(*filter);
     filter->SetSpecification(static_cast<ResponseType>(responseTypeIndex + 1), numTaps,
                              gridDensity);

@@ -20,6 +20,16 @@ const Rule kHasComplexPoints = [](const CFirDoc& document) { return document.Has
 const std::string kFileMenu = "&File";
 const std::string kFilterMenu = "Fi&lter";
 const std::string kViewMenu = "&View";
+const std::string kEditMenu = "&Edit";
+
+// A handler whose changes to the project make one step of its history.
+std::function<void(CFirDoc&)> Recorded(const char* stepName,
+                                       std::function<void(CFirDoc&)> handler) {
+    return [stepName, handler = std::move(handler)](CFirDoc& document) {
+        const UndoStep step(document, stepName);
+        handler(document);
+    };
+}
 
 // The Inphase entry needs points; the Quadrature and both-channel entries complex points.
 const Rule& ChannelRule(ChannelChoice choice) {
@@ -41,7 +51,7 @@ DocCommand MenuCommand(CommandId id, std::string menuPath, std::string menuText,
 
 // The three entries "&Inphase...", "&Quadrature..." and "&Complex..." of a Filter submenu.
 void AddChannelFamily(std::vector<DocCommand>& table, CommandId first, const std::string& popup,
-                      ChannelCommand operation, bool needsPoints,
+                      const char* stepName, ChannelCommand operation, bool needsPoints,
                       const std::string& complexStatus = {}) {
     struct Entry {
         ChannelChoice choice;
@@ -55,9 +65,10 @@ void AddChannelFamily(std::vector<DocCommand>& table, CommandId first, const std
         table.push_back(MenuCommand(
             first + static_cast<CommandId>(i), kFilterMenu + "/" + popup, kEntries[i].text,
             choice == ChannelChoice::Both ? complexStatus : "",
-            [operation, choice](CFirDoc& document) {
-                (document.Coefficients().*operation)(choice);
-            },
+            Recorded(stepName,
+                     [operation, choice](CFirDoc& document) {
+                         (document.Coefficients().*operation)(choice);
+                     }),
             needsPoints ? ChannelRule(choice) : kAlways));
     }
 }
@@ -76,30 +87,41 @@ void AddFilterCommands(std::vector<DocCommand>& table) {
     table.push_back(MenuCommand(
         kCmdMinimumDb, kFilterMenu, "Minimum dB...", "",
         [](CFirDoc& document) { document.SetMinimumDb(); }, kAlways));
-    AddChannelFamily(table, kCmdSineInphase, "Fill Filter With &Sine",
+    AddChannelFamily(table, kCmdSineInphase, "Fill Filter With &Sine", "Fill With Sine",
                      &CoefficientCommands::FillSine, false,
                      "Fill Real and Imaginary filter coefficients with a complex sine\n"
                      "Fill With Sine");
-    AddChannelFamily(table, kCmdWindowInphase, "W&indow Filter", &CoefficientCommands::Window,
-                     true);
-    AddChannelFamily(table, kCmdFillInphase, "Fill Filter With &Constant",
+    AddChannelFamily(table, kCmdWindowInphase, "W&indow Filter", "Window",
+                     &CoefficientCommands::Window, true);
+    AddChannelFamily(table, kCmdFillInphase, "Fill Filter With &Constant", "Fill With Constant",
                      &CoefficientCommands::FillConstant, false);
-    AddChannelFamily(table, kCmdScaleInphase, "&Scale Filter", &CoefficientCommands::Scale, true);
-    AddChannelFamily(table, kCmdQuantizeInphase, "&Quantize Filter", &CoefficientCommands::Quantize,
+    AddChannelFamily(table, kCmdScaleInphase, "&Scale Filter", "Scale", &CoefficientCommands::Scale,
                      true);
+    AddChannelFamily(table, kCmdQuantizeInphase, "&Quantize Filter", "Quantize",
+                     &CoefficientCommands::Quantize, true);
     table.push_back(MenuCommand(
         kCmdMix, kFilterMenu, "Mix Complex Filter...",
         "Mix the current filter coefficients with a complex sine\nMix",
-        [](CFirDoc& document) { document.Coefficients().Mix(); }, kHasPoints));
-    table.push_back(MenuCommand(
-        kCmdCopyInphaseToQuadrature, kFilterMenu, "Copy &Inphase to Quadrature", "",
-        [](CFirDoc& document) { document.Coefficients().CopyInphaseToQuadrature(); }, kHasPoints));
-    table.push_back(MenuCommand(
-        kCmdCopyQuadratureToInphase, kFilterMenu, "Copy &Quadrature to Inphase", "",
-        [](CFirDoc& document) { document.Coefficients().CopyQuadratureToInphase(); }, kHasPoints));
+        Recorded("Mix", [](CFirDoc& document) { document.Coefficients().Mix(); }), kHasPoints));
+    table.push_back(MenuCommand(kCmdCopyInphaseToQuadrature, kFilterMenu,
+                                "Copy &Inphase to Quadrature", "",
+                                Recorded("Copy Inphase to Quadrature",
+                                         [](CFirDoc& document) {
+                                             document.Coefficients().CopyInphaseToQuadrature();
+                                         }),
+                                kHasPoints));
+    table.push_back(MenuCommand(kCmdCopyQuadratureToInphase, kFilterMenu,
+                                "Copy &Quadrature to Inphase", "",
+                                Recorded("Copy Quadrature to Inphase",
+                                         [](CFirDoc& document) {
+                                             document.Coefficients().CopyQuadratureToInphase();
+                                         }),
+                                kHasPoints));
     table.push_back(MenuCommand(
         kCmdSwapChannels, kFilterMenu, "S&wap Inphase and Quadrature", "",
-        [](CFirDoc& document) { document.Coefficients().SwapChannels(); }, kHasPoints));
+        Recorded("Swap Inphase and Quadrature",
+                 [](CFirDoc& document) { document.Coefficients().SwapChannels(); }),
+        kHasPoints));
     table.push_back(MenuCommand(
         kCmdCopyToClipboard, kFilterMenu, "Copy Filter Data to Clipboard", "",
         [](CFirDoc& document) { document.CopyFilterToClipboard(); }, kHasPoints));
@@ -186,15 +208,18 @@ void AddViewCommands(std::vector<DocCommand>& table) {
 }
 
 void AddDefaultCommands(std::vector<DocCommand>& table) {
-    table.push_back(DefaultCommand(
-        kCmdDefaultWindow, "Window filter coefficients\nWindow",
-        [](CFirDoc& document) { document.Coefficients().Window(ChannelChoice::Default); }));
-    table.push_back(DefaultCommand(
-        kCmdDefaultScale, "Scale filter coefficients\nScale",
-        [](CFirDoc& document) { document.Coefficients().Scale(ChannelChoice::Default); }));
-    table.push_back(DefaultCommand(
-        kCmdDefaultQuantize, "Quantize filter coefficients\nQuantize",
-        [](CFirDoc& document) { document.Coefficients().Quantize(ChannelChoice::Default); }));
+    table.push_back(DefaultCommand(kCmdDefaultWindow, "Window filter coefficients\nWindow",
+                                   Recorded("Window", [](CFirDoc& document) {
+                                       document.Coefficients().Window(ChannelChoice::Default);
+                                   })));
+    table.push_back(DefaultCommand(kCmdDefaultScale, "Scale filter coefficients\nScale",
+                                   Recorded("Scale", [](CFirDoc& document) {
+                                       document.Coefficients().Scale(ChannelChoice::Default);
+                                   })));
+    table.push_back(DefaultCommand(kCmdDefaultQuantize, "Quantize filter coefficients\nQuantize",
+                                   Recorded("Quantize", [](CFirDoc& document) {
+                                       document.Coefficients().Quantize(ChannelChoice::Default);
+                                   })));
     table.push_back(DefaultCommand(kCmdDefaultResponse, "View filter magnitude\nView Magnitude",
                                    [](CFirDoc& document) { document.ViewDefaultResponse(); }));
     table.push_back(DefaultCommand(kCmdDefaultImpulse,
@@ -205,8 +230,20 @@ void AddDefaultCommands(std::vector<DocCommand>& table) {
                                    [](CFirDoc& document) { document.ViewDefaultCoefficients(); }));
 }
 
+void AddEditCommands(std::vector<DocCommand>& table) {
+    table.push_back(MenuCommand(
+        kCmdUndo, kEditMenu, kUndoMenuText, "Undo the last change to the filter\nUndo",
+        [](CFirDoc& document) { document.Undo(); },
+        [](const CFirDoc& document) { return document.History().CanUndo(); }));
+    table.push_back(MenuCommand(
+        kCmdRedo, kEditMenu, kRedoMenuText, "Redo the last undone change\nRedo",
+        [](CFirDoc& document) { document.Redo(); },
+        [](const CFirDoc& document) { return document.History().CanRedo(); }));
+}
+
 std::vector<DocCommand> BuildTable() {
     std::vector<DocCommand> table;
+    AddEditCommands(table);
     AddFilterCommands(table);
     AddFileCommands(table);
     AddViewCommands(table);
@@ -214,7 +251,24 @@ std::vector<DocCommand> BuildTable() {
     return table;
 }
 
+// "&Undo Quantize\tCtrl+Z" from "&Undo\tCtrl+Z" and the step's name.
+std::string NamedStepText(const std::string& text, const std::string& stepName) {
+    if (stepName.empty()) {
+        return text;
+    }
+    const std::size_t tab = text.find('\t');
+    return text.substr(0, tab) + " " + stepName + text.substr(tab);
+}
+
 }  // namespace
+
+std::string UndoMenuText(const CFirDoc& document) {
+    return NamedStepText(kUndoMenuText, document.History().UndoName());
+}
+
+std::string RedoMenuText(const CFirDoc& document) {
+    return NamedStepText(kRedoMenuText, document.History().RedoName());
+}
 
 const CommandTable<CFirDoc>& FirDocCommands() {
     static const CommandTable<CFirDoc> table(BuildTable());

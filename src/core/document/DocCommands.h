@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <string>
 
 #include "document/FirDoc.h"
 #include "platform/CommandTable.h"
@@ -42,6 +43,11 @@ inline constexpr CommandId kCmdCloseProject = 1074;
 
 inline constexpr CommandId kCmdViewSpecifications = 1080;
 
+inline constexpr CommandId kCmdUndo = 1090;
+inline constexpr CommandId kCmdRedo = 1091;
+inline constexpr const char* kUndoMenuText = "&Undo\tCtrl+Z";
+inline constexpr const char* kRedoMenuText = "&Redo\tCtrl+Y";
+
 // The rows of the "&Frequency Response" submenus, in menu order.
 inline constexpr std::array<ResponseDisplay, 5> kResponseMenuRows = {
     ResponseDisplay::Magnitude, ResponseDisplay::Phase, ResponseDisplay::UnwrappedPhase,
@@ -77,6 +83,10 @@ inline constexpr CommandId kCmdDefaultCoefficients = 1145;
 
 // Every command of a project, with its menu place, texts and enable rule.
 const CommandTable<CFirDoc>& FirDocCommands();
+
+// The Edit menu's items name the step they would take back or do again: "&Undo Quantize".
+std::string UndoMenuText(const CFirDoc& document);
+std::string RedoMenuText(const CFirDoc& document);
 
 // The coefficient editor's frame offers some response commands under shorter texts.
 struct MenuAlias {

@@ -7,6 +7,10 @@
 #include "platform/UserInterface.h"
 
 #include <cmath>
+#include <exception>
+#include <utility>
+
+#include "platform/Archive.h"
 
 namespace tapwright {
 
@@ -70,7 +74,9 @@ CFirDoc::CFirDoc(CFirApp& app, const CDocTemplate& docTemplate)
                      [this] {
                          ShowFrequencyResponse(filter_);
                          SetModifiedFlag();
-                     }}) {}
+                     }}) {
+    MarkSavedState();
+}
 
 const CPreferences& CFirDoc::Preferences() const {
     return app_.Preferences();
@@ -85,10 +91,16 @@ void CFirDoc::DataChanged() {
 
 void CFirDoc::OnNewDocument() {
     filter_.SetMinResponseDb(Preferences().m_dMinDb);
+    MarkSavedState();
     UpdateAllViews(nullptr, hint::kDesignLoaded, &filter_);
 }
 
 void CFirDoc::OnDocumentOpened() {
+    if (IsModified()) {
+        savedBytes_.reset();
+    } else {
+        MarkSavedState();
+    }
     UpdateAllViews(nullptr, hint::kDesignLoaded, &filter_);
 }
 
@@ -218,6 +230,7 @@ void CFirDoc::ViewDefaultCoefficients() {
 // ---- Commands -----------------------------------------------------------------------------
 
 bool CFirDoc::SetSamplingFrequency() {
+    const UndoStep step(*this, "Sampling Frequency");
     CSampleRateDlg dialog(filter_.GetFrequencyUnits());
     // A desktop dialog checks OK itself and stays open; checking again here keeps a
     // refused frequency out of the filter whatever the dialog did.
@@ -233,6 +246,8 @@ bool CFirDoc::SetSamplingFrequency() {
 }
 
 bool CFirDoc::SetMinimumDb() {
+    // The floor is how responses are shown, not the design: the project stays unmodified.
+    const UndoStep step(*this, "Minimum dB", false);
     CMinDbDlg dialog(filter_.GetMinResponseDb());
     do {
         if (!Ui().Run(dialog)) {
@@ -245,6 +260,7 @@ bool CFirDoc::SetMinimumDb() {
 }
 
 bool CFirDoc::ImportCoefficients() {
+    const UndoStep step(*this, "Import Coefficients");
     if (!ConfirmOverwrite(filter_, kImportOperation) ||
         dataFiles_.Import(filter_, GetTitle(), kImportCaption, true) == 0) {
         return false;
@@ -285,6 +301,100 @@ bool CFirDoc::ExportCoefficients() {
 
 void CFirDoc::OnBeforeSave() {
     UpdateAllViews(nullptr, hint::kAboutToSave, &filter_);
+}
+
+void CFirDoc::OnSaved() {
+    MarkSavedState();
+}
+
+// ---- Undo and redo ------------------------------------------------------------------------
+
+ProjectState CFirDoc::CaptureState() const {
+    return {filter_, dataFiles_, dialogs_};
+}
+
+void CFirDoc::RestoreState(ProjectState state) {
+    filter_ = std::move(state.filter);
+    dataFiles_ = std::move(state.dataFiles);
+    dialogs_ = std::move(state.dialogs);
+}
+
+std::vector<std::uint8_t> CFirDoc::StateBytes() const {
+    ArchiveWriter archive;
+    WriteState(archive);
+    return archive.TakeBytes();
+}
+
+void CFirDoc::MarkSavedState() {
+    savedBytes_ = StateBytes();
+}
+
+void CFirDoc::BeginStep(const std::string& name, bool marksModified) {
+    if (stepDepth_++ > 0) {
+        return;
+    }
+    stepName_ = name;
+    stepMarksModified_ = marksModified;
+    stepBefore_ = CaptureState();
+    stepBytes_ = StateBytes();
+}
+
+void CFirDoc::EndStep() {
+    if (stepDepth_ == 0 || --stepDepth_ > 0) {
+        return;
+    }
+    // Called as a step's guard goes out of scope, also while an error unwinds: a step that
+    // cannot be kept is dropped rather than ending the program.
+    try {
+        if (stepBefore_ && StateBytes() != stepBytes_) {
+            history_.Record(stepName_, std::move(*stepBefore_), stepMarksModified_);
+            if (stepMarksModified_) {
+                SetModifiedFlag();
+            }
+        }
+    } catch (const std::exception&) {
+        history_.Clear();
+    }
+    stepBefore_.reset();
+    stepBytes_.clear();
+}
+
+bool CFirDoc::Undo() {
+    const CFreqUnits unitsBefore = filter_.GetFrequencyUnits();
+    const bool marksModified = history_.UndoMarksModified();
+    ProjectState live = CaptureState();
+    if (!history_.Undo(live)) {
+        return false;
+    }
+    RestoreState(std::move(live));
+    StateRestored(unitsBefore, marksModified);
+    return true;
+}
+
+bool CFirDoc::Redo() {
+    const CFreqUnits unitsBefore = filter_.GetFrequencyUnits();
+    const bool marksModified = history_.RedoMarksModified();
+    ProjectState live = CaptureState();
+    if (!history_.Redo(live)) {
+        return false;
+    }
+    RestoreState(std::move(live));
+    StateRestored(unitsBefore, marksModified);
+    return true;
+}
+
+void CFirDoc::StateRestored(const CFreqUnits& unitsBefore, bool marksModified) {
+    if (marksModified) {
+        SetModifiedFlag(!savedBytes_ || *savedBytes_ != StateBytes());
+    }
+    const CFreqUnits& units = filter_.GetFrequencyUnits();
+    // The plots take their frequency range from the sampling frequency only when told it
+    // changed.
+    if (units.GetSampleRate() != unitsBefore.GetSampleRate() ||
+        units.GetUnitIndex() != unitsBefore.GetUnitIndex()) {
+        UpdateAllViews(nullptr, hint::kSampleRate, &filter_);
+    }
+    UpdateAllViews(nullptr, hint::kAnything, nullptr);
 }
 
 }  // namespace tapwright

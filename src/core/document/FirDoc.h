@@ -1,11 +1,15 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
 
 #include "data/CoefficientCommands.h"
 #include "design/FirData.h"
 #include "document/DocTemplate.h"
 #include "document/SerDoc.h"
+#include "document/UndoHistory.h"
 #include "fileio/DataFilesDlg.h"
 #include "platform/View.h"
 
@@ -159,6 +163,19 @@ public:
     // The visible range of the coefficients as clipboard text.
     void CopyFilterToClipboard() const { filter_.ExportRange(); }
 
+    // ---- Undo and redo ------------------------------------------------------------------
+
+    // Takes back the last step, or does the last undone step again: the filter, its
+    // settings and the commands' settings return to the other side of the step, the project
+    // is modified unless that is the state last saved or opened, and every view is told as
+    // after the command itself. False when there is no such step.
+    bool Undo();
+    bool Redo();
+    const CUndoHistory& History() const { return history_; }
+
+    void BeginStep(const std::string& name, bool marksModified) override;
+    void EndStep() override;
+
     // ---- Enable rules -------------------------------------------------------------------
 
     bool HasPoints() const { return filter_.GetNumPoints() > 0; }
@@ -167,15 +184,29 @@ public:
 protected:
     // Views that hold edits write them back into the filter.
     void OnBeforeSave() override;
+    void OnSaved() override;
     void WriteContents(ArchiveWriter& archive) const override;
     void ReadContents(ArchiveReader& archive, int version) override;
 
 private:
+    // The filter and every setting kept with it, in file order: all a project file holds
+    // but the open windows.
+    void WriteState(ArchiveWriter& archive) const;
     void WriteFilter(ArchiveWriter& archive) const;
     void ReadFilter(ArchiveReader& archive, int version);
     // Marks the project modified and tells all views that anything may have changed.
     void DataChanged();
     const CPreferences& Preferences() const;
+
+    ProjectState CaptureState() const;
+    void RestoreState(ProjectState state);
+    std::vector<std::uint8_t> StateBytes() const;
+    // The current state is the one in the project's file: undoing back to it clears the
+    // modified flag.
+    void MarkSavedState();
+    // After an undo or redo: the modified flag (unless the step leaves it alone) and the
+    // views follow the state.
+    void StateRestored(const CFreqUnits& unitsBefore, bool marksModified);
 
     CFirApp& app_;
     const CDocTemplate& template_;
@@ -185,6 +216,18 @@ private:
     std::int32_t storedFlag_ = 1;
     double storedValue_ = 10.0;
     CoefficientCommands coefficients_;
+
+    CUndoHistory history_;
+    // The step under way: how deeply steps are nested, the outer one's name and the state
+    // before it, also as bytes to tell whether anything changed.
+    int stepDepth_ = 0;
+    std::string stepName_;
+    bool stepMarksModified_ = true;
+    std::optional<ProjectState> stepBefore_;
+    std::vector<std::uint8_t> stepBytes_;
+    // The state as the project's file holds it; none when the file differs from any state
+    // (a file of an older version, which saving rewrites).
+    std::optional<std::vector<std::uint8_t>> savedBytes_;
 };
 
 }  // namespace tapwright

@@ -39,6 +39,10 @@ void CFirDoc::ReadFilter(ArchiveReader& archive, int version) {
 }
 
 void CFirDoc::WriteContents(ArchiveWriter& archive) const {
+    WriteState(archive);
+}
+
+void CFirDoc::WriteState(ArchiveWriter& archive) const {
     WriteFilter(archive);
     dialogs_.sine.Serialize(archive);
     dialogs_.mix.Serialize(archive);

@@ -77,6 +77,7 @@ bool CSerDoc::SaveTo(const std::string& path, FileWriter& writer) {
         return false;
     }
     SetModifiedFlag(false);
+    OnSaved();
     return true;
 }
 

@@ -82,9 +82,20 @@ public:
     // as it was, the document stays modified, and the result is false.
     bool SaveTo(const std::string& path, FileWriter& writer);
 
+    // ---- Undo steps ---------------------------------------------------------------------
+
+    // A command is about to change the project: what it changes until the matching EndStep
+    // becomes one step of the project's history, named for the command, and marks the
+    // project modified unless marksModified is false. A step begun inside another joins it.
+    // Documents without a history ignore both.
+    virtual void BeginStep(const std::string& /*name*/, bool /*marksModified*/) {}
+    virtual void EndStep() {}
+
 protected:
     // Views that hold edits write them back into the document.
     virtual void OnBeforeSave() {}
+    // The project has just been written to its file.
+    virtual void OnSaved() {}
     // The document's fields after the version, in the layout of the current version.
     virtual void WriteContents(ArchiveWriter& archive) const = 0;
     // The same fields as a file of the given version holds them.
@@ -100,6 +111,21 @@ private:
 
 // The warning shown for a project of a newer version.
 std::string NewerVersionMessage();
+
+// Makes everything a command changes while it lives one step of the document's history.
+class UndoStep {
+public:
+    UndoStep(CSerDoc& document, const std::string& name, bool marksModified = true)
+        : document_(document) {
+        document_.BeginStep(name, marksModified);
+    }
+    ~UndoStep() { document_.EndStep(); }
+    UndoStep(const UndoStep&) = delete;
+    UndoStep& operator=(const UndoStep&) = delete;
+
+private:
+    CSerDoc& document_;
+};
 
 // The message of a save that failed.
 std::string CannotSaveMessage(const std::string& path, const std::string& reason);

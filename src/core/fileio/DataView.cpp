@@ -138,6 +138,7 @@ void CDataView::OnUpdateFilter() {
     if (edited == kCannotWriteText) {
         return;
     }
+    const UndoStep step(document_, "Update Filter From Editor");
     CDataFormat& format = formatDialog_.format;
     const std::string& name = data_->GetName();
     int read = 0;

@@ -136,6 +136,29 @@ public:
     // level.
     void ZoomTo(const Rect& rectangle, bool zoomX, bool zoomY);
 
+    // ---- Navigation ----------------------------------------------------------------------
+
+    // The wheel: zooms by notches (forward zooms in) about a pixel along X, Y or both, so
+    // that the values under the pixel stay under it. Every zoom keeps the view it leaves as
+    // a level.
+    void WheelZoom(Point at, double notches, bool zoomX, bool zoomY);
+    // A drag that pans: the view follows the pointer from where the drag began, and the
+    // view it left is one level.
+    void BeginPan(Point at);
+    void PanTo(Point at);
+    void EndPan();
+    bool IsPanning() const { return panStart_.has_value(); }
+    // The keys: zoom by notches about the middle of the plot, and pan by fractions of the
+    // spans (toward larger values when positive).
+    void ZoomByStep(double notches);
+    void PanByStep(double xFraction, double yFraction);
+    // Back to the automatic axes over all of the data; the view it leaves is a level.
+    void AutomaticAxes();
+    // A zoom or pan changes the axis labels and so may move the plot area's edges; the
+    // drawing after it then moves the view back under the pointer and asks to be drawn
+    // again (a few times at most). True when it did; the request is then cleared.
+    bool TakeRedrawRequest();
+
     // ---- Mouse ---------------------------------------------------------------------------
 
     // The left button: a press starts the rubber band, moves drag it, a release zooms or
@@ -169,6 +192,9 @@ protected:
     // Whether the last drawing laid out a plot area that the mouse can act on.
     bool IsPlotAreaValid() const;
 
+    // The X range that holds all of the data; panning and zooming stay within it.
+    virtual AxisSpan FullXSpan() const;
+
     // The commands every graph has after its Type or Filter and Response popups: style,
     // axes, titles, font, properties, zoom, copy and write.
     static std::vector<Command<CGraph>> PlotMenuCommands();
@@ -193,6 +219,32 @@ private:
     // spectrum.
     std::optional<std::pair<double, double>> SampleAt(std::int32_t bin) const;
     void Repaint();
+    // Shows exactly the spans given, as manual axes (an axis without one stays as it is),
+    // keeping the view it leaves as a level when asked. False when nothing changed.
+    bool ShowSpans(const std::optional<AxisSpan>& x, const std::optional<AxisSpan>& y,
+                   bool saveLevel);
+
+    // The values that must stay under a pixel after a wheel zoom or a pan.
+    struct Anchor {
+        // Labels whose widths change with the span can move the edges back and forth; the
+        // view is left after this many corrections, a pixel or two from the pointer.
+        static constexpr int kMostCorrections = 2;
+        Point pixel;
+        double x = 0.0;
+        double y = 0.0;
+        bool keepX = true;  // only the axes zoomed or panned are moved back
+        bool keepY = true;
+        int corrections = 0;
+    };
+    void KeepAnchor();
+
+    // Where a pan began, the values grabbed there and the spans shown then.
+    struct PanStart {
+        Anchor grabbed;
+        AxisSpan x;
+        AxisSpan y;
+        bool levelSaved = false;
+    };
 
     PlotType plotType_ = PlotType::None;
     GraphOptions options_;
@@ -205,6 +257,9 @@ private:
     CRubberBand rubberBand_;
     CLumenData* data_ = nullptr;              // not owned
     std::optional<std::int32_t> readoutBin_;  // the bin of the last point readout
+    std::optional<PanStart> panStart_;
+    std::optional<Anchor> anchor_;
+    bool redrawRequested_ = false;
 };
 
 }  // namespace tapwright

@@ -3,6 +3,7 @@
 
 #include <cmath>
 #include <limits>
+#include <utility>
 
 #include "numtext/NumString.h"
 #include "platform/UserInterface.h"
@@ -42,13 +43,67 @@ Nearest NearestIn(const CDoubleArray& xs, const CDoubleArray& ys, double x, doub
     return nearest;
 }
 
+// Makes the axis show exactly the span, with the spacings an automatic axis would choose
+// for it. The data range it was last given stays, so that the axis keeps the span while the
+// data it shows still overlaps that range.
+void FixAxis(CAxis& axis, AxisSpan span) {
+    CAxis scaled;
+    scaled.Autoscale(span.minimum, span.maximum, axis.log);
+    axis.automatic = false;
+    axis.minimum = span.minimum;
+    axis.maximum = span.maximum;
+    axis.labelSpacing = scaled.labelSpacing;
+    axis.ticSpacing = scaled.ticSpacing;
+    if (!axis.manualPower) {
+        axis.powerOfTen = EngineeringExponent(axis.log ? axis.minimum : axis.labelSpacing);
+    }
+}
+
+bool IsUsable(AxisSpan span) {
+    return std::isfinite(span.minimum) && std::isfinite(span.maximum) &&
+           span.maximum > span.minimum;
+}
+
 }  // namespace
 
 // ---- Zoom levels ---------------------------------------------------------------------
 
 void CGraph::OnDrawDone(DrawContext&) {
     rubberBand_.Reset();
+    KeepAnchor();
     Ui().ShowStatus(zoomList_.StatusText());
+}
+
+void CGraph::KeepAnchor() {
+    std::optional<Anchor> anchor = std::exchange(anchor_, std::nullopt);
+    if (!anchor || anchor->corrections >= Anchor::kMostCorrections || !IsPlotAreaValid()) {
+        return;
+    }
+    const AxisSpan x{XState().minimum, XState().maximum};
+    const AxisSpan y{YState().minimum, YState().maximum};
+    const double shownX = PixelToX(anchor->pixel.x);
+    const double shownY = PixelToY(anchor->pixel.y);
+    const PlotLayout& layout = Layout();
+    // Within half a pixel the view is where it should be.
+    const bool xMoved =
+        anchor->keepX && std::fabs(shownX - anchor->x) * layout.width > (x.maximum - x.minimum) / 2.0;
+    const bool yMoved = anchor->keepY && std::fabs(shownY - anchor->y) * layout.height >
+                                             (y.maximum - y.minimum) / 2.0;
+    if (XState().log || YState().log || !(xMoved || yMoved)) {
+        return;
+    }
+    redrawRequested_ = ShowSpans(
+        xMoved ? std::optional(MoveValueTo(x, shownX, anchor->x, false)) : std::nullopt,
+        yMoved ? std::optional(MoveValueTo(y, shownY, anchor->y, false)) : std::nullopt, false);
+    // The labels of the moved view may move the edges again; the next drawing checks.
+    if (redrawRequested_) {
+        ++anchor->corrections;
+        anchor_ = anchor;
+    }
+}
+
+bool CGraph::TakeRedrawRequest() {
+    return std::exchange(redrawRequested_, false);
 }
 
 void CGraph::ResetZoom() {
@@ -140,6 +195,147 @@ void CGraph::ZoomTo(const Rect& rectangle, bool zoomX, bool zoomY) {
         YAxis().SetDataRange(PixelToY(rectangle.bottom), PixelToY(rectangle.top));
         YAxis().automatic = false;
     }
+    Repaint();
+}
+
+// ---- Navigation ------------------------------------------------------------------------
+
+AxisSpan CGraph::FullXSpan() const {
+    if (data_ == nullptr) {
+        return {XState().minimum, XState().maximum};
+    }
+    // The range UpdateRange gives: all samples of time data, the positive half of a real
+    // spectrum, both halves of a complex one.
+    const std::int32_t n = data_->Inphase().GetNumPoints();
+    std::int32_t first = 0;
+    std::int32_t last = n - 1;
+    if (!data_->IsTimeData()) {
+        last = n / 2 - 1;
+        first = data_->IsReal() ? 0 : -(n / 2);
+    }
+    return {data_->IndexToAxis(first), data_->IndexToAxis(std::max(last, 0))};
+}
+
+bool CGraph::ShowSpans(const std::optional<AxisSpan>& x, const std::optional<AxisSpan>& y,
+                       bool saveLevel) {
+    if (zoomList_.IsFull() || (x && !IsUsable(*x)) || (y && !IsUsable(*y))) {
+        return false;
+    }
+    CZoomLevel leaving{XState().minimum, XState().maximum, XAxis(), YAxis()};
+    if (x) {
+        AxisSpan shown = *x;
+        if (!IsPolar()) {
+            shown = KeepWithin(shown, FullXSpan());
+            // A span too narrow for the data stays as it was; a wheel says nothing.
+            if (!IsUsable(shown) || !SetViewRange(shown.minimum, shown.maximum, false)) {
+                return false;
+            }
+        }
+        FixAxis(XAxis(), shown);
+    }
+    if (y) {
+        FixAxis(YAxis(), *y);
+    }
+    if (saveLevel) {
+        zoomList_.Push(std::move(leaving));
+    }
+    Repaint();
+    return true;
+}
+
+void CGraph::WheelZoom(Point at, double notches, bool zoomX, bool zoomY) {
+    if (!HasData() || !IsPlotAreaValid() || notches == 0.0) {
+        return;
+    }
+    const double factor = WheelZoomFactor(notches);
+    std::optional<AxisSpan> x;
+    std::optional<AxisSpan> y;
+    if (zoomX) {
+        x = ZoomSpanAbout({XState().minimum, XState().maximum}, PixelToX(at.x), factor,
+                          XState().log);
+    }
+    if (zoomY) {
+        y = ZoomSpanAbout({YState().minimum, YState().maximum}, PixelToY(at.y), factor,
+                          YState().log);
+    }
+    const Anchor anchor{at, PixelToX(at.x), PixelToY(at.y), zoomX, zoomY};
+    if (ShowSpans(x, y, true)) {
+        anchor_ = anchor;
+    }
+}
+
+void CGraph::BeginPan(Point at) {
+    if (!HasData() || !IsPlotAreaValid()) {
+        return;
+    }
+    rubberBand_.EraseMarks();
+    panStart_ = PanStart{{at, PixelToX(at.x), PixelToY(at.y)},
+                         {XState().minimum, XState().maximum},
+                         {YState().minimum, YState().maximum}};
+}
+
+void CGraph::PanTo(Point at) {
+    if (!panStart_ || !IsPlotAreaValid()) {
+        return;
+    }
+    // The values follow the pointer: a drag to the right shows smaller X values, a drag
+    // down larger Y values.
+    const PlotLayout& layout = Layout();
+    const Point from = panStart_->grabbed.pixel;
+    const double xFraction = -static_cast<double>(at.x - from.x) / layout.width;
+    const double yFraction = static_cast<double>(at.y - from.y) / layout.height;
+    if (xFraction == 0.0 && yFraction == 0.0) {
+        return;
+    }
+    const Anchor anchor{at, panStart_->grabbed.x, panStart_->grabbed.y};
+    if (ShowSpans(ShiftSpan(panStart_->x, xFraction, XState().log),
+                  ShiftSpan(panStart_->y, yFraction, YState().log), !panStart_->levelSaved)) {
+        panStart_->levelSaved = true;
+        anchor_ = anchor;
+    }
+}
+
+void CGraph::EndPan() {
+    panStart_.reset();
+}
+
+void CGraph::ZoomByStep(double notches) {
+    const PlotLayout& layout = Layout();
+    WheelZoom({layout.left + layout.width / 2, layout.bottom - layout.height / 2}, notches, true,
+              true);
+}
+
+void CGraph::PanByStep(double xFraction, double yFraction) {
+    if (!HasData() || !IsPlotAreaValid()) {
+        return;
+    }
+    std::optional<AxisSpan> x;
+    std::optional<AxisSpan> y;
+    if (xFraction != 0.0) {
+        x = ShiftSpan({XState().minimum, XState().maximum}, xFraction, XState().log);
+    }
+    if (yFraction != 0.0) {
+        y = ShiftSpan({YState().minimum, YState().maximum}, yFraction, YState().log);
+    }
+    ShowSpans(x, y, true);
+}
+
+void CGraph::AutomaticAxes() {
+    if (!HasData() || zoomList_.IsFull()) {
+        return;
+    }
+    const AxisSpan full = FullXSpan();
+    const bool showsAll = XAxis().automatic && YAxis().automatic &&
+                          (IsPolar() || zoomList_.IsEmpty() ||
+                           AxisSpan{XState().minimum, XState().maximum} == full);
+    if (showsAll) {
+        return;
+    }
+    zoomList_.Push({XState().minimum, XState().maximum, XAxis(), YAxis()});
+    if (!IsPolar()) {
+        SetViewRange(full.minimum, full.maximum, false);
+    }
+    forceRescale = true;
     Repaint();
 }
 

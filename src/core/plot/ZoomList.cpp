@@ -1,6 +1,68 @@
 #include "plot/ZoomList.h"
 
+#include <algorithm>
+#include <cmath>
+
 namespace tapwright {
+
+namespace {
+
+// A value as a log axis places it.
+double ToScale(double value, bool log) {
+    return log ? std::log10(value) : value;
+}
+
+double FromScale(double value, bool log) {
+    return log ? std::pow(10.0, value) : value;
+}
+
+}  // namespace
+
+AxisSpan ZoomSpanAbout(AxisSpan span, double anchor, double factor, bool log) {
+    if (log && !(span.minimum > 0.0 && span.maximum > 0.0)) {
+        log = false;
+    }
+    const double low = ToScale(span.minimum, log);
+    const double high = ToScale(span.maximum, log);
+    const double at = log && !(anchor > 0.0) ? (low + high) / 2.0 : ToScale(anchor, log);
+    return {FromScale(at - (at - low) * factor, log), FromScale(at + (high - at) * factor, log)};
+}
+
+AxisSpan ShiftSpan(AxisSpan span, double fraction, bool log) {
+    if (log && !(span.minimum > 0.0 && span.maximum > 0.0)) {
+        log = false;
+    }
+    const double low = ToScale(span.minimum, log);
+    const double high = ToScale(span.maximum, log);
+    const double shift = (high - low) * fraction;
+    return {FromScale(low + shift, log), FromScale(high + shift, log)};
+}
+
+AxisSpan MoveValueTo(AxisSpan span, double shown, double wanted, bool log) {
+    if (log && !(span.minimum > 0.0 && span.maximum > 0.0 && shown > 0.0 && wanted > 0.0)) {
+        log = false;
+    }
+    const double shift = ToScale(wanted, log) - ToScale(shown, log);
+    return {FromScale(ToScale(span.minimum, log) + shift, log),
+            FromScale(ToScale(span.maximum, log) + shift, log)};
+}
+
+AxisSpan KeepWithin(AxisSpan span, AxisSpan limits) {
+    if (span.maximum - span.minimum >= limits.maximum - limits.minimum) {
+        return limits;
+    }
+    if (span.minimum < limits.minimum) {
+        return {limits.minimum, limits.minimum + (span.maximum - span.minimum)};
+    }
+    if (span.maximum > limits.maximum) {
+        return {limits.maximum - (span.maximum - span.minimum), limits.maximum};
+    }
+    return span;
+}
+
+double WheelZoomFactor(double notches) {
+    return std::pow(kZoomStepFactor, notches);
+}
 
 void CZoomList::Push(CZoomLevel level) {
     if (!levels_.empty()) {

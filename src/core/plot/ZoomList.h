@@ -17,6 +17,39 @@ struct CZoomLevel {
     CAxis yAxis;
 };
 
+// The visible range of one axis.
+struct AxisSpan {
+    double minimum = 0.0;
+    double maximum = 0.0;
+
+    bool operator==(const AxisSpan&) const = default;
+};
+
+// One notch of the mouse wheel (or one key press) shows this fraction of the span.
+inline constexpr double kZoomStepFactor = 0.8;
+// An arrow key moves the view by this fraction of its span.
+inline constexpr double kPanStepFraction = 0.1;
+
+// The span shown after zooming by a factor (below 1 zooms in) about a value, which keeps
+// its place: it lies the same fraction of the way across before and after. A log axis
+// zooms in decades. An anchor that a log axis cannot place (0 or below) zooms about the
+// middle.
+AxisSpan ZoomSpanAbout(AxisSpan span, double anchor, double factor, bool log);
+
+// The span moved by a fraction of its width, toward larger values when positive; a log
+// axis moves in decades.
+AxisSpan ShiftSpan(AxisSpan span, double fraction, bool log);
+
+// The span moved so that the value shown at a place becomes the wanted value there.
+AxisSpan MoveValueTo(AxisSpan span, double shown, double wanted, bool log);
+
+// The span kept inside the limits: moved back inside when it overhangs, and cut to them
+// when it is wider.
+AxisSpan KeepWithin(AxisSpan span, AxisSpan limits);
+
+// The zoom factor of a turn of the wheel in notches, forward (positive) zooming in.
+double WheelZoomFactor(double notches);
+
 // Where a zoom command moves: Next goes one level in, or back to the top from the last one.
 enum class ZoomMove { Next, Top, In, Out, Bottom };
 

@@ -139,6 +139,14 @@ bool CFirPlot::HasData() const {
     return filter_ != nullptr && filter_->Inphase().GetNumPoints() >= 1;
 }
 
+AxisSpan CFirPlot::FullXSpan() const {
+    if (filter_ == nullptr) {
+        return CGraph::FullXSpan();
+    }
+    const double half = filter_->GetFrequencyUnits().GetSampleRate() * 0.5;
+    return {selection_ == FirPlotSelection::Complex ? -half : 0.0, half};
+}
+
 bool CFirPlot::SetViewRange(double x1, double x2, bool) {
     XState().minimum = x1;
     XState().maximum = x2;

@@ -56,6 +56,8 @@ public:
     void ShowPointReadout(std::int32_t index) override;
     // Takes the range as the frequency range; any range will do.
     bool SetViewRange(double x1, double x2, bool strict) override;
+    // The frequencies from 0 (or -Fs/2 for the complex filter) to Fs/2.
+    AxisSpan FullXSpan() const override;
 
     const CommandTable<CGraph>& Commands() const override;
 

@@ -131,6 +131,11 @@ void ProjectCommands::RunCommand(CommandId id) {
     Refresh();
 }
 
+const CFirDoc* ProjectCommands::CurrentDocument() const {
+    const ProjectFrame* frame = Current();
+    return frame != nullptr ? frame->Document() : nullptr;
+}
+
 bool ProjectCommands::CanPrintPreview() const {
     const ProjectFrame* frame = Current();
     return frame != nullptr && frame->Content().CanPrint();

@@ -41,6 +41,9 @@ public:
     bool IsCommandChecked(CommandId id) const;
     void RunCommand(CommandId id);
 
+    // The project of the window the user works in; null while no window is open.
+    const CFirDoc* CurrentDocument() const;
+
     bool CanPrintPreview() const;
     void PrintPreview();
 

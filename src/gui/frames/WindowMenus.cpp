@@ -1,6 +1,7 @@
 #include "gui/frames/WindowMenus.h"
 
 #include <QAction>
+#include <QKeySequence>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -44,6 +45,8 @@ QString StatusLine(const std::string& statusText) {
 WindowMenus::WindowMenus(MainFrame& mainFrame, ProjectCommands& commands, QMdiArea& area)
     : mainFrame_(mainFrame), commands_(commands), area_(area) {
     file_ = MakeFileMenu();
+    edit_ = MakeEditMenu();
+    AddEditKeys();
     filter_ = MakeFilterMenu();
     view_ = MakeViewMenu(false);
     coefficientView_ = MakeViewMenu(true);
@@ -51,7 +54,7 @@ WindowMenus::WindowMenus(MainFrame& mainFrame, ProjectCommands& commands, QMdiAr
 }
 
 std::vector<QMenu*> WindowMenus::MenusFor(ProjectFrame& frame) const {
-    std::vector<QMenu*> menus{file_, filter_};
+    std::vector<QMenu*> menus{file_, edit_, filter_};
     if (QMenu* own = frame.Content().KindMenu()) {
         menus.push_back(own);
     }
@@ -87,6 +90,33 @@ QMenu* WindowMenus::MakeFileMenu() {
             {[this] { return commands_.CanPrintPreview(); }, {}});
     mainFrame_.AddFileMenuTail(*menu);
     return menu;
+}
+
+// Undo and Redo name the step they would take back or do again.
+QMenu* WindowMenus::MakeEditMenu() {
+    QMenu* menu = NewMenu("&Edit");
+    const auto named = [this](std::string (*text)(const CFirDoc&), const char* idle) {
+        return [this, text, idle] {
+            const CFirDoc* document = commands_.CurrentDocument();
+            return ToQString(document != nullptr ? text(*document) : idle);
+        };
+    };
+    texts_[AddDocumentCommand(*menu, kCmdUndo)] = named(&UndoMenuText, kUndoMenuText);
+    texts_[AddDocumentCommand(*menu, kCmdRedo)] = named(&RedoMenuText, kRedoMenuText);
+    return menu;
+}
+
+void WindowMenus::AddEditKeys() {
+    const auto addKeys = [this](const char* keys, CommandId id) {
+        auto* action = new QAction(&mainFrame_);
+        action->setShortcuts(QKeySequence::listFromString(keys));
+        action->setShortcutContext(Qt::WindowShortcut);
+        QObject::connect(action, &QAction::triggered, action,
+                         [this, id] { commands_.RunCommand(id); });
+        mainFrame_.addAction(action);
+    };
+    addKeys("Ctrl+Z; Alt+Backspace", kCmdUndo);
+    addKeys("Ctrl+Shift+Z; Ctrl+Y", kCmdRedo);
 }
 
 QMenu* WindowMenus::MakeFilterMenu() {
@@ -226,6 +256,9 @@ void WindowMenus::Refresh(QMenu& menu) const {
             continue;
         }
         action->setEnabled(rule->second.enabled());
+        if (const auto text = texts_.find(action); text != texts_.end()) {
+            action->setText(text->second());
+        }
         if (rule->second.checked) {
             action->setChecked(rule->second.checked());
         }

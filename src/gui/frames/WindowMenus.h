@@ -53,6 +53,9 @@ private:
 
     QMenu* NewMenu(const char* title);
     QMenu* MakeFileMenu();
+    QMenu* MakeEditMenu();
+    // The keys of Undo and Redo, which work in every project window.
+    void AddEditKeys();
     QMenu* MakeFilterMenu();
     QMenu* MakeViewMenu(bool coefficientEditor);
     QMenu* MakeWindowMenu();
@@ -71,8 +74,11 @@ private:
     ProjectCommands& commands_;
     QMdiArea& area_;
     std::map<QAction*, ItemRule> rules_;
+    // The items whose text follows the project, with what gives it.
+    std::map<QAction*, std::function<QString()>> texts_;
     std::vector<QAction*> windowList_;
     QMenu* file_;
+    QMenu* edit_;
     QMenu* filter_;
     QMenu* view_;
     QMenu* coefficientView_;

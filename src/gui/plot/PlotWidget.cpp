@@ -1,6 +1,8 @@
 #include "gui/plot/PlotWidget.h"
 
 #include <QContextMenuEvent>
+#include <QKeyEvent>
+#include <QWheelEvent>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
@@ -49,7 +51,7 @@ Point CorePoint(const QMouseEvent& event) {
 
 PlotWidget::PlotWidget(CGraph& view, QWidget* parent) : QWidget(parent), view_(view) {
     setAttribute(Qt::WA_OpaquePaintEvent);
-    setFocusPolicy(Qt::ClickFocus);
+    setFocusPolicy(Qt::WheelFocus);
     view_.AttachWindow(this);
 }
 
@@ -95,6 +97,11 @@ void PlotWidget::RenderPicture() {
     QPainter painter(&picture_);
     QtDrawContext dc(painter, DrawDevice::Screen);
     view_.OnDraw(dc);
+    // A zoom that moved the plot's edges has moved the view back under the pointer.
+    while (view_.TakeRedrawRequest()) {
+        painter.fillRect(QRect(QPoint(0, 0), pictureSize_), palette().color(QPalette::Base));
+        view_.OnDraw(dc);
+    }
 }
 
 void PlotWidget::paintEvent(QPaintEvent*) {
@@ -118,6 +125,16 @@ void PlotWidget::resizeEvent(QResizeEvent* event) {
 // ---- Mouse ---------------------------------------------------------------------------
 
 void PlotWidget::mousePressEvent(QMouseEvent* event) {
+    const bool panWithLeft = event->button() == Qt::LeftButton &&
+                             (spaceHeld_ || (event->modifiers() & Qt::ControlModifier) != 0);
+    if (event->button() == Qt::MiddleButton || panWithLeft) {
+        view_.BeginPan(CorePoint(*event));
+        if (view_.IsPanning()) {
+            setCursor(Qt::ClosedHandCursor);
+        }
+        update();
+        return;
+    }
     if (event->button() != Qt::LeftButton) {
         QWidget::mousePressEvent(event);
         return;
@@ -127,6 +144,10 @@ void PlotWidget::mousePressEvent(QMouseEvent* event) {
 }
 
 void PlotWidget::mouseMoveEvent(QMouseEvent* event) {
+    if (view_.IsPanning()) {
+        view_.PanTo(CorePoint(*event));
+        return;
+    }
     if ((event->buttons() & Qt::LeftButton) == 0) {
         QWidget::mouseMoveEvent(event);
         return;
@@ -136,12 +157,80 @@ void PlotWidget::mouseMoveEvent(QMouseEvent* event) {
 }
 
 void PlotWidget::mouseReleaseEvent(QMouseEvent* event) {
+    if (view_.IsPanning()) {
+        view_.PanTo(CorePoint(*event));
+        view_.EndPan();
+        unsetCursor();
+        return;
+    }
     if (event->button() != Qt::LeftButton) {
         QWidget::mouseReleaseEvent(event);
         return;
     }
     view_.OnLButtonUp(CorePoint(*event));
     update();
+}
+
+void PlotWidget::mouseDoubleClickEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton) {
+        QWidget::mouseDoubleClickEvent(event);
+        return;
+    }
+    view_.AutomaticAxes();
+}
+
+void PlotWidget::wheelEvent(QWheelEvent* event) {
+    // Some systems turn a wheel with Shift held into a horizontal one.
+    const QPoint angle = event->angleDelta();
+    const int eighths = angle.y() != 0 ? angle.y() : angle.x();
+    constexpr double kEighthsPerNotch = 120.0;
+    const Qt::KeyboardModifiers keys = event->modifiers();
+    const bool xOnly = (keys & Qt::ControlModifier) != 0;
+    const bool yOnly = !xOnly && (keys & Qt::ShiftModifier) != 0;
+    const QPoint at = event->position().toPoint();
+    view_.WheelZoom({at.x(), at.y()}, eighths / kEighthsPerNotch, !yOnly, !xOnly);
+    event->accept();
+}
+
+void PlotWidget::keyPressEvent(QKeyEvent* event) {
+    switch (event->key()) {
+        case Qt::Key_Plus:
+        case Qt::Key_Equal:
+            view_.ZoomByStep(1.0);
+            break;
+        case Qt::Key_Minus:
+            view_.ZoomByStep(-1.0);
+            break;
+        case Qt::Key_Left:
+            view_.PanByStep(-kPanStepFraction, 0.0);
+            break;
+        case Qt::Key_Right:
+            view_.PanByStep(kPanStepFraction, 0.0);
+            break;
+        case Qt::Key_Up:
+            view_.PanByStep(0.0, kPanStepFraction);
+            break;
+        case Qt::Key_Down:
+            view_.PanByStep(0.0, -kPanStepFraction);
+            break;
+        case Qt::Key_Home:
+            view_.AutomaticAxes();
+            break;
+        case Qt::Key_Space:
+            spaceHeld_ = true;
+            break;
+        default:
+            QWidget::keyPressEvent(event);
+            return;
+    }
+    event->accept();
+}
+
+void PlotWidget::keyReleaseEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Space && !event->isAutoRepeat()) {
+        spaceHeld_ = false;
+    }
+    QWidget::keyReleaseEvent(event);
 }
 
 void PlotWidget::contextMenuEvent(QContextMenuEvent* event) {

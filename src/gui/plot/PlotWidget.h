@@ -21,7 +21,10 @@ namespace tapwright::gui {
 // drawing itself raised, repaints from the picture, so it never starts the drawing (and its
 // message) again. The rubber band's markers and rectangle are painted over the picture on
 // every paint. Mouse presses, moves and releases of the left button go to the view, and
-// the right button opens the plot's context menu.
+// the right button opens the plot's context menu. The wheel zooms about the pointer (only
+// X with Ctrl, only Y with Shift), a drag with the middle button or with the left one while
+// Space or Ctrl is held pans, a double click returns to the automatic axes, and the keys
+// + and - zoom, the arrows pan and Home returns to the automatic axes.
 //
 // The view must outlive the widget; the widget is the view's window while it lives.
 class PlotWidget final : public QWidget, private ViewWindow {
@@ -55,6 +58,10 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
@@ -71,6 +78,7 @@ private:
     QSize pictureSize_;  // the window's size when the picture was drawn
     bool pictureCurrent_ = false;
     bool rendering_ = false;
+    bool spaceHeld_ = false;  // Space turns a left drag into a pan
 };
 
 }  // namespace tapwright::gui

@@ -75,9 +75,14 @@ public:
         return Base::SetViewRange(x1, x2, strict);
     }
 
+    // Draws as the window does: once more when a zoom or pan moved the plot area.
     void Draw() {
         RecordingDrawContext dc;
         this->OnDraw(dc);
+        while (this->TakeRedrawRequest()) {
+            RecordingDrawContext again;
+            this->OnDraw(again);
+        }
     }
 
     // A press, one move and a release, as the widget forwards them.

@@ -3,8 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QApplication>
 #include <QMdiArea>
 #include <QMenu>
+#include <QTest>
+#include <QWindow>
 
 #include "document/FirDoc.h"
 #include "gui/app/MainFrame.h"
@@ -38,7 +41,7 @@ const QStringList kProjectFileItems = {
     "P&rint Setup...",      "E&xit"};
 
 TEST_F(WindowMenusTest, SpecificationEditorShowsTheProjectMenus) {
-    EXPECT_EQ(MenuTitles(), (QStringList{"&File", "Fi&lter", "&View", "&Window", "&Help"}));
+    EXPECT_EQ(MenuTitles(), (QStringList{"&File", "&Edit", "Fi&lter", "&View", "&Window", "&Help"}));
     EXPECT_EQ(ItemTexts(Menu("&File")), kProjectFileItems);
     EXPECT_EQ(ItemTexts(Menu("Fi&lter")),
               (QStringList{"Sampling &Frequency...", "Minimum dB...", "Fill Filter With &Sine",
@@ -66,21 +69,21 @@ TEST_F(WindowMenusTest, SpecificationEditorShowsTheProjectMenus) {
 
     ASSERT_NE(NewProject(NewProjectChoice::Advanced), nullptr);
     EXPECT_EQ(Current()->Kind(), ViewKind::AdvancedEditor);
-    EXPECT_EQ(MenuTitles(), (QStringList{"&File", "Fi&lter", "&View", "&Window", "&Help"}));
+    EXPECT_EQ(MenuTitles(), (QStringList{"&File", "&Edit", "Fi&lter", "&View", "&Window", "&Help"}));
 }
 
 TEST_F(WindowMenusTest, PlotWindowsAddTheirPlotMenuAfterFilter) {
     project->ViewFrequencyResponse(ResponseDisplay::Magnitude, FilterSelection::Inphase);
     ASSERT_EQ(Current()->Kind(), ViewKind::FrequencyResponse);
     EXPECT_EQ(MenuTitles(),
-              (QStringList{"&File", "Fi&lter", "&Plot", "&View", "&Window", "&Help"}));
+              (QStringList{"&File", "&Edit", "Fi&lter", "&Plot", "&View", "&Window", "&Help"}));
     EXPECT_EQ(ItemTexts(Menu("&Plot")).mid(0, 4),
               (QStringList{"Filter", "Response", "Style", "Axis"}));
 
     project->ViewImpulseResponse(ImpulseDisplay::Inphase);
     ASSERT_EQ(Current()->Kind(), ViewKind::Graph);
     EXPECT_EQ(MenuTitles(),
-              (QStringList{"&File", "Fi&lter", "&Plot", "&View", "&Window", "&Help"}));
+              (QStringList{"&File", "&Edit", "Fi&lter", "&Plot", "&View", "&Window", "&Help"}));
     EXPECT_EQ(ItemTexts(Menu("&Plot")).front(), "Type");
     EXPECT_EQ(TitlesOfSubmenu("&Plot", "Type"),
               (QStringList{"&Inphase Amplitude", "&Quadrature Amplitude", "I &And Q Amplitudes",
@@ -94,7 +97,7 @@ TEST_F(WindowMenusTest, CoefficientEditorHasTheEditorMenuAndShorterResponseItems
     project->ViewCoefficients(CoefficientChannels::Inphase);
     ASSERT_EQ(Current()->Kind(), ViewKind::CoefficientEditor);
     EXPECT_EQ(MenuTitles(),
-              (QStringList{"&File", "Fi&lter", "&Editor", "&View", "&Window", "&Help"}));
+              (QStringList{"&File", "&Edit", "Fi&lter", "&Editor", "&View", "&Window", "&Help"}));
     EXPECT_EQ(ItemTexts(Menu("&View")),
               (QStringList{"&Specifications", "&Frequency Response", "&Impulse Response",
                            "&Coefficient Data", "&Toolbar", "Status &Bar", "&Preferences..."}));
@@ -106,7 +109,7 @@ TEST_F(WindowMenusTest, CoefficientEditorHasTheEditorMenuAndShorterResponseItems
     // Back in the editor, the menus of the editor's kind return.
     Item(Menu("&Window"), "&1 Tapwright1:1").trigger();
     EXPECT_EQ(Current()->Kind(), ViewKind::SimpleEditor);
-    EXPECT_EQ(MenuTitles(), (QStringList{"&File", "Fi&lter", "&View", "&Window", "&Help"}));
+    EXPECT_EQ(MenuTitles(), (QStringList{"&File", "&Edit", "Fi&lter", "&View", "&Window", "&Help"}));
 }
 
 TEST_F(WindowMenusTest, ItemStatesFollowTheCommandTablesOfTheProject) {
@@ -134,6 +137,36 @@ TEST_F(WindowMenusTest, ItemStatesFollowTheCommandTablesOfTheProject) {
     EXPECT_EQ(Current()->Kind(), ViewKind::FrequencyResponse);
     EXPECT_EQ(desktop.Frames().FramesOf(*project).size(), 2u);
     EXPECT_TRUE(Item(Menu("&File"), "&Print...\tCtrl+P").isEnabled());
+}
+
+TEST_F(WindowMenusTest, EditMenuNamesTheStepAndItsKeysUndoAndRedo) {
+    QMenu& edit = Menu("&Edit");
+    EXPECT_EQ(ItemTexts(edit), (QStringList{"&Undo\tCtrl+Z", "&Redo\tCtrl+Y"}));
+    EXPECT_FALSE(Item(edit, "&Undo\tCtrl+Z").isEnabled());
+
+    project->Filter().FillConstant(4, 0.25, true, false);
+    Item(Menu("Fi&lter"), "S&wap Inphase and Quadrature").trigger();
+    EXPECT_EQ(ItemTexts(edit),
+              (QStringList{"&Undo Swap Inphase and Quadrature\tCtrl+Z", "&Redo\tCtrl+Y"}));
+    EXPECT_TRUE(Item(edit, "&Undo Swap Inphase and Quadrature\tCtrl+Z").isEnabled());
+    EXPECT_FALSE(Item(edit, "&Redo\tCtrl+Y").isEnabled());
+
+    // The keys work without the menu being opened, while no text field takes them for its
+    // own undo.
+    if (QWidget* focus = QApplication::focusWidget()) {
+        focus->clearFocus();
+    }
+    Frame().activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&Frame()));
+    QWindow* window = Frame().windowHandle();
+    QTest::keyClick(window, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(project->Filter().Inphase().GetAt(0), 0.25);
+    EXPECT_TRUE(project->History().CanRedo());
+    QTest::keyClick(window, Qt::Key_Y, Qt::ControlModifier);
+    EXPECT_EQ(project->Filter().Inphase().GetAt(0), 0.0);
+    QTest::keyClick(window, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_FALSE(project->History().CanRedo());  // nothing left to redo
+    EXPECT_EQ(ItemTexts(edit).back(), "&Redo\tCtrl+Y");
 }
 
 TEST_F(WindowMenusTest, ToolBarButtonsActOnTheProjectOfTheActiveWindow) {

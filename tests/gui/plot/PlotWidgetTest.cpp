@@ -11,6 +11,7 @@
 #include <QMimeData>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QWheelEvent>
 #include <QTimer>
 
 #include <algorithm>
@@ -143,6 +144,41 @@ TEST_F(PlotWidgetTest, DragAcrossTheResponseShowsTheRectangleThenZoomsToIt) {
     EXPECT_LT(plot.XState().maximum, 24.0);
     // The marks went with the drag.
     EXPECT_TRUE(DifferingPixels(Shown(), widget.Picture()).empty());
+}
+
+TEST_F(PlotWidgetTest, WheelZoomsAboutThePointerAndMiddleDragPans) {
+    const QPoint pointer = At(0.25, 0.5);
+    const double frequency = plot.PixelToX(pointer.x());
+    const double fullWidth = plot.XState().maximum - plot.XState().minimum;
+    QWheelEvent wheel(QPointF(pointer), QPointF(widget.mapToGlobal(pointer)), QPoint(),
+                      QPoint(0, 240), Qt::NoButton, Qt::ControlModifier, Qt::NoScrollPhase,
+                      false);
+    QApplication::sendEvent(&widget, &wheel);
+    widget.repaint();
+    // Labels that change their width with the view may leave it a pixel or two off.
+    const double pixel =
+        3.0 * (plot.XState().maximum - plot.XState().minimum) / plot.Layout().width;
+    EXPECT_NEAR(plot.PixelToX(pointer.x()), frequency, pixel);
+    EXPECT_NEAR(plot.XState().maximum - plot.XState().minimum, fullWidth * 0.64, 1e-9);
+    EXPECT_TRUE(plot.YAxis().automatic);  // Ctrl: the X axis only
+    EXPECT_EQ(ui.StatusTexts().back(), "Zoom Level 1 of 1");
+
+    const QPoint from = At(0.5, 0.5);
+    const QPoint to = At(0.3, 0.5);
+    const double grabbed = plot.PixelToX(from.x());
+    test::SendMouse(widget, QEvent::MouseButtonPress, from, Qt::MiddleButton, Qt::MiddleButton);
+    test::SendMouse(widget, QEvent::MouseMove, to, Qt::NoButton, Qt::MiddleButton);
+    test::SendMouse(widget, QEvent::MouseButtonRelease, to, Qt::MiddleButton, Qt::NoButton);
+    widget.repaint();
+    EXPECT_NEAR(plot.PixelToX(to.x()), grabbed, pixel);
+    EXPECT_EQ(ui.StatusTexts().back(), "Zoom Level 2 of 2");
+
+    QTest::keyClick(&widget, Qt::Key_Home);
+    widget.repaint();
+    EXPECT_DOUBLE_EQ(plot.XState().maximum - plot.XState().minimum, fullWidth);
+    plot.NavigateZoom(ZoomMove::Out);  // back to the view the pan left
+    widget.repaint();
+    EXPECT_NEAR(plot.PixelToX(to.x()), grabbed, pixel);
 }
 
 TEST_F(PlotWidgetTest, ClickReadsOutTheResponseAndLeavesAMarkerOnTheColumn) {
