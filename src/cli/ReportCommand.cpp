@@ -16,6 +16,11 @@ ReportCommand::ReportCommand(CLI::App& parent)
         ->required()
         ->type_name("FILE");
     Options().add_flag("--json", json_, "Print one JSON object instead of a table");
+    Options()
+        .add_option("--bits", bits_,
+                    "Judge the coefficients quantized to this many bits (1 to 31); the "
+                    "project is not changed")
+        ->type_name("BITS");
 }
 
 ExitCode ReportCommand::Run(CliSession& session) {
@@ -24,13 +29,20 @@ ExitCode ReportCommand::Run(CliSession& session) {
     if (document == nullptr) {
         return failure;
     }
-    const DesignSummary summary = Summarize(document->Filter(), std::nullopt);
+    CFirData filter = document->Filter();
+    if (bits_) {
+        const ChannelFlags channels = ResolveChannels(ChannelChoice::Default, filter.IsReal());
+        if (!filter.Quantize(*bits_, channels.inphase, channels.quadrature)) {
+            return ExitCode::BadInput;
+        }
+    }
+    const DesignSummary summary = Summarize(filter, std::nullopt);
     if (json_) {
         std::cout << JsonText(ToJson(summary));
     } else {
         WriteTable(std::cout, summary);
     }
-    return VerdictOf(document->Filter());
+    return VerdictOf(filter);
 }
 
 }  // namespace tapwright::cli

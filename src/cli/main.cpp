@@ -10,6 +10,7 @@
 #include "cli/ImportCommand.h"
 #include "cli/ReportCommand.h"
 #include "cli/ResponseCommand.h"
+#include "cli/WordLengthCommand.h"
 
 namespace {
 
@@ -24,6 +25,7 @@ std::vector<std::unique_ptr<Command>> MakeCommands(CLI::App& app) {
     commands.push_back(std::make_unique<tapwright::cli::ExportCommand>(app));
     commands.push_back(std::make_unique<tapwright::cli::ImportCommand>(app));
     commands.push_back(std::make_unique<tapwright::cli::ResponseCommand>(app));
+    commands.push_back(std::make_unique<tapwright::cli::WordLengthCommand>(app));
     commands.push_back(std::make_unique<tapwright::cli::FormatsCommand>(app));
     return commands;
 }

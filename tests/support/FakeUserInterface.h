@@ -79,6 +79,7 @@ public:
     bool Run(CDataViewFormatDlg& d) override { return Answer(d); }
     bool Run(CFontDlg& d) override { return Answer(d); }
     bool Run(CFileDlg& d) override { return Answer(d); }
+    bool Run(CWordLengthDlg& d) override { return Answer(d); }
 
 private:
     struct ScriptedMessage {

@@ -9,6 +9,7 @@
 #include "data/Constants.h"
 #include "data/LumenData.h"
 #include "data/Windowing.h"
+#include "math/FixedPoint.h"
 #include "platform/UserInterface.h"
 #include "response/ResponseEvaluator.h"
 
@@ -175,11 +176,8 @@ bool CLumenData::Quantize(std::int32_t bits, bool inphase, bool quadrature) {
         Ui().ShowMessage(kQuantizeBitsMessage, MessageButtons::Ok, MessageIcon::Stop);
         return false;
     }
-    const double scale = std::floor(std::pow(2.0, bits - 1) + 0.00001);
-    // round() takes halves away from zero; the words run from -scale to scale - 1.
-    const auto quantize = [scale](double x) {
-        return std::clamp(std::round(x * scale), -scale, scale - 1.0) / scale;
-    };
+    const double scale = QuantizationScale(bits);
+    const auto quantize = [scale](double x) { return QuantizedWord(x, scale) / scale; };
     if (inphase) {
         TransformSamples(Inphase(), Inphase().GetNumPoints(), quantize);
     }

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "app/FirApp.h"
+#include "document/WordLengthCommand.h"
 
 namespace tapwright {
 
@@ -99,6 +100,11 @@ void AddFilterCommands(std::vector<DocCommand>& table) {
                      true);
     AddChannelFamily(table, kCmdQuantizeInphase, "&Quantize Filter", "Quantize",
                      &CoefficientCommands::Quantize, true);
+    table.push_back(MenuCommand(
+        kCmdWordLength, kFilterMenu, "Word &Length...",
+        "Find the fewest coefficient bits that meet the specification\nWord Length",
+        [](CFirDoc& document) { FindWordLength(document); },
+        [](const CFirDoc& document) { return CanFindWordLength(document); }));
     table.push_back(MenuCommand(
         kCmdMix, kFilterMenu, "Mix Complex Filter...",
         "Mix the current filter coefficients with a complex sine\nMix",

@@ -34,6 +34,7 @@ inline constexpr CommandId kCmdCopyInphaseToQuadrature = 1061;
 inline constexpr CommandId kCmdCopyQuadratureToInphase = 1062;
 inline constexpr CommandId kCmdSwapChannels = 1063;
 inline constexpr CommandId kCmdCopyToClipboard = 1064;
+inline constexpr CommandId kCmdWordLength = 1065;
 
 inline constexpr CommandId kCmdImportCoefficients = 1070;
 inline constexpr CommandId kCmdExportCoefficients = 1071;

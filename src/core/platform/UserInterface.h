@@ -26,6 +26,7 @@ class CNewProjectDlg;
 class CDataViewFormatDlg;
 class CFontDlg;
 class CFileDlg;
+class CWordLengthDlg;
 
 class Clipboard;
 
@@ -89,6 +90,7 @@ public:
     virtual bool Run(CDataViewFormatDlg&) { return false; }
     virtual bool Run(CFontDlg&) { return false; }
     virtual bool Run(CFileDlg&) { return false; }
+    virtual bool Run(CWordLengthDlg&) { return false; }
 };
 
 // The user interface the core talks to. Until one is installed, a quiet one answers every

@@ -1,0 +1,370 @@
+#include "math/WordLengthSearch.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+#include <numbers>
+
+#include "math/FixedPoint.h"
+
+namespace tapwright {
+
+namespace {
+
+// Grid points of the fast guide per 1/N cycles: the guide misses a lobe's peak by well under
+// a tenth of a dB, and the exact judge has the last word anyway.
+constexpr double kGridPointsPerLobe = 16.0;
+constexpr std::size_t kMinPointsPerBand = 9;
+// How much better a move must make the guide's score to count as progress.
+constexpr double kImprovement = 1e-9;
+// A small share of the other bands' margins (each counted up to a cap) breaks ties between
+// moves that leave the worst band alone.
+constexpr double kTieBreakWeight = 1e-3;
+constexpr double kTieBreakCapDb = 0.5;
+
+constexpr double kInfinity = std::numeric_limits<double>::infinity();
+
+// The free integers of a symmetric filter: the first half of the taps (with the centre tap
+// of an odd length when the symmetry is even), from which the others follow.
+class SymmetricWords {
+public:
+    SymmetricWords(std::size_t length, TapSymmetry symmetry)
+        : length_(length), symmetry_(symmetry) {}
+
+    std::size_t FreeCount() const {
+        return symmetry_ == TapSymmetry::Even ? (length_ + 1) / 2 : length_ / 2;
+    }
+
+    std::vector<std::int32_t> Expand(std::span<const std::int32_t> free) const {
+        std::vector<std::int32_t> words(length_, 0);
+        for (std::size_t i = 0; i < free.size(); ++i) {
+            words[i] = free[i];
+            const std::size_t mirror = length_ - 1 - i;
+            if (mirror != i) {
+                words[mirror] = symmetry_ == TapSymmetry::Even ? free[i] : -free[i];
+            }
+        }
+        return words;
+    }
+
+private:
+    std::size_t length_;
+    TapSymmetry symmetry_;
+};
+
+// The band margins of a candidate on a dense grid, kept up to date move by move: the real
+// amplitude A(f) = sum over the free integers of k_i / scale times a cosine (even symmetry)
+// or sine (odd symmetry) basis, whose magnitude is |H(f)|.
+class GridGuide {
+public:
+    GridGuide(std::size_t length, TapSymmetry symmetry, std::span<const WordLengthBand> bands)
+        : bands_(bands.begin(), bands.end()) {
+        const double centre = 0.5 * static_cast<double>(length - 1);
+        for (const WordLengthBand& band : bands_) {
+            AddBandPoints(band, length);
+        }
+        const std::size_t points = frequencies_.size();
+        const std::size_t free = SymmetricWords(length, symmetry).FreeCount();
+        basis_.resize(free * points);
+        for (std::size_t i = 0; i < free; ++i) {
+            const double offset = centre - static_cast<double>(i);
+            const bool paired = length - 1 - i != i;
+            const double factor = paired ? 2.0 : 1.0;
+            for (std::size_t g = 0; g < points; ++g) {
+                const double angle = 2.0 * std::numbers::pi * frequencies_[g] * offset;
+                basis_[i * points + g] =
+                    factor * (symmetry == TapSymmetry::Even ? std::cos(angle) : std::sin(angle));
+            }
+        }
+    }
+
+    std::size_t Points() const { return frequencies_.size(); }
+
+    std::vector<double> Amplitude(std::span<const std::int32_t> free, double scale) const {
+        std::vector<double> amplitude(Points(), 0.0);
+        for (std::size_t i = 0; i < free.size(); ++i) {
+            Add(amplitude, i, free[i] / scale);
+        }
+        return amplitude;
+    }
+
+    void Add(std::vector<double>& amplitude, std::size_t index, double change) const {
+        const double* column = &basis_[index * Points()];
+        for (std::size_t g = 0; g < amplitude.size(); ++g) {
+            amplitude[g] += change * column[g];
+        }
+    }
+
+    // The smallest band margin and the score the search climbs, for the amplitude changed
+    // by up to two basis moves (an index of Points() or more means no move).
+    struct Judgement {
+        double margin = -kInfinity;
+        double score = -kInfinity;
+    };
+    Judgement Judge(const std::vector<double>& amplitude, std::size_t first = kNoMove,
+                    double firstChange = 0.0, std::size_t second = kNoMove,
+                    double secondChange = 0.0) const {
+        const std::size_t points = Points();
+        const double* a = first == kNoMove ? nullptr : &basis_[first * points];
+        const double* b = second == kNoMove ? nullptr : &basis_[second * points];
+        Judgement judgement{kInfinity, 0.0};
+        double others = 0.0;
+        for (std::size_t band = 0; band < bands_.size(); ++band) {
+            double low = kInfinity;
+            double high = 0.0;
+            for (std::size_t g = bandStart_[band]; g < bandStart_[band + 1]; ++g) {
+                double value = amplitude[g];
+                if (a != nullptr) {
+                    value += firstChange * a[g];
+                }
+                if (b != nullptr) {
+                    value += secondChange * b[g];
+                }
+                const double magnitude = std::abs(value) * weight_[g];
+                low = std::min(low, magnitude);
+                high = std::max(high, magnitude);
+            }
+            const double margin = BandMargin(bands_[band], low, high);
+            judgement.margin = std::min(judgement.margin, margin);
+            others += std::min(margin, kTieBreakCapDb);
+        }
+        judgement.score = judgement.margin + kTieBreakWeight * others;
+        return judgement;
+    }
+
+    static constexpr std::size_t kNoMove = std::numeric_limits<std::size_t>::max();
+
+private:
+    static double BandMargin(const WordLengthBand& band, double low, double high) {
+        if (band.passband) {
+            if (!(low > 0.0)) {
+                return -kInfinity;
+            }
+            return band.limitDb - 20.0 * std::log10(high / low);
+        }
+        return band.limitDb - 20.0 * std::log10(std::max(high, 1e-300));
+    }
+
+    void AddBandPoints(const WordLengthBand& band, std::size_t length) {
+        bandStart_.push_back(frequencies_.size());
+        const double width = std::max(band.upper - band.lower, 0.0);
+        const auto count = std::max(
+            kMinPointsPerBand,
+            static_cast<std::size_t>(std::ceil(width * static_cast<double>(length) *
+                                               kGridPointsPerLobe)) + 1);
+        const double step = width / static_cast<double>(count - 1);
+        const bool perSlope = band.passband && band.slope > 0.0;
+        for (std::size_t j = 0; j < count; ++j) {
+            double frequency = band.lower + step * static_cast<double>(j);
+            // A response judged per slope is 0 / 0 at f = 0; half a step in says the same.
+            if (perSlope && frequency <= 0.0) {
+                frequency = 0.5 * step;
+            }
+            frequencies_.push_back(frequency);
+            weight_.push_back(perSlope ? 1.0 / (band.slope * frequency) : 1.0);
+        }
+        if (bandStart_.size() == bands_.size()) {
+            bandStart_.push_back(frequencies_.size());
+        }
+    }
+
+    std::vector<WordLengthBand> bands_;
+    std::vector<std::size_t> bandStart_;
+    std::vector<double> frequencies_;
+    std::vector<double> weight_;
+    std::vector<double> basis_;
+};
+
+// The local search at one word length: from the rounded integers, one-step (then two-step)
+// changes that raise the grid margin, until the exact judge confirms a candidate.
+class LocalSearch {
+public:
+    LocalSearch(const WordLengthProblem& problem, const GridGuide& guide)
+        : problem_(problem),
+          guide_(guide),
+          words_(problem.taps.size(), problem.symmetry) {}
+
+    // The integers found at this word length, with their exact margin, or nothing.
+    std::optional<std::pair<std::vector<std::int32_t>, double>> Run(std::int32_t bits) const;
+
+private:
+    struct Move {
+        std::size_t first = GridGuide::kNoMove;
+        int firstStep = 0;
+        std::size_t second = GridGuide::kNoMove;
+        int secondStep = 0;
+        double score = -kInfinity;
+    };
+
+    Move BestSingleMove(const std::vector<std::int32_t>& free, const std::vector<double>& amplitude,
+                        double scale, double current) const;
+    Move BestPairMove(const std::vector<std::int32_t>& free, const std::vector<double>& amplitude,
+                      double scale, double current) const;
+    static bool InRange(std::int32_t word, int step, double scale) {
+        const double moved = static_cast<double>(word) + step;
+        return moved >= -scale && moved <= scale - 1.0;
+    }
+
+    const WordLengthProblem& problem_;
+    const GridGuide& guide_;
+    SymmetricWords words_;
+};
+
+std::optional<std::pair<std::vector<std::int32_t>, double>> LocalSearch::Run(
+    std::int32_t bits) const {
+    const double scale = QuantizationScale(bits);
+    const std::vector<std::int32_t> rounded = RoundToWords(problem_.taps, bits);
+    std::vector<std::int32_t> free(rounded.begin(),
+                                   rounded.begin() + static_cast<std::ptrdiff_t>(words_.FreeCount()));
+    std::vector<double> amplitude = guide_.Amplitude(free, scale);
+    // The guide may see a candidate as passing when the exact judge does not; each such
+    // miss raises the margin the guide must show before the judge is asked again.
+    double target = 0.0;
+    const std::size_t maxMoves = 8 * free.size() + 64;
+    for (std::size_t move = 0; move <= maxMoves; ++move) {
+        const GridGuide::Judgement now = guide_.Judge(amplitude);
+        if (now.margin >= target) {
+            std::vector<std::int32_t> candidate = words_.Expand(free);
+            const double exact = problem_.exactMargin(WordsToTaps(candidate, bits));
+            if (exact >= 0.0) {
+                return std::make_pair(std::move(candidate), exact);
+            }
+            if (!std::isfinite(exact)) {
+                return std::nullopt;
+            }
+            target = now.margin + (now.margin - exact) + kImprovement;
+        }
+        Move best = BestSingleMove(free, amplitude, scale, now.score);
+        if (best.first == GridGuide::kNoMove) {
+            best = BestPairMove(free, amplitude, scale, now.score);
+        }
+        if (best.first == GridGuide::kNoMove) {
+            return std::nullopt;
+        }
+        free[best.first] += best.firstStep;
+        guide_.Add(amplitude, best.first, best.firstStep / scale);
+        if (best.second != GridGuide::kNoMove) {
+            free[best.second] += best.secondStep;
+            guide_.Add(amplitude, best.second, best.secondStep / scale);
+        }
+    }
+    return std::nullopt;
+}
+
+LocalSearch::Move LocalSearch::BestSingleMove(const std::vector<std::int32_t>& free,
+                                              const std::vector<double>& amplitude, double scale,
+                                              double current) const {
+    Move best;
+    best.score = current + kImprovement;
+    for (std::size_t i = 0; i < free.size(); ++i) {
+        for (const int step : {-1, 1}) {
+            if (!InRange(free[i], step, scale)) {
+                continue;
+            }
+            const double score = guide_.Judge(amplitude, i, step / scale).score;
+            if (score > best.score) {
+                best = {i, step, GridGuide::kNoMove, 0, score};
+            }
+        }
+    }
+    return best;
+}
+
+LocalSearch::Move LocalSearch::BestPairMove(const std::vector<std::int32_t>& free,
+                                            const std::vector<double>& amplitude, double scale,
+                                            double current) const {
+    Move best;
+    best.score = current + kImprovement;
+    for (std::size_t i = 0; i < free.size(); ++i) {
+        for (std::size_t j = i + 1; j < free.size(); ++j) {
+            for (const int first : {-1, 1}) {
+                for (const int second : {-1, 1}) {
+                    if (!InRange(free[i], first, scale) || !InRange(free[j], second, scale)) {
+                        continue;
+                    }
+                    const double score =
+                        guide_.Judge(amplitude, i, first / scale, j, second / scale).score;
+                    if (score > best.score) {
+                        best = {i, first, j, second, score};
+                    }
+                }
+            }
+        }
+    }
+    return best;
+}
+
+// The smallest word length at which plain rounding meets the judge, with its words and
+// margin.
+struct RoundingOutcome {
+    std::int32_t bits = 0;
+    std::vector<std::int32_t> words;
+    double marginDb = 0.0;
+};
+std::optional<RoundingOutcome> SmallestRounding(const WordLengthProblem& problem) {
+    for (std::int32_t bits = kMinWordBits; bits <= problem.maxBits; ++bits) {
+        std::vector<std::int32_t> words = RoundToWords(problem.taps, bits);
+        const double margin = problem.exactMargin(WordsToTaps(words, bits));
+        if (margin >= 0.0) {
+            return RoundingOutcome{bits, std::move(words), margin};
+        }
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+std::vector<std::int32_t> RoundToWords(std::span<const double> taps, std::int32_t bits) {
+    const double scale = QuantizationScale(bits);
+    std::vector<std::int32_t> words(taps.size());
+    for (std::size_t i = 0; i < taps.size(); ++i) {
+        const double word = QuantizedWord(taps[i], scale);
+        words[i] = std::isfinite(word) ? static_cast<std::int32_t>(word) : 0;
+    }
+    return words;
+}
+
+std::vector<double> WordsToTaps(std::span<const std::int32_t> words, std::int32_t bits) {
+    const double scale = QuantizationScale(bits);
+    std::vector<double> taps(words.size());
+    for (std::size_t i = 0; i < words.size(); ++i) {
+        taps[i] = words[i] / scale;
+    }
+    return taps;
+}
+
+WordLengthResult SearchWordLength(const WordLengthProblem& problem) {
+    WordLengthResult result;
+    const std::int32_t maxBits = std::clamp(problem.maxBits, kMinWordBits, kMaxWordBits);
+    if (problem.taps.empty() || !problem.exactMargin) {
+        return result;
+    }
+    WordLengthProblem bounded = problem;
+    bounded.maxBits = maxBits;
+    const std::optional<RoundingOutcome> rounding = SmallestRounding(bounded);
+    if (rounding) {
+        result.bitsRounding = rounding->bits;
+        result.bits = rounding->bits;
+        result.integers = rounding->words;
+        result.marginDb = rounding->marginDb;
+    }
+    const GridGuide guide(problem.taps.size(), problem.symmetry, problem.bands);
+    const LocalSearch search(bounded, guide);
+    // Below rounding's word length, or from the longest when rounding never meets it.
+    std::int32_t bits = rounding ? rounding->bits - 1 : maxBits;
+    for (; bits >= kMinWordBits; --bits) {
+        if (problem.progress) {
+            problem.progress(bits);
+        }
+        auto found = search.Run(bits);
+        if (!found) {
+            break;
+        }
+        result.bits = bits;
+        result.integers = std::move(found->first);
+        result.marginDb = found->second;
+    }
+    return result;
+}
+
+}  // namespace tapwright
