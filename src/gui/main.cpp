@@ -10,6 +10,8 @@ int main(int argc, char* argv[]) {
     // A save beyond the file size limit then fails with "File too large" and is reported like
     // any failed write, instead of ending the program with the user's work unsaved.
     std::signal(SIGXFSZ, SIG_IGN);
+    // An export into a named pipe whose reader goes away fails with "Broken pipe" instead.
+    std::signal(SIGPIPE, SIG_IGN);
     QApplication application(argc, argv);
     // Qt adopts the user's locale for the C library; coefficient files and project texts
     // must always use a decimal point, so numbers are printed and scanned in the C locale.

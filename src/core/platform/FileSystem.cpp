@@ -40,13 +40,14 @@ std::string Reason(std::errc error) {
 
 // What a save does with the file a path names.
 enum class DestinationKind {
-    Replace,      // a regular file or a new name: a temporary file renamed over it
-    WriteInto,    // a character device or a named pipe: the bytes go straight into it
+    Replace,    // a regular file or a new name: a temporary file renamed over it
+    WriteInto,  // a character device or a named pipe: the bytes go straight into it
 };
 
 struct Destination {
     DestinationKind kind = DestinationKind::Replace;
-    // The file to replace: the end of a chain of symbolic links, which may not exist yet.
+    // The file written: for a replacement, the end of the chain of symbolic links (it may
+    // not exist yet); for a device or a pipe, the path as given.
     fs::path path;
 };
 
@@ -119,7 +120,6 @@ std::optional<Destination> FindDestination(const std::string& path, std::string&
 
 // The longest file name the directory's file system takes.
 std::size_t NameMaxOf(const fs::path& directory) {
-    errno = 0;
     const long limit = ::pathconf(directory.c_str(), _PC_NAME_MAX);
     return static_cast<std::size_t>(limit > 0 ? limit : kDefaultNameMax);
 }
