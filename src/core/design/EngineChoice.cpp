@@ -31,8 +31,7 @@ bool ArgumentsUsable(int type, int numTaps, int numBands, std::span<const double
         return false;
     }
     const auto finite = [](std::span<const double> values) {
-        return std::all_of(values.begin(), values.end(),
-                           [](double v) { return std::isfinite(v); });
+        return std::all_of(values.begin(), values.end(), [](double v) { return std::isfinite(v); });
     };
     return finite(edges.first(2 * bands)) && finite(desired.first(bands)) &&
            finite(weights.first(bands));
@@ -90,9 +89,8 @@ EngineOutcome DesignEquiripple(int type, int numTaps, int density, int numBands,
     if (numTaps <= kLongestClassicTaps) {
         std::vector<double> taps(length, 0.0);
         RemezReport report;
-        const int result =
-            RemezDesign(type, numTaps, density, numBands, edges, desired, weights, taps, prefix,
-                        report);
+        const int result = RemezDesign(type, numTaps, density, numBands, edges, desired, weights,
+                                       taps, prefix, report);
         if (report.iterations > 0) {
             classic.certificate = CertifyEquiripple(taps, problem);
             classic.taps = std::move(taps);
@@ -107,9 +105,8 @@ EngineOutcome DesignEquiripple(int type, int numTaps, int density, int numBands,
     const RobustRemezResult robust = RobustRemez(problem, start, StatusProgress(prefix));
     Candidate best = std::move(classic);
     outcome.engine = DesignEngine::Classic;
-    if (!robust.taps.empty() &&
-        std::all_of(robust.taps.begin(), robust.taps.end(),
-                    [](double v) { return std::isfinite(v); })) {
+    if (!robust.taps.empty() && std::all_of(robust.taps.begin(), robust.taps.end(),
+                                            [](double v) { return std::isfinite(v); })) {
         EquirippleCertificate certificate = CertifyEquiripple(robust.taps, problem);
         if (best.taps.empty() || certificate.peakError < best.certificate.peakError) {
             best = {robust.taps, std::move(certificate)};

@@ -48,9 +48,8 @@ std::vector<Extremum> SelectAlternatingSet(std::span<const Extremum> extrema, st
         // only one too many, an end has to go.
         if (excess == 1 || drop == 0 || drop + 1 == set.size()) {
             if (excess == 1) {
-                drop = std::fabs(set.front().error) < std::fabs(set.back().error)
-                           ? 0
-                           : set.size() - 1;
+                drop =
+                    std::fabs(set.front().error) < std::fabs(set.back().error) ? 0 : set.size() - 1;
             }
             set.erase(set.begin() + static_cast<std::ptrdiff_t>(drop));
             continue;

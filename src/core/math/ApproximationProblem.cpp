@@ -45,8 +45,7 @@ ApproximationProblem MakeApproximationProblem(int type, int numTaps, int density
     problem.numTaps = numTaps;
     problem.oddSymmetry = type != 1;
     problem.oddLength = numTaps % 2 == 1;
-    problem.numCosines =
-        numTaps / 2 + (problem.oddLength && !problem.oddSymmetry ? 1 : 0);
+    problem.numCosines = numTaps / 2 + (problem.oddLength && !problem.oddSymmetry ? 1 : 0);
     const double step =
         0.5 / (static_cast<double>(density > 0 ? density : kDefaultDensity) * problem.numCosines);
     // Q vanishes at f = 0 for odd symmetry and at f = 0.5 when symmetry and parity agree.

@@ -65,8 +65,8 @@ std::vector<double> ChebyshevCoefficients(std::span<const double> values) {
     std::vector<double> out(count, 0.0);
     // REDFT10 gives 2 sum_j X_j cos(pi (j + 1/2) k / r); the discrete orthogonality of the
     // cosines at these points turns that into the coefficients.
-    const Plan plan(fftw_plan_r2r_1d(static_cast<int>(count), in.data(), out.data(),
-                                     FFTW_REDFT10, FFTW_ESTIMATE));
+    const Plan plan(fftw_plan_r2r_1d(static_cast<int>(count), in.data(), out.data(), FFTW_REDFT10,
+                                     FFTW_ESTIMATE));
     plan.Execute();
     const double scale = 1.0 / static_cast<double>(count);
     for (double& c : out) {
@@ -84,8 +84,7 @@ std::vector<double> ChebyshevPoints(int count) {
     return points;
 }
 
-std::vector<double> AmplitudeOnGrid(std::span<const double> taps, bool oddSymmetry,
-                                    int intervals) {
+std::vector<double> AmplitudeOnGrid(std::span<const double> taps, bool oddSymmetry, int intervals) {
     const std::size_t length = 2 * static_cast<std::size_t>(intervals);
     std::vector<double> in(length, 0.0);
     std::copy(taps.begin(), taps.end(), in.begin());

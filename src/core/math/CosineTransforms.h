@@ -26,7 +26,6 @@ std::vector<double> ChebyshevPoints(int count);
 // f_m = m / (2 M), m = 0..M: sum_n h_n cos(2 pi f (c - n)) for symmetric taps and
 // sum_n h_n sin(2 pi f (c - n)) for antisymmetric ones, c = (N - 1) / 2. 2 M must be at least
 // the number of taps.
-std::vector<double> AmplitudeOnGrid(std::span<const double> taps, bool oddSymmetry,
-                                    int intervals);
+std::vector<double> AmplitudeOnGrid(std::span<const double> taps, bool oddSymmetry, int intervals);
 
 }  // namespace tapwright

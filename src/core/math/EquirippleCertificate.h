@@ -12,7 +12,9 @@ namespace tapwright {
 // bands: the r + 1 largest alternating extrema of the weighted error and their relative
 // spread. The optimum's weighted error lies between the smallest and the largest of them.
 struct EquirippleCertificate {
-    double spread = 1.0;     // (max |E| - min |E|) / max |E|; 1 when the error alternates too rarely
+    // (max |E| - min |E|) / max |E| over the alternation; 1 when the error alternates fewer
+    // than r + 1 times.
+    double spread = 1.0;
     double peakError = 0.0;  // max |E| over the bands
     std::vector<Extremum> alternation;
 };

@@ -95,9 +95,8 @@ Extremum RefinePeak(const BandError& error, const Sample& before, const Sample& 
     };
     const double low = before.frequency;
     const double high = after.frequency;
-    const double first = std::clamp(Vertex(low, before.error, best.frequency, best.error, high,
-                                           after.error),
-                                    low, high);
+    const double first = std::clamp(
+        Vertex(low, before.error, best.frequency, best.error, high, after.error), low, high);
     const double e0 = consider(first);
     const double step = kCloseStep * std::min(high - first, first - low);
     if (!(step > 0.0)) {

@@ -25,8 +25,8 @@ constexpr double kScalingSpread = 0.01;
 constexpr int kMaxCoarseSteps = 3;
 // Iterations at one length before the exchange gives up.
 constexpr int kMaxIterationsPerLength = 40;
-// Grid samples of P per cosine: 64 samples per period of its fastest term.
-constexpr int kSamplesPerCosine = 32;
+// Grid samples of P per cosine: 32 samples per period of its fastest term.
+constexpr int kSamplesPerCosine = 16;
 // How far the grid of P may miss the levelled values on the reference, relative to the
 // deviation, before the grid is taken from the barycentric form instead.
 constexpr double kGridTolerance = 1e-3;
@@ -150,7 +150,8 @@ bool Exchange::GridMatchesReference(const std::vector<ReferencePoint>& reference
 // barycentric form of P, which is accurate wherever P is moderate however large it is
 // elsewhere. A coarse step, but it moves the reference towards the large errors that make the
 // grid fail.
-std::vector<Extremum> Exchange::CoarseCandidates(const std::vector<ReferencePoint>& reference) const {
+std::vector<Extremum> Exchange::CoarseCandidates(
+    const std::vector<ReferencePoint>& reference) const {
     std::vector<Extremum> candidates;
     candidates.reserve(2 * reference.size() + 2 * problem_.bands.size());
     const auto errorAt = [this](std::size_t band, double f) {
@@ -170,8 +171,9 @@ std::vector<Extremum> Exchange::CoarseCandidates(const std::vector<ReferencePoin
             candidates.push_back({f, errorAt(b, f), b});
         }
     }
-    std::stable_sort(candidates.begin(), candidates.end(),
-                     [](const Extremum& a, const Extremum& b) { return a.frequency < b.frequency; });
+    std::stable_sort(
+        candidates.begin(), candidates.end(),
+        [](const Extremum& a, const Extremum& b) { return a.frequency < b.frequency; });
     return candidates;
 }
 

@@ -11,10 +11,10 @@ namespace tapwright {
 
 // What the exchange on the continuous bands ends with.
 struct RobustRemezResult {
-    bool converged = false;  // the extremal errors levelled to within kLevelledSpread
-    int iterations = 0;      // exchange iterations at all lengths together
-    double deviation = 0.0;  // the levelled error on the final reference
-    double spread = 1.0;     // relative spread of the error over the final extrema
+    bool converged = false;    // the extremal errors levelled to within kLevelledSpread
+    int iterations = 0;        // exchange iterations at all lengths together
+    double deviation = 0.0;    // the levelled error on the final reference
+    double spread = 1.0;       // relative spread of the error over the final extrema
     std::vector<double> taps;  // numTaps taps; empty when no reference could be levelled
     std::vector<ReferencePoint> reference;  // r + 1 alternating extrema of the final error
 };

@@ -36,8 +36,7 @@ TEST(AlternationTest, OneTooManyDropsTheSmallerEnd) {
 }
 
 TEST(AlternationTest, ManyTooManyDropTheSmallestAndKeepAlternating) {
-    const auto set =
-        SelectAlternatingSet(Errors({1.0, -1.0, 0.2, -1.0, 1.0, -0.1, 1.0, -1.0}), 4);
+    const auto set = SelectAlternatingSet(Errors({1.0, -1.0, 0.2, -1.0, 1.0, -0.1, 1.0, -1.0}), 4);
     ASSERT_EQ(set.size(), 4u);
     for (std::size_t i = 1; i < set.size(); ++i) {
         EXPECT_LT(set[i].error * set[i - 1].error, 0.0);

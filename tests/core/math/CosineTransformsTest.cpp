@@ -66,8 +66,7 @@ TEST(CosineTransformsTest, CosineSumOnGridMatchesTheSumAtEveryPoint) {
     const std::vector<double> grid = CosineSumOnGrid(a, intervals);
     ASSERT_EQ(grid.size(), 25u);
     for (int m = 0; m <= intervals; ++m) {
-        EXPECT_NEAR(grid[static_cast<std::size_t>(m)], CosineSum(a, m / (2.0 * intervals)),
-                    1e-13)
+        EXPECT_NEAR(grid[static_cast<std::size_t>(m)], CosineSum(a, m / (2.0 * intervals)), 1e-13)
             << m;
     }
 }
@@ -110,9 +109,8 @@ TEST_P(CosineTapsTest, TapsHaveTheAmplitudeOfQTimesTheCosineSum) {
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryShape, CosineTapsTest,
-                         testing::Values(TapCase{false, 31}, TapCase{false, 30},
-                                         TapCase{true, 31}, TapCase{true, 30},
-                                         TapCase{false, 5}, TapCase{true, 3},
+                         testing::Values(TapCase{false, 31}, TapCase{false, 30}, TapCase{true, 31},
+                                         TapCase{true, 30}, TapCase{false, 5}, TapCase{true, 3},
                                          TapCase{true, 5}, TapCase{false, 4}),
                          [](const testing::TestParamInfo<TapCase>& info) {
                              return std::string(info.param.oddSymmetry ? "Odd" : "Even") +

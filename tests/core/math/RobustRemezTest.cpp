@@ -102,9 +102,17 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(
         Spec{"Lowpass2201", kFilter, 2201, {0.0, 0.2, 0.2025, 0.5}, {1.0, 0.0}, {1.0, 1.0}},
         Spec{"Lowpass2200", kFilter, 2200, {0.0, 0.2, 0.2025, 0.5}, {1.0, 0.0}, {1.0, 1.0}},
-        Spec{"Differentiator1501", kDifferentiator, 1501, {0.0, 0.4, 0.403, 0.5}, {1.0, 0.0},
+        Spec{"Differentiator1501",
+             kDifferentiator,
+             1501,
+             {0.0, 0.4, 0.403, 0.5},
+             {1.0, 0.0},
              {1.0, 10.0}},
-        Spec{"Differentiator1500", kDifferentiator, 1500, {0.0, 0.4, 0.403, 0.5}, {1.0, 0.0},
+        Spec{"Differentiator1500",
+             kDifferentiator,
+             1500,
+             {0.0, 0.4, 0.403, 0.5},
+             {1.0, 0.0},
              {1.0, 10.0}},
         Spec{"Hilbert1501", kHilbert, 1501, {0.0015, 0.4985}, {1.0}, {1.0}},
         Spec{"Hilbert1500", kHilbert, 1500, {0.0015, 0.5}, {1.0}, {1.0}}),
@@ -134,20 +142,23 @@ TEST_P(RobustRemezAgreementTest, PeakErrorMatchesTheGridExchangeOnAFineGrid) {
 
 INSTANTIATE_TEST_SUITE_P(
     ShortDesigns, RobustRemezAgreementTest,
-    testing::Values(
-        Spec{"Lowpass101", kFilter, 101, {0.0, 0.2, 0.25, 0.5}, {1.0, 0.0}, {1.0, 1.0}},
-        Spec{"Bandpass80", kFilter, 80, {0.0, 0.1, 0.15, 0.3, 0.35, 0.5}, {0.0, 1.0, 0.0},
-             {10.0, 1.0, 10.0}},
-        Spec{"Differentiator41", kDifferentiator, 41, {0.0, 0.45}, {1.0}, {1.0}},
-        Spec{"HilbertFromZero32", kHilbert, 32, {0.0, 0.5}, {1.0}, {1.0}},
-        Spec{"HilbertFromZero31", kHilbert, 31, {0.0, 0.45}, {1.0}, {1.0}}),
+    testing::Values(Spec{"Lowpass101", kFilter, 101, {0.0, 0.2, 0.25, 0.5}, {1.0, 0.0}, {1.0, 1.0}},
+                    Spec{"Bandpass80",
+                         kFilter,
+                         80,
+                         {0.0, 0.1, 0.15, 0.3, 0.35, 0.5},
+                         {0.0, 1.0, 0.0},
+                         {10.0, 1.0, 10.0}},
+                    Spec{"Differentiator41", kDifferentiator, 41, {0.0, 0.45}, {1.0}, {1.0}},
+                    Spec{"HilbertFromZero32", kHilbert, 32, {0.0, 0.5}, {1.0}, {1.0}},
+                    Spec{"HilbertFromZero31", kHilbert, 31, {0.0, 0.45}, {1.0}, {1.0}}),
     [](const testing::TestParamInfo<Spec>& info) { return std::string(info.param.name); });
 
 TEST(RobustRemezTest, BandNarrowerThanAGridStepIsHeld) {
     // A passband of a tenth of the grid step 0.5 / (16 r): the grid can give it one point
     // at most, the continuous bands give it its ends and everything between.
-    const Spec spec{"Narrow", kFilter, 61, {0.0, 0.2, 0.25, 0.25005, 0.3, 0.5}, {0.0, 1.0, 0.0},
-                    {1.0, 1.0, 1.0}};
+    const Spec spec{"Narrow",        kFilter,        61, {0.0, 0.2, 0.25, 0.25005, 0.3, 0.5},
+                    {0.0, 1.0, 0.0}, {1.0, 1.0, 1.0}};
     const ApproximationProblem problem = spec.Problem();
     const RobustRemezResult result = DesignRobust(problem);
     ASSERT_TRUE(result.converged);
@@ -177,10 +188,9 @@ TEST(RobustRemezTest, StartsFromAGivenReferenceOfTheRightSize) {
 }
 
 TEST(RobustRemezTest, NoBandsDesignNothing) {
-    ApproximationProblem problem = MakeApproximationProblem(kHilbert, 10, 16, 1,
-                                                            std::vector<double>{0.0, 0.0},
-                                                            std::vector<double>{1.0},
-                                                            std::vector<double>{1.0});
+    ApproximationProblem problem =
+        MakeApproximationProblem(kHilbert, 10, 16, 1, std::vector<double>{0.0, 0.0},
+                                 std::vector<double>{1.0}, std::vector<double>{1.0});
     // The band [0, 0] lies wholly where an antisymmetric response must vanish.
     EXPECT_TRUE(problem.bands.empty());
     const RobustRemezResult result = DesignRobust(problem);
