@@ -21,6 +21,8 @@ constexpr double kImprovement = 1e-9;
 // moves that leave the worst band alone.
 constexpr double kTieBreakWeight = 1e-3;
 constexpr double kTieBreakCapDb = 0.5;
+// How many of the best single steps are tried in pairs with every other step.
+constexpr std::size_t kPairLeaders = 8;
 
 constexpr double kInfinity = std::numeric_limits<double>::infinity();
 
@@ -273,20 +275,35 @@ LocalSearch::Move LocalSearch::BestSingleMove(const std::vector<std::int32_t>& f
 LocalSearch::Move LocalSearch::BestPairMove(const std::vector<std::int32_t>& free,
                                             const std::vector<double>& amplitude, double scale,
                                             double current) const {
+    // No single step helps. Two steps together may: the most promising single steps, each
+    // joined with every other step, which keeps the work linear in the number of taps.
+    std::vector<Move> singles;
+    for (std::size_t i = 0; i < free.size(); ++i) {
+        for (const int step : {-1, 1}) {
+            if (InRange(free[i], step, scale)) {
+                singles.push_back(
+                    {i, step, GridGuide::kNoMove, 0, guide_.Judge(amplitude, i, step / scale).score});
+            }
+        }
+    }
+    const std::size_t leaders = std::min(kPairLeaders, singles.size());
+    std::partial_sort(singles.begin(), singles.begin() + static_cast<std::ptrdiff_t>(leaders),
+                      singles.end(),
+                      [](const Move& a, const Move& b) { return a.score > b.score; });
     Move best;
     best.score = current + kImprovement;
-    for (std::size_t i = 0; i < free.size(); ++i) {
-        for (std::size_t j = i + 1; j < free.size(); ++j) {
-            for (const int first : {-1, 1}) {
-                for (const int second : {-1, 1}) {
-                    if (!InRange(free[i], first, scale) || !InRange(free[j], second, scale)) {
-                        continue;
-                    }
-                    const double score =
-                        guide_.Judge(amplitude, i, first / scale, j, second / scale).score;
-                    if (score > best.score) {
-                        best = {i, first, j, second, score};
-                    }
+    for (std::size_t leader = 0; leader < leaders; ++leader) {
+        const Move& first = singles[leader];
+        for (std::size_t j = 0; j < free.size(); ++j) {
+            for (const int step : {-1, 1}) {
+                if (j == first.first || !InRange(free[j], step, scale)) {
+                    continue;
+                }
+                const double score =
+                    guide_.Judge(amplitude, first.first, first.firstStep / scale, j, step / scale)
+                        .score;
+                if (score > best.score) {
+                    best = {first.first, first.firstStep, j, step, score};
                 }
             }
         }
