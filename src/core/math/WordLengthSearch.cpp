@@ -23,6 +23,7 @@ constexpr double kTieBreakWeight = 1e-3;
 constexpr double kTieBreakCapDb = 0.5;
 // How many of the best single steps are tried in pairs with every other step.
 constexpr std::size_t kPairLeaders = 8;
+constexpr std::size_t kManyLeaders = 32;
 
 constexpr double kInfinity = std::numeric_limits<double>::infinity();
 
@@ -201,7 +202,7 @@ private:
     Move BestSingleMove(const std::vector<std::int32_t>& free, const std::vector<double>& amplitude,
                         double scale, double current) const;
     Move BestPairMove(const std::vector<std::int32_t>& free, const std::vector<double>& amplitude,
-                      double scale, double current) const;
+                      double scale, double current, std::size_t leaders) const;
     static bool InRange(std::int32_t word, int step, double scale) {
         const double moved = static_cast<double>(word) + step;
         return moved >= -scale && moved <= scale - 1.0;
@@ -238,7 +239,10 @@ std::optional<std::pair<std::vector<std::int32_t>, double>> LocalSearch::Run(
         }
         Move best = BestSingleMove(free, amplitude, scale, now.score);
         if (best.first == GridGuide::kNoMove) {
-            best = BestPairMove(free, amplitude, scale, now.score);
+            best = BestPairMove(free, amplitude, scale, now.score, kPairLeaders);
+        }
+        if (best.first == GridGuide::kNoMove) {
+            best = BestPairMove(free, amplitude, scale, now.score, kManyLeaders);
         }
         if (best.first == GridGuide::kNoMove) {
             return std::nullopt;
@@ -274,9 +278,10 @@ LocalSearch::Move LocalSearch::BestSingleMove(const std::vector<std::int32_t>& f
 
 LocalSearch::Move LocalSearch::BestPairMove(const std::vector<std::int32_t>& free,
                                             const std::vector<double>& amplitude, double scale,
-                                            double current) const {
+                                            double current, std::size_t leaders) const {
     // No single step helps. Two steps together may: the most promising single steps, each
-    // joined with every other step, which keeps the work linear in the number of taps.
+    // joined with every other step. A few leaders keep the work linear in the number of
+    // taps; more are tried only when the few find nothing.
     std::vector<Move> singles;
     for (std::size_t i = 0; i < free.size(); ++i) {
         for (const int step : {-1, 1}) {
@@ -286,7 +291,7 @@ LocalSearch::Move LocalSearch::BestPairMove(const std::vector<std::int32_t>& fre
             }
         }
     }
-    const std::size_t leaders = std::min(kPairLeaders, singles.size());
+    leaders = std::min(leaders, singles.size());
     std::partial_sort(singles.begin(), singles.begin() + static_cast<std::ptrdiff_t>(leaders),
                       singles.end(),
                       [](const Move& a, const Move& b) { return a.score > b.score; });
