@@ -3,6 +3,7 @@
 #include <QAbstractItemView>
 #include <QHeaderView>
 #include <QLabel>
+#include <QScrollBar>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -37,6 +38,11 @@ WordLengthDialog::WordLengthDialog(CWordLengthDlg& record, QWidget* parent)
         }
     }
     table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    table_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // Every column shows whole, with room for a vertical scroll bar on a long table.
+    table_->resizeColumnsToContents();
+    table_->setMinimumWidth(table_->horizontalHeader()->length() + 2 * table_->frameWidth() +
+                            table_->verticalScrollBar()->sizeHint().width());
     table_->selectRow(record_.chosen);
     // A double click chooses the row and confirms it.
     connect(table_, &QTableWidget::cellDoubleClicked, this, [this] { accept(); });
@@ -46,7 +52,6 @@ WordLengthDialog::WordLengthDialog(CWordLengthDlg& record, QWidget* parent)
                                      "with that length's quantized coefficients.")));
     content->addWidget(table_);
     SetContent(content);
-    resize(sizeHint().width() + table_->horizontalHeader()->length() / 2, sizeHint().height());
 }
 
 bool WordLengthDialog::StoreFields() {
