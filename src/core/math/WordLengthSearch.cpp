@@ -370,6 +370,9 @@ WordLengthResult SearchWordLength(const WordLengthProblem& problem) {
         result.integers = rounding->words;
         result.marginDb = rounding->marginDb;
     }
+    if (problem.taps.size() > kMaxSearchedTaps) {
+        return result;
+    }
     const GridGuide guide(problem.taps.size(), problem.symmetry, problem.bands);
     const LocalSearch search(bounded, guide);
     // Below rounding's word length, or from the longest when rounding never meets it.
