@@ -4,6 +4,7 @@
 #include <cmath>
 #include <limits>
 #include <numbers>
+#include <random>
 
 #include "math/FixedPoint.h"
 
@@ -24,6 +25,8 @@ constexpr double kTieBreakCapDb = 0.5;
 // How many of the best single steps are tried in pairs with every other step.
 constexpr std::size_t kPairLeaders = 8;
 constexpr std::size_t kManyLeaders = 32;
+// Starts tried at one word length: plain rounding, then randomly rounded taps.
+constexpr std::uint32_t kStarts = 2;
 
 constexpr double kInfinity = std::numeric_limits<double>::infinity();
 
@@ -187,8 +190,11 @@ public:
           guide_(guide),
           words_(problem.taps.size(), problem.symmetry) {}
 
-    // The integers found at this word length, with their exact margin, or nothing.
-    std::optional<std::pair<std::vector<std::int32_t>, double>> Run(std::int32_t bits) const;
+    // The integers found at this word length from one start, with their exact margin, or
+    // nothing. Start 0 is plain rounding; the others round each tap up or down at random,
+    // up with the chance of its fractional part.
+    std::optional<std::pair<std::vector<std::int32_t>, double>> Run(std::int32_t bits,
+                                                                     std::uint32_t start) const;
 
 private:
     struct Move {
@@ -203,6 +209,7 @@ private:
                         double scale, double current) const;
     Move BestPairMove(const std::vector<std::int32_t>& free, const std::vector<double>& amplitude,
                       double scale, double current, std::size_t leaders) const;
+    std::vector<std::int32_t> StartingWords(std::int32_t bits, std::uint32_t start) const;
     static bool InRange(std::int32_t word, int step, double scale) {
         const double moved = static_cast<double>(word) + step;
         return moved >= -scale && moved <= scale - 1.0;
@@ -213,12 +220,34 @@ private:
     SymmetricWords words_;
 };
 
-std::optional<std::pair<std::vector<std::int32_t>, double>> LocalSearch::Run(
-    std::int32_t bits) const {
-    const double scale = QuantizationScale(bits);
+std::vector<std::int32_t> LocalSearch::StartingWords(std::int32_t bits,
+                                                     std::uint32_t start) const {
     const std::vector<std::int32_t> rounded = RoundToWords(problem_.taps, bits);
     std::vector<std::int32_t> free(rounded.begin(),
                                    rounded.begin() + static_cast<std::ptrdiff_t>(words_.FreeCount()));
+    if (start == 0) {
+        return free;
+    }
+    // The same starts on every run, so that a table can be reproduced.
+    std::mt19937 random(static_cast<std::uint32_t>(bits) * 7919u + start);
+    std::uniform_real_distribution<double> chance(0.0, 1.0);
+    const double scale = QuantizationScale(bits);
+    for (std::size_t i = 0; i < free.size(); ++i) {
+        const double value = problem_.taps[i] * scale;
+        if (!std::isfinite(value)) {
+            continue;
+        }
+        const double below = std::floor(value);
+        const double word = chance(random) < value - below ? below + 1.0 : below;
+        free[i] = static_cast<std::int32_t>(std::clamp(word, -scale, scale - 1.0));
+    }
+    return free;
+}
+
+std::optional<std::pair<std::vector<std::int32_t>, double>> LocalSearch::Run(
+    std::int32_t bits, std::uint32_t start) const {
+    const double scale = QuantizationScale(bits);
+    std::vector<std::int32_t> free = StartingWords(bits, start);
     std::vector<double> amplitude = guide_.Amplitude(free, scale);
     // The guide may see a candidate as passing when the exact judge does not; each such
     // miss raises the margin the guide must show before the judge is asked again.
@@ -381,7 +410,10 @@ WordLengthResult SearchWordLength(const WordLengthProblem& problem) {
         if (problem.progress) {
             problem.progress(bits);
         }
-        auto found = search.Run(bits);
+        std::optional<std::pair<std::vector<std::int32_t>, double>> found;
+        for (std::uint32_t start = 0; start < kStarts && !found; ++start) {
+            found = search.Run(bits, start);
+        }
         if (!found) {
             break;
         }
