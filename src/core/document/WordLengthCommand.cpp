@@ -29,6 +29,11 @@ bool CanFindWordLength(const CFirDoc& document) {
 
 bool FindWordLength(CFirDoc& document) {
     CFirData& filter = document.Filter();
+    // A specification that cannot be designed says why once, not at every length.
+    CFirData probe = filter;
+    if (!probe.Validate(true)) {
+        return false;
+    }
     const WordLengthOptions options;
     std::vector<WordLengthRow> rows;
     {

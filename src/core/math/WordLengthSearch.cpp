@@ -4,6 +4,7 @@
 #include <cmath>
 #include <limits>
 #include <numbers>
+#include <random>
 
 #include "math/FixedPoint.h"
 
@@ -21,6 +22,11 @@ constexpr double kImprovement = 1e-9;
 // moves that leave the worst band alone.
 constexpr double kTieBreakWeight = 1e-3;
 constexpr double kTieBreakCapDb = 0.5;
+// How many of the best single steps are tried in pairs with every other step.
+constexpr std::size_t kPairLeaders = 8;
+constexpr std::size_t kManyLeaders = 32;
+// Starts tried at one word length: plain rounding, then randomly rounded taps.
+constexpr std::uint32_t kStarts = 2;
 
 constexpr double kInfinity = std::numeric_limits<double>::infinity();
 
@@ -184,8 +190,11 @@ public:
           guide_(guide),
           words_(problem.taps.size(), problem.symmetry) {}
 
-    // The integers found at this word length, with their exact margin, or nothing.
-    std::optional<std::pair<std::vector<std::int32_t>, double>> Run(std::int32_t bits) const;
+    // The integers found at this word length from one start, with their exact margin, or
+    // nothing. Start 0 is plain rounding; the others round each tap up or down at random,
+    // up with the chance of its fractional part.
+    std::optional<std::pair<std::vector<std::int32_t>, double>> Run(std::int32_t bits,
+                                                                     std::uint32_t start) const;
 
 private:
     struct Move {
@@ -199,7 +208,8 @@ private:
     Move BestSingleMove(const std::vector<std::int32_t>& free, const std::vector<double>& amplitude,
                         double scale, double current) const;
     Move BestPairMove(const std::vector<std::int32_t>& free, const std::vector<double>& amplitude,
-                      double scale, double current) const;
+                      double scale, double current, std::size_t leaders) const;
+    std::vector<std::int32_t> StartingWords(std::int32_t bits, std::uint32_t start) const;
     static bool InRange(std::int32_t word, int step, double scale) {
         const double moved = static_cast<double>(word) + step;
         return moved >= -scale && moved <= scale - 1.0;
@@ -210,12 +220,34 @@ private:
     SymmetricWords words_;
 };
 
-std::optional<std::pair<std::vector<std::int32_t>, double>> LocalSearch::Run(
-    std::int32_t bits) const {
-    const double scale = QuantizationScale(bits);
+std::vector<std::int32_t> LocalSearch::StartingWords(std::int32_t bits,
+                                                     std::uint32_t start) const {
     const std::vector<std::int32_t> rounded = RoundToWords(problem_.taps, bits);
     std::vector<std::int32_t> free(rounded.begin(),
                                    rounded.begin() + static_cast<std::ptrdiff_t>(words_.FreeCount()));
+    if (start == 0) {
+        return free;
+    }
+    // The same starts on every run, so that a table can be reproduced.
+    std::mt19937 random(static_cast<std::uint32_t>(bits) * 7919u + start);
+    std::uniform_real_distribution<double> chance(0.0, 1.0);
+    const double scale = QuantizationScale(bits);
+    for (std::size_t i = 0; i < free.size(); ++i) {
+        const double value = problem_.taps[i] * scale;
+        if (!std::isfinite(value)) {
+            continue;
+        }
+        const double below = std::floor(value);
+        const double word = chance(random) < value - below ? below + 1.0 : below;
+        free[i] = static_cast<std::int32_t>(std::clamp(word, -scale, scale - 1.0));
+    }
+    return free;
+}
+
+std::optional<std::pair<std::vector<std::int32_t>, double>> LocalSearch::Run(
+    std::int32_t bits, std::uint32_t start) const {
+    const double scale = QuantizationScale(bits);
+    std::vector<std::int32_t> free = StartingWords(bits, start);
     std::vector<double> amplitude = guide_.Amplitude(free, scale);
     // The guide may see a candidate as passing when the exact judge does not; each such
     // miss raises the margin the guide must show before the judge is asked again.
@@ -236,7 +268,10 @@ std::optional<std::pair<std::vector<std::int32_t>, double>> LocalSearch::Run(
         }
         Move best = BestSingleMove(free, amplitude, scale, now.score);
         if (best.first == GridGuide::kNoMove) {
-            best = BestPairMove(free, amplitude, scale, now.score);
+            best = BestPairMove(free, amplitude, scale, now.score, kPairLeaders);
+        }
+        if (best.first == GridGuide::kNoMove) {
+            best = BestPairMove(free, amplitude, scale, now.score, kManyLeaders);
         }
         if (best.first == GridGuide::kNoMove) {
             return std::nullopt;
@@ -272,21 +307,37 @@ LocalSearch::Move LocalSearch::BestSingleMove(const std::vector<std::int32_t>& f
 
 LocalSearch::Move LocalSearch::BestPairMove(const std::vector<std::int32_t>& free,
                                             const std::vector<double>& amplitude, double scale,
-                                            double current) const {
+                                            double current, std::size_t leaders) const {
+    // No single step helps. Two steps together may: the most promising single steps, each
+    // joined with every other step. A few leaders keep the work linear in the number of
+    // taps; more are tried only when the few find nothing.
+    std::vector<Move> singles;
+    for (std::size_t i = 0; i < free.size(); ++i) {
+        for (const int step : {-1, 1}) {
+            if (InRange(free[i], step, scale)) {
+                singles.push_back(
+                    {i, step, GridGuide::kNoMove, 0, guide_.Judge(amplitude, i, step / scale).score});
+            }
+        }
+    }
+    leaders = std::min(leaders, singles.size());
+    std::partial_sort(singles.begin(), singles.begin() + static_cast<std::ptrdiff_t>(leaders),
+                      singles.end(),
+                      [](const Move& a, const Move& b) { return a.score > b.score; });
     Move best;
     best.score = current + kImprovement;
-    for (std::size_t i = 0; i < free.size(); ++i) {
-        for (std::size_t j = i + 1; j < free.size(); ++j) {
-            for (const int first : {-1, 1}) {
-                for (const int second : {-1, 1}) {
-                    if (!InRange(free[i], first, scale) || !InRange(free[j], second, scale)) {
-                        continue;
-                    }
-                    const double score =
-                        guide_.Judge(amplitude, i, first / scale, j, second / scale).score;
-                    if (score > best.score) {
-                        best = {i, first, j, second, score};
-                    }
+    for (std::size_t leader = 0; leader < leaders; ++leader) {
+        const Move& first = singles[leader];
+        for (std::size_t j = 0; j < free.size(); ++j) {
+            for (const int step : {-1, 1}) {
+                if (j == first.first || !InRange(free[j], step, scale)) {
+                    continue;
+                }
+                const double score =
+                    guide_.Judge(amplitude, first.first, first.firstStep / scale, j, step / scale)
+                        .score;
+                if (score > best.score) {
+                    best = {first.first, first.firstStep, j, step, score};
                 }
             }
         }
@@ -348,6 +399,9 @@ WordLengthResult SearchWordLength(const WordLengthProblem& problem) {
         result.integers = rounding->words;
         result.marginDb = rounding->marginDb;
     }
+    if (problem.taps.size() > kMaxSearchedTaps) {
+        return result;
+    }
     const GridGuide guide(problem.taps.size(), problem.symmetry, problem.bands);
     const LocalSearch search(bounded, guide);
     // Below rounding's word length, or from the longest when rounding never meets it.
@@ -356,7 +410,10 @@ WordLengthResult SearchWordLength(const WordLengthProblem& problem) {
         if (problem.progress) {
             problem.progress(bits);
         }
-        auto found = search.Run(bits);
+        std::optional<std::pair<std::vector<std::int32_t>, double>> found;
+        for (std::uint32_t start = 0; start < kStarts && !found; ++start) {
+            found = search.Run(bits, start);
+        }
         if (!found) {
             break;
         }

@@ -16,6 +16,11 @@ enum class TapSymmetry { Even, Odd };
 inline constexpr std::int32_t kMinWordBits = 2;
 inline constexpr std::int32_t kMaxWordBits = 31;
 
+// The longest filter the local search works on: its grid holds the response of every free
+// tap at about 8 N frequencies, which grows with the square of the length. Longer filters
+// get plain rounding's word length.
+inline constexpr std::size_t kMaxSearchedTaps = 1024;
+
 // One band of a specification as the search's fast guide sees it (cycles per sample).
 struct WordLengthBand {
     double lower = 0.0;
@@ -62,7 +67,8 @@ std::vector<double> WordsToTaps(std::span<const std::int32_t> words, std::int32_
 // symmetry meet the specification. It starts from the smallest word length at which plain
 // rounding meets it and tries shorter ones with a local search over small changes of the
 // rounded integers, steered by the band margins on a dense grid and confirmed by the
-// exact judge: every result returned meets the exact judge.
+// exact judge: every result returned meets the exact judge. Filters longer than
+// kMaxSearchedTaps are only rounded.
 WordLengthResult SearchWordLength(const WordLengthProblem& problem);
 
 }  // namespace tapwright

@@ -15,6 +15,7 @@
 #include "gui/dialogs/SineDialog.h"
 #include "gui/dialogs/WaveFormatDialog.h"
 #include "gui/dialogs/WindowDialog.h"
+#include "gui/dialogs/WordLengthDialog.h"
 
 namespace tapwright::gui {
 
@@ -72,6 +73,10 @@ bool RunDialog(CNewProjectDlg& record, QWidget* parent) {
 
 bool RunDialog(CDataViewFormatDlg& record, QWidget* parent) {
     return ShowModal<DataViewFormatDialog>(record, parent);
+}
+
+bool RunDialog(CWordLengthDlg& record, QWidget* parent) {
+    return ShowModal<WordLengthDialog>(record, parent);
 }
 
 }  // namespace tapwright::gui

@@ -18,6 +18,7 @@ class CCOptionsDlg;
 class CAsmOptionsDlg;
 class CNewProjectDlg;
 class CDataViewFormatDlg;
+class CWordLengthDlg;
 
 }  // namespace tapwright
 
@@ -39,5 +40,6 @@ bool RunDialog(CCOptionsDlg& record, QWidget* parent);
 bool RunDialog(CAsmOptionsDlg& record, QWidget* parent);
 bool RunDialog(CNewProjectDlg& record, QWidget* parent);
 bool RunDialog(CDataViewFormatDlg& record, QWidget* parent);
+bool RunDialog(CWordLengthDlg& record, QWidget* parent);
 
 }  // namespace tapwright::gui

@@ -308,4 +308,8 @@ bool QtUserInterface::Run(CFileDlg& dialog) {
     return RunFileDialog(dialog, mainWindow_);
 }
 
+bool QtUserInterface::Run(CWordLengthDlg& dialog) {
+    return RunDialog(dialog, mainWindow_);
+}
+
 }  // namespace tapwright::gui

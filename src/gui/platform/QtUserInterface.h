@@ -84,6 +84,7 @@ public:
     bool Run(CDataViewFormatDlg& dialog) override;
     bool Run(CFontDlg& dialog) override;
     bool Run(CFileDlg& dialog) override;
+    bool Run(CWordLengthDlg& dialog) override;
     using UserInterface::Run;
 
     // Messages held back by a paint and not shown yet.

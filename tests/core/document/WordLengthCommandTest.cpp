@@ -137,5 +137,17 @@ TEST_F(WordLengthCommandTest, SpecificationNoWordLengthMeetsIsReportedWithoutADi
     EXPECT_FALSE(document.IsModified());
 }
 
+TEST_F(WordLengthCommandTest, SpecificationThatCannotBeDesignedIsRefusedOnce) {
+    CFirData& filter = document.Filter();
+    filter.AllocateBands(CFirData::kDefaultBandCapacity);
+    filter.AddBand(0.0, 0.1, 1.0, 0.5, false, true, false);
+    ui.ExpectMessage(
+        "Error: Cannot design FIR with less than two bands.\n"
+        "(At least one passband and one stopband is required.)");
+    EXPECT_FALSE(FindWordLength(document));
+    EXPECT_EQ(filter.GetNumTaps(), taps);
+    EXPECT_FALSE(document.IsModified());
+}
+
 }  // namespace
 }  // namespace tapwright

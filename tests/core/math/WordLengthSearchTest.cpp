@@ -91,5 +91,26 @@ TEST(WordLengthSearchTest, ProgressNamesEachWordLengthTried) {
     }
 }
 
+TEST(WordLengthSearchTest, FiltersBeyondTheSearchedLengthAreOnlyRounded) {
+    // A judge that asks for every tap within 1e-3 of its design value: 9 bits, where 0.3
+    // becomes 77 / 256 = 0.30078.
+    const std::vector<double> taps(kMaxSearchedTaps + 1, 0.3);
+    WordLengthProblem problem;
+    problem.taps = taps;
+    problem.exactMargin = [&taps](std::span<const double> candidate) {
+        double worst = 0.0;
+        for (std::size_t n = 0; n < candidate.size(); ++n) {
+            worst = std::max(worst, std::abs(candidate[n] - taps[n]));
+        }
+        return worst <= 1e-3 ? 1.0 : -1.0;
+    };
+    problem.progress = [](std::int32_t) { ADD_FAILURE() << "no search below rounding"; };
+    const WordLengthResult result = SearchWordLength(problem);
+    ASSERT_TRUE(result.bits.has_value());
+    EXPECT_EQ(result.bits, result.bitsRounding);
+    EXPECT_EQ(*result.bits, 9);
+    EXPECT_EQ(result.integers, RoundToWords(taps, 9));
+}
+
 }  // namespace
 }  // namespace tapwright

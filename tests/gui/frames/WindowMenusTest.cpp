@@ -46,7 +46,7 @@ TEST_F(WindowMenusTest, SpecificationEditorShowsTheProjectMenus) {
     EXPECT_EQ(ItemTexts(Menu("Fi&lter")),
               (QStringList{"Sampling &Frequency...", "Minimum dB...", "Fill Filter With &Sine",
                            "W&indow Filter", "Fill Filter With &Constant", "&Scale Filter",
-                           "&Quantize Filter", "Mix Complex Filter...",
+                           "&Quantize Filter", "Word &Length...", "Mix Complex Filter...",
                            "Copy &Inphase to Quadrature", "Copy &Quadrature to Inphase",
                            "S&wap Inphase and Quadrature", "Copy"}));
     for (const char* family : {"Fill Filter With &Sine", "W&indow Filter",
