@@ -103,7 +103,7 @@ void AddFilterCommands(std::vector<DocCommand>& table) {
     table.push_back(MenuCommand(
         kCmdWordLength, kFilterMenu, "Word &Length...",
         "Find the fewest coefficient bits that meet the specification\nWord Length",
-        [](CFirDoc& document) { FindWordLength(document); },
+        Recorded("Word Length", [](CFirDoc& document) { FindWordLength(document); }),
         [](const CFirDoc& document) { return CanFindWordLength(document); }));
     table.push_back(MenuCommand(
         kCmdMix, kFilterMenu, "Mix Complex Filter...",
