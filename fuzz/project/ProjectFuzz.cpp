@@ -109,7 +109,7 @@ void CheckProjectReader(Input input) {
         return;
     }
     Require(document->GetVersion() == version, "the document keeps the version read");
-    Require(document->IsModified() == (version < CSerDoc::kProjectVersion),
+    Require(document->IsModified() == (version < CSerDoc::kCompleteFieldsVersion),
             "only an older project opens modified");
     CheckFilter(document->Filter(), input.size());
 

@@ -58,7 +58,7 @@ void CSerDoc::ReadProject(std::span<const std::uint8_t> bytes) {
     }
     ReadContents(archive, std::min<int>(version, kProjectVersion));
     version_ = version;
-    if (version < kProjectVersion) {
+    if (version < kCompleteFieldsVersion) {
         SetModifiedFlag();
     }
 }

@@ -236,6 +236,10 @@ bool CGraph::ShowSpans(const std::optional<AxisSpan>& x, const std::optional<Axi
     if (y) {
         FixAxis(YAxis(), *y);
     }
+    // A rescale asked for before (by new data) would make the fixed axes automatic again.
+    rescaleX = rescaleX && !x;
+    rescaleY = rescaleY && !y;
+    forceRescale = forceRescale && !(x && y);
     if (saveLevel) {
         zoomList_.Push(std::move(leaving));
     }
@@ -337,6 +341,26 @@ void CGraph::AutomaticAxes() {
     }
     forceRescale = true;
     Repaint();
+}
+
+// ---- Reopening -------------------------------------------------------------------------
+
+std::uint32_t CGraph::ReopenHint() const {
+    return hint::kShowChannel + 16 * HintFieldOf(plotType_) + 256 * 3;
+}
+
+std::optional<ViewSpans> CGraph::ZoomedSpans() const {
+    if (!HasData() || (XAxis().automatic && YAxis().automatic)) {
+        return std::nullopt;
+    }
+    return ViewSpans{XAxis().minimum, XAxis().maximum, YAxis().minimum, YAxis().maximum};
+}
+
+void CGraph::RestoreSpans(const ViewSpans& spans) {
+    if (HasData()) {
+        ShowSpans(AxisSpan{spans.xMinimum, spans.xMaximum},
+                  AxisSpan{spans.yMinimum, spans.yMaximum}, true);
+    }
 }
 
 // ---- Mouse -----------------------------------------------------------------------------
