@@ -85,8 +85,8 @@ void CGraph::KeepAnchor() {
     const double shownY = PixelToY(anchor->pixel.y);
     const PlotLayout& layout = Layout();
     // Within half a pixel the view is where it should be.
-    const bool xMoved =
-        anchor->keepX && std::fabs(shownX - anchor->x) * layout.width > (x.maximum - x.minimum) / 2.0;
+    const bool xMoved = anchor->keepX && std::fabs(shownX - anchor->x) * layout.width >
+                                             (x.maximum - x.minimum) / 2.0;
     const bool yMoved = anchor->keepY && std::fabs(shownY - anchor->y) * layout.height >
                                              (y.maximum - y.minimum) / 2.0;
     if (XState().log || YState().log || !(xMoved || yMoved)) {
@@ -329,9 +329,9 @@ void CGraph::AutomaticAxes() {
         return;
     }
     const AxisSpan full = FullXSpan();
-    const bool showsAll = XAxis().automatic && YAxis().automatic &&
-                          (IsPolar() || zoomList_.IsEmpty() ||
-                           AxisSpan{XState().minimum, XState().maximum} == full);
+    const bool showsAll =
+        XAxis().automatic && YAxis().automatic &&
+        (IsPolar() || zoomList_.IsEmpty() || AxisSpan{XState().minimum, XState().maximum} == full);
     if (showsAll) {
         return;
     }

@@ -314,9 +314,8 @@ TEST_F(ProjectArchiveTest, TruncatedFileOpensNothingAfterOneStopMessage) {
     const std::vector<std::uint8_t> whole = DesignedProject().WriteProject();
     ASSERT_TRUE(app.CloseDocument(*app.Documents().front()));
     const std::string path = dir.File("truncated.twa");
-    for (const std::size_t length :
-         {std::size_t{0}, std::size_t{1}, whole.size() / 2,
-          whole.size() - test::OneWindowRecord(0, 0).size() - 1}) {
+    for (const std::size_t length : {std::size_t{0}, std::size_t{1}, whole.size() / 2,
+                                     whole.size() - test::OneWindowRecord(0, 0).size() - 1}) {
         test::WriteBytes(path, std::vector<std::uint8_t>(whole.begin(), whole.begin() + length));
         ui.ExpectMessage(
             ProjectUnreadableMessage(path, "The archive ends before the data it announces."));
