@@ -55,9 +55,9 @@ void BM_UndoRedoStep(benchmark::State& state) {
         document.Undo();
         document.Redo();
     }
-    state.counters["step"] = benchmark::Counter(static_cast<double>(state.iterations()) * 2.0,
-                                                benchmark::Counter::kIsRate |
-                                                    benchmark::Counter::kInvert);
+    state.counters["step"] =
+        benchmark::Counter(static_cast<double>(state.iterations()) * 2.0,
+                           benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
 }
 BENCHMARK(BM_UndoRedoStep)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);
 

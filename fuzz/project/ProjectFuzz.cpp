@@ -78,14 +78,20 @@ void CheckFilter(const CFirData& filter, std::size_t inputSize) {
             "the bands read fit the band capacity read");
 }
 
-// Every strict prefix of a complete project lacks something and must be refused.
-void CheckCutsAreRefused(const std::vector<std::uint8_t>& written) {
-    const std::size_t step = std::max<std::size_t>(1, written.size() / kSpreadCuts);
-    for (std::size_t cut = 0; cut < written.size(); cut += step) {
+// Every strict prefix of a project's fields lacks something and must be refused; a cut in
+// the trailing windows record costs only the windows.
+void CheckCutsAreRefused(const std::vector<std::uint8_t>& written, const CFirDoc& document) {
+    ArchiveWriter windows;
+    WriteWindowRecord(windows, document.WindowPlacements());
+    const std::size_t fieldsEnd = written.size() - windows.TakeBytes().size();
+    const std::size_t step = std::max<std::size_t>(1, fieldsEnd / kSpreadCuts);
+    for (std::size_t cut = 0; cut < fieldsEnd; cut += step) {
         Require(Read(Input(written).first(cut)) == nullptr, "a project cut short is refused");
     }
-    Require(Read(Input(written).first(written.size() - 1)) == nullptr,
-            "a project without its last byte is refused");
+    Require(Read(Input(written).first(fieldsEnd - 1)) == nullptr,
+            "a project without the last byte of its fields is refused");
+    Require(Read(Input(written).first(written.size() - 1)) != nullptr,
+            "a project cut in its windows record is read without the windows");
 }
 
 // What a user does next with an opened project must work on whatever it holds: export the
@@ -114,7 +120,7 @@ void CheckProjectReader(Input input) {
             "a version that cannot exist is refused");
     document->Filter().RequireSoundSpecification();
     Require(document->GetVersion() == version, "the document keeps the version read");
-    Require(document->IsModified() == (version < CSerDoc::kProjectVersion),
+    Require(document->IsModified() == (version < CSerDoc::kCompleteFieldsVersion),
             "only an older project opens modified");
     CheckFilter(document->Filter(), input.size());
 
@@ -124,7 +130,7 @@ void CheckProjectReader(Input input) {
     Require(reread != nullptr && ui.Messages().empty(), "a project written is read again");
     Require(!reread->IsModified(), "a project written by this version opens unmodified");
     Require(reread->WriteProject() == written, "a project read back writes the same bytes");
-    CheckCutsAreRefused(written);
+    CheckCutsAreRefused(written, *reread);
 
     ui.Clear();
     CheckOpenedProjectIsUsable(*document);

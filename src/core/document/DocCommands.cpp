@@ -63,14 +63,14 @@ void AddChannelFamily(std::vector<DocCommand>& table, CommandId first, const std
                                                 {ChannelChoice::Both, "&Complex..."}}};
     for (std::size_t i = 0; i < kEntries.size(); ++i) {
         const ChannelChoice choice = kEntries[i].choice;
-        table.push_back(MenuCommand(
-            first + static_cast<CommandId>(i), kFilterMenu + "/" + popup, kEntries[i].text,
-            choice == ChannelChoice::Both ? complexStatus : "",
-            Recorded(stepName,
-                     [operation, choice](CFirDoc& document) {
-                         (document.Coefficients().*operation)(choice);
-                     }),
-            needsPoints ? ChannelRule(choice) : kAlways));
+        table.push_back(MenuCommand(first + static_cast<CommandId>(i), kFilterMenu + "/" + popup,
+                                    kEntries[i].text,
+                                    choice == ChannelChoice::Both ? complexStatus : "",
+                                    Recorded(stepName,
+                                             [operation, choice](CFirDoc& document) {
+                                                 (document.Coefficients().*operation)(choice);
+                                             }),
+                                    needsPoints ? ChannelRule(choice) : kAlways));
     }
 }
 
@@ -109,25 +109,21 @@ void AddFilterCommands(std::vector<DocCommand>& table) {
         kCmdMix, kFilterMenu, "Mix Complex Filter...",
         "Mix the current filter coefficients with a complex sine\nMix",
         Recorded("Mix", [](CFirDoc& document) { document.Coefficients().Mix(); }), kHasPoints));
-    table.push_back(MenuCommand(kCmdCopyInphaseToQuadrature, kFilterMenu,
-                                "Copy &Inphase to Quadrature", "",
-                                Recorded("Copy Inphase to Quadrature",
-                                         [](CFirDoc& document) {
-                                             document.Coefficients().CopyInphaseToQuadrature();
-                                         }),
-                                kHasPoints));
-    table.push_back(MenuCommand(kCmdCopyQuadratureToInphase, kFilterMenu,
-                                "Copy &Quadrature to Inphase", "",
-                                Recorded("Copy Quadrature to Inphase",
-                                         [](CFirDoc& document) {
-                                             document.Coefficients().CopyQuadratureToInphase();
-                                         }),
-                                kHasPoints));
     table.push_back(MenuCommand(
-        kCmdSwapChannels, kFilterMenu, "S&wap Inphase and Quadrature", "",
-        Recorded("Swap Inphase and Quadrature",
-                 [](CFirDoc& document) { document.Coefficients().SwapChannels(); }),
+        kCmdCopyInphaseToQuadrature, kFilterMenu, "Copy &Inphase to Quadrature", "",
+        Recorded("Copy Inphase to Quadrature",
+                 [](CFirDoc& document) { document.Coefficients().CopyInphaseToQuadrature(); }),
         kHasPoints));
+    table.push_back(MenuCommand(
+        kCmdCopyQuadratureToInphase, kFilterMenu, "Copy &Quadrature to Inphase", "",
+        Recorded("Copy Quadrature to Inphase",
+                 [](CFirDoc& document) { document.Coefficients().CopyQuadratureToInphase(); }),
+        kHasPoints));
+    table.push_back(
+        MenuCommand(kCmdSwapChannels, kFilterMenu, "S&wap Inphase and Quadrature", "",
+                    Recorded("Swap Inphase and Quadrature",
+                             [](CFirDoc& document) { document.Coefficients().SwapChannels(); }),
+                    kHasPoints));
     table.push_back(MenuCommand(
         kCmdCopyToClipboard, kFilterMenu, "Copy Filter Data to Clipboard", "",
         [](CFirDoc& document) { document.CopyFilterToClipboard(); }, kHasPoints));

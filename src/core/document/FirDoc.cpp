@@ -102,6 +102,71 @@ void CFirDoc::OnDocumentOpened() {
         MarkSavedState();
     }
     UpdateAllViews(nullptr, hint::kDesignLoaded, &filter_);
+    RestoreWindows(std::exchange(windowsToRestore_, {}));
+}
+
+// ---- Windows kept in the project ----------------------------------------------------------
+
+std::vector<WindowPlacement> CFirDoc::WindowPlacements() const {
+    std::vector<WindowPlacement> windows;
+    for (const CView* view : GetViews()) {
+        WindowPlacement window{view->Kind(), view->ReopenHint(), {}, view->ZoomedSpans()};
+        if (IsEditor(window.kind)) {
+            window.hint = hint::kDesignLoaded;
+        } else if (window.hint == 0) {
+            continue;
+        }
+        window.frame = app_.Frames().FrameRect(*view).value_or(Rect{});
+        windows.push_back(window);
+    }
+    return windows;
+}
+
+void CFirDoc::RestoreWindows(const std::vector<WindowPlacement>& windows) {
+    // Opening windows names the filter after them; the name read from the file stays.
+    const std::string name = filter_.GetName();
+    for (const WindowPlacement& window : windows) {
+        CView* view = WindowFor(window);
+        if (view == nullptr) {
+            continue;
+        }
+        if (window.frame.Width() > 0 && window.frame.Height() > 0) {
+            app_.Frames().PlaceFrame(*view, FitInside(window.frame, app_.Frames().WorkArea()));
+        }
+        if (window.zoom) {
+            view->RestoreSpans(*window.zoom);
+        }
+    }
+    filter_.SetName(name);
+}
+
+CView* CFirDoc::WindowFor(const WindowPlacement& window) {
+    const std::uint32_t action = hint::Action(window.hint);
+    const std::uint32_t field1 = hint::Field1(window.hint);
+    const std::uint32_t field2 = hint::Field2(window.hint);
+    switch (window.kind) {
+        case ViewKind::AdvancedEditor:
+        case ViewKind::SimpleEditor:
+            // The project's own editor is open already; the first placement of it counts.
+            for (CView* view : GetViews()) {
+                if (view->Kind() == window.kind && window.kind == EditorKind()) {
+                    return view;
+                }
+            }
+            return nullptr;
+        case ViewKind::FrequencyResponse:
+            if (action != hint::kOpenResponse || field1 < 4 || field1 > 8 || field2 > 3) {
+                return nullptr;
+            }
+            return OpenNew({window.kind, window.hint, kResponseTitle}, filter_);
+        case ViewKind::Graph:
+            if (action != hint::kShowChannel || field1 < 1 || field1 > 5) {
+                return nullptr;
+            }
+            return OpenNew(ImpulseRequest(static_cast<ImpulseDisplay>(field1)), filter_);
+        default:
+            return nullptr;
+    }
 }
 
 // ---- Views --------------------------------------------------------------------------------

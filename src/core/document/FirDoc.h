@@ -10,6 +10,7 @@
 #include "document/DocTemplate.h"
 #include "document/SerDoc.h"
 #include "document/UndoHistory.h"
+#include "document/WindowLayout.h"
 #include "fileio/DataFilesDlg.h"
 #include "platform/View.h"
 
@@ -73,6 +74,8 @@ public:
     static constexpr const char* kImportOperation = "Importing new coefficients";
     static constexpr const char* kImportCaption = "Import Coefficients";
     static constexpr const char* kExportCaption = "Export Coefficients";
+    // The first project version that keeps the open windows.
+    static constexpr int kWindowsVersion = 6;
 
     CFirDoc(CFirApp& app, const CDocTemplate& docTemplate);
 
@@ -103,8 +106,13 @@ public:
 
     // A new project: the response floor comes from the preferences, and the views attach.
     void OnNewDocument();
-    // A project has been read: the views attach.
+    // A project has been read: the views attach, and the windows the file keeps open again
+    // where they were, inside the visible work area.
     void OnDocumentOpened();
+
+    // The windows the project file keeps: the specification editor and the plots, in the
+    // order they were opened.
+    std::vector<WindowPlacement> WindowPlacements() const;
 
     // ---- Views --------------------------------------------------------------------------
 
@@ -193,6 +201,10 @@ private:
     // but the open windows.
     void WriteState(ArchiveWriter& archive) const;
     void WriteFilter(ArchiveWriter& archive) const;
+    void RestoreWindows(const std::vector<WindowPlacement>& windows);
+    // The window a placement asks for, opened or (for the editor) found; null for one that
+    // cannot be opened.
+    CView* WindowFor(const WindowPlacement& window);
     void ReadFilter(ArchiveReader& archive, int version);
     // Marks the project modified and tells all views that anything may have changed.
     void DataChanged();
@@ -228,6 +240,8 @@ private:
     // The state as the project's file holds it; none when the file differs from any state
     // (a file of an older version, which saving rewrites).
     std::optional<std::vector<std::uint8_t>> savedBytes_;
+    // The windows an opened project file keeps, until they are open again.
+    std::vector<WindowPlacement> windowsToRestore_;
 };
 
 }  // namespace tapwright

@@ -40,6 +40,8 @@ void CFirDoc::ReadFilter(ArchiveReader& archive, int version) {
 
 void CFirDoc::WriteContents(ArchiveWriter& archive) const {
     WriteState(archive);
+    // After everything older readers expect, so that they read the rest as before.
+    WriteWindowRecord(archive, WindowPlacements());
 }
 
 void CFirDoc::WriteState(ArchiveWriter& archive) const {
@@ -70,6 +72,15 @@ void CFirDoc::ReadContents(ArchiveReader& archive, int version) {
     dialogs_.quantize.Serialize(archive);
     if (version == 3) {
         archive.Skip(kVersion3TrailingBytes);
+    }
+    if (version >= kWindowsVersion) {
+        // Older readers ignore this record; a damaged one costs the windows, not the
+        // project.
+        try {
+            windowsToRestore_ = ReadWindowRecord(archive);
+        } catch (const ArchiveError&) {
+            windowsToRestore_.clear();
+        }
     }
 }
 

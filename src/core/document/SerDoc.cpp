@@ -64,7 +64,7 @@ void CSerDoc::ReadProject(std::span<const std::uint8_t> bytes) {
     if (IsFromNewerVersion()) {
         Ui().ShowMessage(NewerVersionMessage(), MessageButtons::Ok, MessageIcon::Stop);
     }
-    if (version < kProjectVersion) {
+    if (version < kCompleteFieldsVersion) {
         SetModifiedFlag();
     }
 }

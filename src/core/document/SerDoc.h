@@ -20,7 +20,11 @@ class FileWriter;
 class CSerDoc {
 public:
     // The version every save writes, which is also the newest layout the reader knows.
-    static constexpr std::uint16_t kProjectVersion = 5;
+    static constexpr std::uint16_t kProjectVersion = 6;
+    // The first version whose files hold every field of the filter and its settings; older
+    // files open modified, since saving adds fields. Later versions only add records after
+    // those fields.
+    static constexpr std::uint16_t kCompleteFieldsVersion = 5;
     // The oldest version that can be read.
     static constexpr std::uint16_t kOldestProjectVersion = 3;
     // Versions have grown by one with each new layout: a number above this one is no version

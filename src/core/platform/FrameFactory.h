@@ -1,5 +1,9 @@
 #pragma once
 
+#include <optional>
+
+#include "platform/DrawContext.h"
+
 namespace tapwright {
 
 class CSerDoc;
@@ -24,6 +28,14 @@ public:
     // Closes the frame that holds the view and destroys both. The document has already let
     // go of the view.
     virtual void DestroyFrame(CView& view) = 0;
+
+    // Where the frame holding the view lies in the work area; none where frames have no
+    // place (tests, the command-line tool).
+    virtual std::optional<Rect> FrameRect(const CView& /*view*/) const { return std::nullopt; }
+    // Moves and sizes the frame holding the view.
+    virtual void PlaceFrame(CView& /*view*/, const Rect& /*frame*/) {}
+    // The visible area frames lie in; empty where there is none.
+    virtual Rect WorkArea() const { return {}; }
 
     // The document's title or path has changed: the frame captions follow.
     virtual void OnTitleChanged(CSerDoc& /*document*/) {}

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 
 #include "platform/DrawContext.h"
 
@@ -34,6 +35,16 @@ public:
 
     // The drawable area of the window in device pixels, with (0, 0) at its top left.
     virtual Rect ClientRect() const = 0;
+};
+
+// The ranges a zoomed plot shows on its two axes.
+struct ViewSpans {
+    double xMinimum = 0.0;
+    double xMaximum = 0.0;
+    double yMinimum = 0.0;
+    double yMaximum = 0.0;
+
+    bool operator==(const ViewSpans&) const = default;
 };
 
 // The kinds of window a project shows. Each has its own frame template; the document looks
@@ -71,6 +82,14 @@ public:
 
     // Called by the desktop whenever the frame holding the view becomes the active one.
     virtual void OnActivateFrame() {}
+
+    // What the view shows, as the hint that opens a window showing the same; 0 for a view
+    // that is not opened again when its project is.
+    virtual std::uint32_t ReopenHint() const { return 0; }
+    // The ranges a plot shows while zoomed or panned; none while its axes are automatic.
+    virtual std::optional<ViewSpans> ZoomedSpans() const { return std::nullopt; }
+    // Shows the ranges again, as a zoom that Zoom Out returns from.
+    virtual void RestoreSpans(const ViewSpans& /*spans*/) {}
 
     // The window showing this view; it is not owned and may be null (no window yet, or none
     // at all, as in the command-line tool).

@@ -94,6 +94,28 @@ Command<CGraph> PlainCommand(CommandId id, const char* path, const char* text,
 
 }  // namespace
 
+std::uint32_t HintFieldOf(PlotType type) {
+    switch (type) {
+        case PlotType::QuadratureAmplitude:
+            return 2;
+        case PlotType::IAndQAmplitudes:
+        case PlotType::Polar:
+            return 3;
+        case PlotType::ComplexMagnitude:
+            return 4;
+        case PlotType::ComplexPhase:
+            return 5;
+        case PlotType::UnwrappedPhase:
+            return 6;
+        case PlotType::PhaseDelay:
+            return 7;
+        case PlotType::GroupDelay:
+            return 8;
+        default:
+            return 1;
+    }
+}
+
 PlotType PlotTypeFromHint(std::uint32_t field) {
     switch (field) {
         case 2:

@@ -35,6 +35,8 @@ enum class PlotType {
 
 // The plot type an update hint asks for in its bits 4 to 7 (the hint's first field).
 PlotType PlotTypeFromHint(std::uint32_t field);
+// The hint field that asks for a plot type; a polar plot is asked for as I and Q.
+std::uint32_t HintFieldOf(PlotType type);
 
 // Ids of the plot menus' commands (the Filter and Response ids are the response plot's).
 inline constexpr CommandId kCmdTypeInphaseAmplitude = 33001;
@@ -154,6 +156,12 @@ public:
     void PanByStep(double xFraction, double yFraction);
     // Back to the automatic axes over all of the data; the view it leaves is a level.
     void AutomaticAxes();
+
+    // Reopening: the hint of the plot type, the ranges while an axis is not automatic, and
+    // those ranges shown again.
+    std::uint32_t ReopenHint() const override;
+    std::optional<ViewSpans> ZoomedSpans() const override;
+    void RestoreSpans(const ViewSpans& spans) override;
     // A zoom or pan changes the axis labels and so may move the plot area's edges; the
     // drawing after it then moves the view back under the pointer and asks to be drawn
     // again (a few times at most). True when it did; the request is then cleared.

@@ -85,8 +85,8 @@ void CGraph::KeepAnchor() {
     const double shownY = PixelToY(anchor->pixel.y);
     const PlotLayout& layout = Layout();
     // Within half a pixel the view is where it should be.
-    const bool xMoved =
-        anchor->keepX && std::fabs(shownX - anchor->x) * layout.width > (x.maximum - x.minimum) / 2.0;
+    const bool xMoved = anchor->keepX && std::fabs(shownX - anchor->x) * layout.width >
+                                             (x.maximum - x.minimum) / 2.0;
     const bool yMoved = anchor->keepY && std::fabs(shownY - anchor->y) * layout.height >
                                              (y.maximum - y.minimum) / 2.0;
     if (XState().log || YState().log || !(xMoved || yMoved)) {
@@ -236,6 +236,10 @@ bool CGraph::ShowSpans(const std::optional<AxisSpan>& x, const std::optional<Axi
     if (y) {
         FixAxis(YAxis(), *y);
     }
+    // A rescale asked for before (by new data) would make the fixed axes automatic again.
+    rescaleX = rescaleX && !x;
+    rescaleY = rescaleY && !y;
+    forceRescale = forceRescale && !(x && y);
     if (saveLevel) {
         zoomList_.Push(std::move(leaving));
     }
@@ -325,9 +329,9 @@ void CGraph::AutomaticAxes() {
         return;
     }
     const AxisSpan full = FullXSpan();
-    const bool showsAll = XAxis().automatic && YAxis().automatic &&
-                          (IsPolar() || zoomList_.IsEmpty() ||
-                           AxisSpan{XState().minimum, XState().maximum} == full);
+    const bool showsAll =
+        XAxis().automatic && YAxis().automatic &&
+        (IsPolar() || zoomList_.IsEmpty() || AxisSpan{XState().minimum, XState().maximum} == full);
     if (showsAll) {
         return;
     }
@@ -337,6 +341,26 @@ void CGraph::AutomaticAxes() {
     }
     forceRescale = true;
     Repaint();
+}
+
+// ---- Reopening -------------------------------------------------------------------------
+
+std::uint32_t CGraph::ReopenHint() const {
+    return hint::kShowChannel + 16 * HintFieldOf(plotType_) + 256 * 3;
+}
+
+std::optional<ViewSpans> CGraph::ZoomedSpans() const {
+    if (!HasData() || (XAxis().automatic && YAxis().automatic)) {
+        return std::nullopt;
+    }
+    return ViewSpans{XAxis().minimum, XAxis().maximum, YAxis().minimum, YAxis().maximum};
+}
+
+void CGraph::RestoreSpans(const ViewSpans& spans) {
+    if (HasData()) {
+        ShowSpans(AxisSpan{spans.xMinimum, spans.xMaximum},
+                  AxisSpan{spans.yMinimum, spans.yMaximum}, true);
+    }
 }
 
 // ---- Mouse -----------------------------------------------------------------------------

@@ -139,6 +139,11 @@ bool CFirPlot::HasData() const {
     return filter_ != nullptr && filter_->Inphase().GetNumPoints() >= 1;
 }
 
+std::uint32_t CFirPlot::ReopenHint() const {
+    return hint::kOpenResponse + 16 * HintFieldOf(DisplayKind()) +
+           256 * (static_cast<std::uint32_t>(selection_) - 1);
+}
+
 AxisSpan CFirPlot::FullXSpan() const {
     if (filter_ == nullptr) {
         return CGraph::FullXSpan();

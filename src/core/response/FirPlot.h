@@ -58,6 +58,8 @@ public:
     bool SetViewRange(double x1, double x2, bool strict) override;
     // The frequencies from 0 (or -Fs/2 for the complex filter) to Fs/2.
     AxisSpan FullXSpan() const override;
+    // The response and the filter shown.
+    std::uint32_t ReopenHint() const override;
 
     const CommandTable<CGraph>& Commands() const override;
 

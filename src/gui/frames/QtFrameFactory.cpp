@@ -112,6 +112,30 @@ void QtFrameFactory::OnTitleChanged(CSerDoc& document) {
     }
 }
 
+std::optional<Rect> QtFrameFactory::FrameRect(const CView& view) const {
+    const ProjectFrame* frame = FrameOf(view);
+    if (frame == nullptr) {
+        return std::nullopt;
+    }
+    const QRect place = frame->geometry();
+    return Rect{place.left(), place.top(), place.left() + place.width(),
+                place.top() + place.height()};
+}
+
+void QtFrameFactory::PlaceFrame(CView& view, const Rect& frame) {
+    if (ProjectFrame* window = FrameOf(view)) {
+        window->setGeometry(frame.left, frame.top, frame.Width(), frame.Height());
+    }
+}
+
+Rect QtFrameFactory::WorkArea() const {
+    if (area_ == nullptr) {
+        return {};
+    }
+    const QSize visible = area_->viewport()->size();
+    return {0, 0, visible.width(), visible.height()};
+}
+
 ProjectFrame* QtFrameFactory::FrameOf(const CView& view) const {
     for (const QPointer<ProjectFrame>& frame : frames_) {
         if (frame != nullptr && &frame->View() == &view) {

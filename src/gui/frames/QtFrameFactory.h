@@ -41,6 +41,10 @@ public:
     void ActivateFrame(CView& view) override;
     void DestroyFrame(CView& view) override;
     void OnTitleChanged(CSerDoc& document) override;
+    // Places are the frames' normal geometry within the area's viewport.
+    std::optional<Rect> FrameRect(const CView& view) const override;
+    void PlaceFrame(CView& view, const Rect& frame) override;
+    Rect WorkArea() const override;
 
     // The open window that holds the view; null for none.
     ProjectFrame* FrameOf(const CView& view) const;

@@ -2,13 +2,13 @@
 
 #include <QContextMenuEvent>
 #include <QKeyEvent>
-#include <QWheelEvent>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QWheelEvent>
 
 #include "gui/platform/CoreText.h"
 #include "gui/platform/QtDrawContext.h"

@@ -106,7 +106,7 @@ private:
 // A project stream written field by field as the file layout describes it, independently of
 // the document's own writer. The defaults are those of a new project.
 struct ProjectFields {
-    int version = 5;
+    int version = 6;
     std::string name;
     std::uint32_t columnCount = 2;
     std::vector<std::vector<double>> columns = {{}, {}};
@@ -152,7 +152,25 @@ struct ProjectFields {
     std::int32_t storedFlag = 1;
     double storedValue = 10.0;
     std::int32_t quantizeBits = 16;
+    // Version 6 on: the windows record, here without windows.
+    std::vector<std::uint8_t> windowRecord = {0, 0, 0, 0};
 };
+
+// A windows record of one window at (0, 0) with no size and no zoom: its count, then the
+// kind, the hint, four frame numbers, the zoom flag and four ranges.
+inline std::vector<std::uint8_t> OneWindowRecord(std::int32_t kind, std::uint32_t hint) {
+    ArchiveWriter out;
+    out.WriteU32(1);
+    out.WriteI32(kind);
+    out.WriteU32(hint);
+    for (int i = 0; i < 5; ++i) {
+        out.WriteI32(0);
+    }
+    for (int i = 0; i < 4; ++i) {
+        out.WriteF64(0.0);
+    }
+    return out.TakeBytes();
+}
 
 inline void WriteFormatRecord(ArchiveWriter& out, int version, std::int16_t code) {
     out.WriteI16(0);
@@ -244,7 +262,11 @@ inline std::vector<std::uint8_t> BuildProject(const ProjectFields& f) {
     if (f.version == 3) {
         out.WriteF32(0.0f);
     }
-    return out.TakeBytes();
+    std::vector<std::uint8_t> bytes = out.TakeBytes();
+    if (f.version >= 6) {
+        bytes.insert(bytes.end(), f.windowRecord.begin(), f.windowRecord.end());
+    }
+    return bytes;
 }
 
 // A directory of its own under the system's temporary directory, removed with its contents.

@@ -232,7 +232,8 @@ const UndoCase kCases[] = {
          });
          t.Execute(kCmdSamplingFrequency);
      }},
-    {"Minimum dB", kTemplateAdvanced,
+    {"Minimum dB",
+     kTemplateAdvanced,
      [](UndoCommandTest& t) {
          t.ui.ExpectDialog<CMinDbDlg>([](CMinDbDlg& dialog) {
              dialog.minDb = -80.0;
@@ -251,9 +252,9 @@ const UndoCase kCases[] = {
          t.ui.ExpectDialog<CDataFilesDlg>([path](CDataFilesDlg& dialog) {
              const auto& names = dialog.inphase.formats.names;
              CDataFilesDlg::OnFormatChanged(
-                 dialog.inphase, static_cast<std::int32_t>(
-                                     std::find(names.begin(), names.end(), "Text:Decimal") -
-                                     names.begin()));
+                 dialog.inphase,
+                 static_cast<std::int32_t>(std::find(names.begin(), names.end(), "Text:Decimal") -
+                                           names.begin()));
              dialog.inphase.path = path;
              dialog.inphase.title = FileTitleOf(path);
              return true;

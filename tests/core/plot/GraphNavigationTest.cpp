@@ -3,10 +3,10 @@
 #include <cmath>
 
 #include "core/plot/GraphTestSupport.h"
+#include "design/FirData.h"
 #include "plot/Graph.h"
 #include "plot/ZoomList.h"
 #include "response/FirPlot.h"
-#include "design/FirData.h"
 #include "support/FakeUserInterface.h"
 
 namespace tapwright {
@@ -168,8 +168,7 @@ TEST_F(GraphNavigationTest, KeysZoomAboutTheMiddleAndPanBySteps) {
     graph.ZoomByStep(1.0);
     graph.Draw();
     EXPECT_NEAR(graph.PixelToX(middle.x), value, XPixel());
-    EXPECT_NEAR(XSpan().maximum - XSpan().minimum, (x.maximum - x.minimum) * kZoomStepFactor,
-                1e-9);
+    EXPECT_NEAR(XSpan().maximum - XSpan().minimum, (x.maximum - x.minimum) * kZoomStepFactor, 1e-9);
     const AxisSpan zoomed = XSpan();
     graph.PanByStep(kPanStepFraction, 0.0);
     graph.Draw();

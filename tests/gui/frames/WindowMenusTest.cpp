@@ -41,7 +41,8 @@ const QStringList kProjectFileItems = {
     "P&rint Setup...",      "E&xit"};
 
 TEST_F(WindowMenusTest, SpecificationEditorShowsTheProjectMenus) {
-    EXPECT_EQ(MenuTitles(), (QStringList{"&File", "&Edit", "Fi&lter", "&View", "&Window", "&Help"}));
+    EXPECT_EQ(MenuTitles(),
+              (QStringList{"&File", "&Edit", "Fi&lter", "&View", "&Window", "&Help"}));
     EXPECT_EQ(ItemTexts(Menu("&File")), kProjectFileItems);
     EXPECT_EQ(ItemTexts(Menu("Fi&lter")),
               (QStringList{"Sampling &Frequency...", "Minimum dB...", "Fill Filter With &Sine",
@@ -69,7 +70,8 @@ TEST_F(WindowMenusTest, SpecificationEditorShowsTheProjectMenus) {
 
     ASSERT_NE(NewProject(NewProjectChoice::Advanced), nullptr);
     EXPECT_EQ(Current()->Kind(), ViewKind::AdvancedEditor);
-    EXPECT_EQ(MenuTitles(), (QStringList{"&File", "&Edit", "Fi&lter", "&View", "&Window", "&Help"}));
+    EXPECT_EQ(MenuTitles(),
+              (QStringList{"&File", "&Edit", "Fi&lter", "&View", "&Window", "&Help"}));
 }
 
 TEST_F(WindowMenusTest, PlotWindowsAddTheirPlotMenuAfterFilter) {
@@ -109,7 +111,8 @@ TEST_F(WindowMenusTest, CoefficientEditorHasTheEditorMenuAndShorterResponseItems
     // Back in the editor, the menus of the editor's kind return.
     Item(Menu("&Window"), "&1 Tapwright1:1").trigger();
     EXPECT_EQ(Current()->Kind(), ViewKind::SimpleEditor);
-    EXPECT_EQ(MenuTitles(), (QStringList{"&File", "&Edit", "Fi&lter", "&View", "&Window", "&Help"}));
+    EXPECT_EQ(MenuTitles(),
+              (QStringList{"&File", "&Edit", "Fi&lter", "&View", "&Window", "&Help"}));
 }
 
 TEST_F(WindowMenusTest, ItemStatesFollowTheCommandTablesOfTheProject) {

@@ -11,8 +11,8 @@
 #include <QMimeData>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QWheelEvent>
 #include <QTimer>
+#include <QWheelEvent>
 
 #include <algorithm>
 #include <cmath>
@@ -151,8 +151,7 @@ TEST_F(PlotWidgetTest, WheelZoomsAboutThePointerAndMiddleDragPans) {
     const double frequency = plot.PixelToX(pointer.x());
     const double fullWidth = plot.XState().maximum - plot.XState().minimum;
     QWheelEvent wheel(QPointF(pointer), QPointF(widget.mapToGlobal(pointer)), QPoint(),
-                      QPoint(0, 240), Qt::NoButton, Qt::ControlModifier, Qt::NoScrollPhase,
-                      false);
+                      QPoint(0, 240), Qt::NoButton, Qt::ControlModifier, Qt::NoScrollPhase, false);
     QApplication::sendEvent(&widget, &wheel);
     widget.repaint();
     // Labels that change their width with the view may leave it a pixel or two off.
