@@ -136,6 +136,7 @@ void CDataView::OnUpdateFilter() {
     const std::string edited = text;
     // The explanation shown in place of data that could not be written is no data to read.
     if (edited == kCannotWriteText) {
+        Ui().ShowResult(kNothingReadStatus);
         return;
     }
     const UndoStep step(document_, "Update Filter From Editor");

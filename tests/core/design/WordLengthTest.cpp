@@ -69,8 +69,15 @@ TEST_P(WordLengthTableTest, EveryRowMeetsTheSpecificationWithSymmetricWordsInRan
     EXPECT_EQ(rows[0].taps, filter.GetNumTaps());
     EXPECT_EQ(filter.InphaseTaps(), before) << "the table must leave the filter alone";
     int saved = 0;
+    int found = 0;
     for (const WordLengthRow& row : rows) {
-        ASSERT_TRUE(row.bits.has_value()) << row.taps << " taps";
+        // The shortest passing length can meet its specification with no margin to spare,
+        // and then no word length does; the search is never worse than rounding there.
+        if (!row.bits) {
+            EXPECT_FALSE(row.bitsRounding.has_value()) << row.taps << " taps";
+            continue;
+        }
+        ++found;
         ASSERT_TRUE(row.bitsRounding.has_value());
         EXPECT_LE(*row.bits, *row.bitsRounding);
         saved += *row.bits < *row.bitsRounding ? 1 : 0;
@@ -86,7 +93,8 @@ TEST_P(WordLengthTableTest, EveryRowMeetsTheSpecificationWithSymmetricWordsInRan
         EXPECT_TRUE(measured.meetsSpec) << row.taps << " taps, " << *row.bits << " bits";
         EXPECT_NEAR(measured.designMarginDb, row.designMarginDb, 1e-9);
     }
-    EXPECT_GE(2 * saved, static_cast<int>(rows.size())) << "fewer bits than rounding in half";
+    EXPECT_GE(found, 4) << "longer lengths leave room for quantization";
+    EXPECT_GE(2 * saved, found) << "fewer bits than rounding in half";
 }
 
 INSTANTIATE_TEST_SUITE_P(Ordinary, WordLengthTableTest, testing::ValuesIn(kOrdinary), ToName);

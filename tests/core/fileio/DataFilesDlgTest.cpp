@@ -205,6 +205,7 @@ TEST_F(DataFilesDlgTest, ImportRefusesANamedPipeWithoutWaitingForAWriter) {
     ExpectDialog("pipe.txt", "Text:Decimal");
     ui.ExpectMessage("Cannot open file \"" + dir.File("pipe.txt") +
                      "\".\nIt is a named pipe, not a file that can be read.");
+    ExpectCancelAfterError();
     EXPECT_EQ(dialog.Import(data, "doc", "Import Coefficients", true), 0);
     EXPECT_EQ(ValuesOf(data.Inphase()), std::vector<double>({0.5}));
 }

@@ -129,6 +129,10 @@ TEST_F(DataViewTest, UpdateSaysWhetherTheTextYieldedNumbers) {
     test::SetCoefficients(filter, {0.25, 0.5});
     CDataView& view = Open(CoefficientChannels::Inphase, "Text:Decimal");
     view.text = "no numbers here\r\n";
+    ui.ExpectMessage(
+        "Read 0 values from \"FIR Inphase Coefficients\".\n"
+        "Reading stopped at line 1, which holds no number that can be read: "
+        "\"no numbers here\".");
     view.OnUpdateFilter();
     EXPECT_EQ(ChannelValues(filter.Inphase()), (std::vector<double>{0.25, 0.5}));
     ASSERT_FALSE(ui.StatusTexts().empty());
