@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <set>
 
 #include "data/Constants.h"
 #include "design/OptimizeOutcome.h"
@@ -82,7 +83,13 @@ public:
     void ConfirmShortest();
 
 private:
-    bool Meets(std::int32_t taps) { return filter_.DesignWithTaps(taps); }
+    bool Meets(std::int32_t taps) {
+        const bool meets = filter_.DesignWithTaps(taps);
+        if (!meets) {
+            failing_.insert(filter_.GetNumTaps());
+        }
+        return meets;
+    }
     std::int32_t MakeOdd(std::int32_t taps, std::int32_t step) const {
         return oddOnly_ && taps % 2 == 0 ? taps + step : taps;
     }
@@ -96,6 +103,8 @@ private:
     std::int32_t lo_ = 0;
     std::int32_t hi_ = 0;
     std::int32_t cap_ = 0;
+    // Lengths this search designed that failed, so that none is designed twice.
+    std::set<std::int32_t> failing_;
 };
 
 bool TapSearch::Start(std::int32_t maxTaps) {
@@ -197,7 +206,7 @@ void TapSearch::ConfirmShortest() {
     }
     while (true) {
         const std::int32_t shorter = MakeOdd(passing - 1, -1);
-        if (shorter < CFirData::kMinTaps) {
+        if (shorter < CFirData::kMinTaps || failing_.contains(shorter)) {
             return;
         }
         if (!Meets(shorter)) {
