@@ -6,11 +6,22 @@
 #include "platform/FrameFactory.h"
 #include "platform/UserInterface.h"
 
+#include <array>
+#include <charconv>
 #include <cmath>
+#include <string>
+#include <system_error>
 
 namespace tapwright {
 
 namespace {
+
+// The shortest text that reads back as the number: 48000, 22.05.
+std::string NumberText(double value) {
+    std::array<char, 32> buffer{};
+    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
+    return std::string(buffer.data(), result.ec == std::errc() ? result.ptr : buffer.data());
+}
 
 constexpr ViewRequest kComplexResponse = {
     ViewKind::FrequencyResponse, ResponseHint(ResponseDisplay::Magnitude, FilterSelection::Complex),
@@ -245,6 +256,8 @@ bool CFirDoc::SetMinimumDb() {
 }
 
 bool CFirDoc::ImportCoefficients() {
+    const CFreqUnits before = filter_.GetFrequencyUnits();
+    dataFiles_.SetProjectRate(before.GetSampleRateHz());
     if (!ConfirmOverwrite(filter_, kImportOperation) ||
         dataFiles_.Import(filter_, GetTitle(), kImportCaption, true) == 0) {
         return false;
@@ -261,6 +274,13 @@ bool CFirDoc::ImportCoefficients() {
         const double rate = *rateKhz * std::pow(kStepPerRow, kKhzRow - units.GetUnitIndex());
         units.SetSampleRate(rate);
         filter_.SetFrequencyUnits(units);
+        if (units.GetSampleRate() != before.GetSampleRate()) {
+            Ui().ShowMessage("The sampling frequency is now " + NumberText(rate) + " " +
+                                 units.FrequencyUnit() + " (it was " +
+                                 NumberText(before.GetSampleRate()) + " " +
+                                 before.FrequencyUnit() + "): the sample rate of the WAVE file.",
+                             MessageButtons::Ok, MessageIcon::Information);
+        }
     }
     const CPreferences& preferences = Preferences();
     if (preferences.m_bReadViewCoeffs) {
@@ -280,6 +300,7 @@ bool CFirDoc::ImportCoefficients() {
 }
 
 bool CFirDoc::ExportCoefficients() {
+    dataFiles_.SetProjectRate(filter_.GetFrequencyUnits().GetSampleRateHz());
     return dataFiles_.Export(filter_, GetTitle(), kExportCaption, true) != 0;
 }
 
