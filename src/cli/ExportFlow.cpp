@@ -2,6 +2,7 @@
 
 #include "cli/CliSession.h"
 #include "document/FirDoc.h"
+#include "fileio/DataFormat.h"
 #include "fileio/DataSetIO.h"
 
 namespace tapwright::cli {
@@ -12,16 +13,17 @@ std::int32_t WaveSizeIndex(int bits) {
     return bits == 16 ? 1 : 0;
 }
 
+// A common rate has its own index; any other rate given is the project's own, which the
+// export checks against the project.
 std::int32_t WaveRateIndex(int rate) {
-    switch (rate) {
-        case 22050:
-            return 1;
-        case 44100:
-            return 2;
-        default:
-            break;
-    }
-    return 0;
+    return CDataFormat::CommonRateIndex(static_cast<std::uint32_t>(rate))
+        .value_or(CDataFormat::kProjectRateIndex);
+}
+
+bool IsProjectRate(const CFirDoc& document, int rate) {
+    CDataFormat format;
+    format.SetProjectRate(document.Filter().GetFrequencyUnits().GetSampleRateHz());
+    return format.GetProjectRate() == static_cast<std::uint32_t>(rate);
 }
 
 std::vector<double> ValuesOf(const CDataColumn& column) {
@@ -54,9 +56,11 @@ CLI::Option* ExportArguments::AddTo(CLI::App& app) {
     app.add_option("--wave-bits", waveBits, "WAVE sample size in bits")
         ->check(CLI::IsMember({8, 16}).description(""))
         ->type_name("8|16");
-    app.add_option("--wave-rate", waveRate, "WAVE sample frequency in Hz")
-        ->check(CLI::IsMember({11025, 22050, 44100}).description(""))
-        ->type_name("11025|22050|44100");
+    app.add_option("--wave-rate", waveRate,
+                   "WAVE sample frequency in Hz: 8000, 11025, 16000, 22050, 32000, 44100, "
+                   "48000, 88200, 96000 or the project's sampling frequency")
+        ->check(CLI::PositiveNumber.description(""))
+        ->type_name("HZ");
     app.add_option("--c-name", cName, "Name of the C array")->type_name("NAME");
     app.add_option("--c-type", cType, "Element type of the C array")->type_name("TYPE");
     app.add_option("--asm-name", asmName, "Base name of the assembly labels and equates")
@@ -112,6 +116,15 @@ ExitCode ExportCoefficients(CliSession& session, CFirDoc& document, const std::s
         arguments.complex ? ValuesOf(filter.Quadrature()) : std::vector<double>();
     if (const auto refused = NonFiniteMessage(inphase, quadrature)) {
         session.Error(*refused);
+        return ExitCode::BadInput;
+    }
+    if (arguments.waveRate &&
+        !CDataFormat::CommonRateIndex(static_cast<std::uint32_t>(*arguments.waveRate)) &&
+        !IsProjectRate(document, *arguments.waveRate)) {
+        session.Error("--wave-rate " + std::to_string(*arguments.waveRate) +
+                      " is neither a common rate nor the project's sampling frequency.\n"
+                      "The rates are 8000, 11025, 16000, 22050, 32000, 44100, 48000, 88200 "
+                      "and 96000 Hz, and the project's own in whole Hz.");
         return ExitCode::BadInput;
     }
     CliUserInterface& ui = session.Ui();

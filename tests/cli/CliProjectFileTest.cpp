@@ -129,6 +129,26 @@ TEST_F(CliProjectFileTest, ImportWarnsOfWhatItDidNotRead) {
     EXPECT_FALSE(std::filesystem::exists(cli.PathOf("two.twa")));
 }
 
+TEST_F(CliProjectFileTest, WaveRatesAreTheCommonOnesAndTheProjectsOwn) {
+    const CliResult exported = cli.Run({"export", "lowpass.tws", "--format", "Binary:Wave", "-o",
+                                        "fir48.wav", "--wave-rate", "48000"});
+    ASSERT_EQ(exported.exitCode, 0) << exported.err;
+    const CliResult imported =
+        cli.Run({"import", "fir48.wav", "--format", "Binary:Wave", "-o", "wave48.twa"});
+    ASSERT_EQ(imported.exitCode, 0) << imported.err;
+    EXPECT_EQ(imported.err,
+              "note: The sampling frequency is now 48000 Hz (it was 1 Hz): the sample rate of "
+              "the WAVE file.\n");
+    EXPECT_DOUBLE_EQ(Report("wave48.twa")["fs"].get<double>(), 48000.0);
+
+    const CliResult uncommon = cli.Run({"export", "lowpass.tws", "--format", "Binary:Wave", "-o",
+                                        "odd.wav", "--wave-rate", "12345"});
+    EXPECT_EQ(uncommon.exitCode, 2);
+    EXPECT_NE(uncommon.err.find("--wave-rate 12345 is neither a common rate nor the project's"),
+              std::string::npos)
+        << uncommon.err;
+}
+
 TEST_F(CliProjectFileTest, MalformedProjectExitsTwoWithOneMessage) {
     const std::string project = cli.ReadFile("lowpass.tws");
     cli.WriteFile("cut.tws", project.substr(0, project.size() / 2));

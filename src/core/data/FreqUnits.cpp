@@ -1,5 +1,7 @@
 #include "data/FreqUnits.h"
 
+#include <cmath>
+
 #include <algorithm>
 #include <array>
 #include <cctype>
@@ -97,6 +99,11 @@ UnitLabel CFreqUnits::FrequencyLabel(int exponent) const {
 UnitLabel CFreqUnits::TimeLabel(int exponent) const {
     const RowAndExponent moved = MoveRow(unitIndex_, exponent, -1);
     return {kUnits[static_cast<std::size_t>(moved.row)].time, moved.exponent};
+}
+
+double CFreqUnits::GetSampleRateHz() const {
+    constexpr double kStepPerRow = 1000.0;
+    return sampleRate_ * std::pow(kStepPerRow, unitIndex_);
 }
 
 }  // namespace tapwright

@@ -24,6 +24,9 @@ public:
     double GetSampleRate() const { return sampleRate_; }
     void SetSampleRate(double sampleRate) { sampleRate_ = sampleRate; }
 
+    // The sampling frequency in Hz: each row is a thousand times the one before.
+    double GetSampleRateHz() const;
+
     std::int32_t GetUnitIndex() const { return unitIndex_; }
     // A row outside the table is clamped to its nearest end.
     void SetUnitIndex(std::int32_t unitIndex);

@@ -6,8 +6,12 @@
 #include "platform/FrameFactory.h"
 #include "platform/UserInterface.h"
 
+#include <array>
+#include <charconv>
 #include <cmath>
 #include <exception>
+#include <string>
+#include <system_error>
 #include <utility>
 
 #include "platform/Archive.h"
@@ -15,6 +19,13 @@
 namespace tapwright {
 
 namespace {
+
+// The shortest text that reads back as the number: 48000, 22.05.
+std::string NumberText(double value) {
+    std::array<char, 32> buffer{};
+    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
+    return std::string(buffer.data(), result.ec == std::errc() ? result.ptr : buffer.data());
+}
 
 constexpr ViewRequest kComplexResponse = {
     ViewKind::FrequencyResponse, ResponseHint(ResponseDisplay::Magnitude, FilterSelection::Complex),
@@ -326,6 +337,8 @@ bool CFirDoc::SetMinimumDb() {
 
 bool CFirDoc::ImportCoefficients() {
     const UndoStep step(*this, "Import Coefficients");
+    const CFreqUnits before = filter_.GetFrequencyUnits();
+    dataFiles_.SetProjectRate(before.GetSampleRateHz());
     if (!ConfirmOverwrite(filter_, kImportOperation) ||
         dataFiles_.Import(filter_, GetTitle(), kImportCaption, true) == 0) {
         return false;
@@ -342,6 +355,13 @@ bool CFirDoc::ImportCoefficients() {
         const double rate = *rateKhz * std::pow(kStepPerRow, kKhzRow - units.GetUnitIndex());
         units.SetSampleRate(rate);
         filter_.SetFrequencyUnits(units);
+        if (units.GetSampleRate() != before.GetSampleRate()) {
+            Ui().ShowMessage("The sampling frequency is now " + NumberText(rate) + " " +
+                                 units.FrequencyUnit() + " (it was " +
+                                 NumberText(before.GetSampleRate()) + " " +
+                                 before.FrequencyUnit() + "): the sample rate of the WAVE file.",
+                             MessageButtons::Ok, MessageIcon::Information);
+        }
     }
     const CPreferences& preferences = Preferences();
     if (preferences.m_bReadViewCoeffs) {
@@ -361,6 +381,7 @@ bool CFirDoc::ImportCoefficients() {
 }
 
 bool CFirDoc::ExportCoefficients() {
+    dataFiles_.SetProjectRate(filter_.GetFrequencyUnits().GetSampleRateHz());
     return dataFiles_.Export(filter_, GetTitle(), kExportCaption, true) != 0;
 }
 

@@ -73,6 +73,12 @@ public:
     // the directory of the previous path. The edit then holds the file's own name.
     void OnOK();
 
+    // The project's sampling frequency in Hz, which the WAVE options offer as a rate.
+    void SetProjectRate(double rateHz) {
+        inphase.format.SetProjectRate(rateHz);
+        quadrature.format.SetProjectRate(rateHz);
+    }
+
     // ---- The flows ----------------------------------------------------------------------
 
     // Reads the files into data. With prompt the dialog is shown first (Cancel: 0), and

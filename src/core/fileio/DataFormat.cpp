@@ -2,6 +2,9 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
+#include <limits>
+#include <utility>
 
 #include "fileio/WaveFormatDlg.h"
 #include "platform/Archive.h"
@@ -11,7 +14,13 @@ namespace tapwright {
 
 namespace {
 
-constexpr std::array<std::uint32_t, 3> kWaveRates{11025, 22050, 44100};
+// The common WAVE rates by index. The first three are the codes older projects store, so
+// their order never changes; rates added later come after them.
+constexpr std::array<std::uint32_t, 9> kWaveRates{11025, 22050, 44100, 8000, 16000,
+                                                  32000, 48000, 88200, 96000};
+constexpr std::uint32_t kFallbackWaveRate = 44100;
+// The byte rate of a header (rate times up to four bytes a frame) must fit its 32 bits.
+constexpr double kLargestProjectRate = 1073741823.0;
 constexpr double kHzToKhz = 0.001;
 // Project versions that brought the option records.
 constexpr int kVersionWithAsmOptions = 4;
@@ -26,6 +35,16 @@ bool RunOnCopy(Dialog& options) {
     }
     options = std::move(edited);
     return true;
+}
+
+// A rate in kHz as the options show it: 11.025, 44.1, 48.
+std::string KhzText(std::uint32_t rateHz) {
+    std::string text = std::to_string(rateHz / 1000);
+    std::string fraction = std::to_string(1000 + rateHz % 1000).substr(1);
+    while (!fraction.empty() && fraction.back() == '0') {
+        fraction.pop_back();
+    }
+    return fraction.empty() ? text : text + "." + fraction;
 }
 
 std::string DefaultName(std::string title) {
@@ -87,6 +106,7 @@ bool CDataFormat::ShowOptions() {
             CWaveFormatDlg wave;
             wave.sizeIndex = waveSizeIndex_;
             wave.rateIndex = waveRateIndex_;
+            wave.projectRateHz = projectRateHz_;
             if (!Ui().Run(wave)) {
                 return false;
             }
@@ -122,16 +142,66 @@ void CDataFormat::SelectFormat(std::string_view name) {
     }
 }
 
-std::uint32_t CDataFormat::WaveRateOfIndex(std::int32_t index) {
-    const auto last = static_cast<std::int32_t>(kWaveRates.size()) - 1;
-    return kWaveRates[static_cast<std::size_t>(std::clamp(index, 0, last))];
+std::optional<std::uint32_t> CDataFormat::CommonWaveRate(std::int32_t index) {
+    if (index < 0 || index >= static_cast<std::int32_t>(kWaveRates.size())) {
+        return std::nullopt;
+    }
+    return kWaveRates[static_cast<std::size_t>(index)];
+}
+
+std::optional<std::int32_t> CDataFormat::CommonRateIndex(std::uint32_t rateHz) {
+    const auto found = std::find(kWaveRates.begin(), kWaveRates.end(), rateHz);
+    if (found == kWaveRates.end()) {
+        return std::nullopt;
+    }
+    return static_cast<std::int32_t>(found - kWaveRates.begin());
+}
+
+std::uint32_t CDataFormat::GetWaveRate() const {
+    if (waveRateIndex_ == kProjectRateIndex && projectRateHz_ != 0) {
+        return projectRateHz_;
+    }
+    return CommonWaveRate(waveRateIndex_).value_or(kFallbackWaveRate);
+}
+
+void CDataFormat::SetProjectRate(double rateHz) {
+    const bool wholeHz = std::isfinite(rateHz) && rateHz >= 1.0 &&
+                         rateHz <= kLargestProjectRate &&
+                         rateHz == std::floor(rateHz);
+    projectRateHz_ = wholeHz ? static_cast<std::uint32_t>(rateHz) : 0;
+}
+
+void CDataFormat::TakeWaveRate(std::uint32_t rateHz) {
+    if (const auto index = CommonRateIndex(rateHz)) {
+        waveRateIndex_ = *index;
+        return;
+    }
+    waveRateIndex_ = kProjectRateIndex;
+    projectRateHz_ = rateHz;
 }
 
 std::optional<double> CDataFormat::GetSampleRate() const {
     if (!IsWaveCode(code_)) {
         return std::nullopt;
     }
-    return WaveRateOfIndex(waveRateIndex_) * kHzToKhz;
+    return GetWaveRate() * kHzToKhz;
+}
+
+std::vector<WaveRateChoice> CWaveFormatDlg::RateChoices() const {
+    std::vector<std::pair<std::uint32_t, std::int32_t>> rates;
+    for (std::int32_t index = 0; const std::uint32_t rate : kWaveRates) {
+        rates.emplace_back(rate, index++);
+    }
+    std::sort(rates.begin(), rates.end());
+    std::vector<WaveRateChoice> choices;
+    for (const auto& [rate, index] : rates) {
+        choices.push_back({index, KhzText(rate)});
+    }
+    if (projectRateHz != 0) {
+        choices.push_back(
+            {CDataFormat::kProjectRateIndex, KhzText(projectRateHz) + " (the project's)"});
+    }
+    return choices;
 }
 
 void CDataFormat::SetDefaultNames(const std::string& documentTitle) {

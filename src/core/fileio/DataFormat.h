@@ -84,12 +84,32 @@ public:
     // Takes the code of the row with exactly this name; other names change nothing.
     void SelectFormat(std::string_view name);
 
-    // For WAVE codes, the sample frequency of the options in kHz (11.025, 22.05 or 44.1).
+    // For WAVE codes, the sample frequency of the options in kHz.
     std::optional<double> GetSampleRate() const;
 
-    // The WAVE sample frequency in Hz that an index stands for; any index beyond the table
-    // means the highest rate.
-    static std::uint32_t WaveRateOfIndex(std::int32_t index);
+    // The rate index that stands for the project's own sampling frequency, and the number of
+    // the common rates before it.
+    static constexpr std::int32_t kProjectRateIndex = 9;
+
+    // The common WAVE sample frequency in Hz that an index stands for: 0, 1 and 2 are
+    // 11025, 22050 and 44100 Hz, as older projects store them, then 8, 16, 32, 48, 88.2 and
+    // 96 kHz. Nothing for another index.
+    static std::optional<std::uint32_t> CommonWaveRate(std::int32_t index);
+    // The index of a common rate, or nothing.
+    static std::optional<std::int32_t> CommonRateIndex(std::uint32_t rateHz);
+
+    // The sample frequency in Hz of the WAVE files written: the common rate of the index, or
+    // for the project's index the project's rate (44100 Hz while it is not known).
+    std::uint32_t GetWaveRate() const;
+
+    // The sampling frequency of the project the format belongs to, which the WAVE options
+    // offer as a rate of its own. A rate a WAVE header cannot hold (not whole Hz) is none.
+    void SetProjectRate(double rateHz);
+    std::uint32_t GetProjectRate() const { return projectRateHz_; }
+
+    // Takes the rate of a WAVE file read: its common index, or the project's index with the
+    // file's rate as the project's.
+    void TakeWaveRate(std::uint32_t rateHz);
 
     // Gives the assembly and C options the document title (each "." made "_") as their
     // names while these are still empty.
@@ -110,6 +130,7 @@ private:
     FormatCode code_ = FormatCode::None;
     std::int32_t waveSizeIndex_ = 0;
     std::int32_t waveRateIndex_ = 0;
+    std::uint32_t projectRateHz_ = 0;  // not kept in project files
     WaveHeader waveHeader_;
     CAsmOptionsDlg asmOptions_;
     CCOptionsDlg cOptions_;

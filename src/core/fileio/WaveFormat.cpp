@@ -78,13 +78,6 @@ bool IsSupported(const WaveHeader& header) {
     return header.blockAlign / header.channels != 0;
 }
 
-std::int32_t RateIndexOf(std::uint32_t rate) {
-    if (rate == CDataFormat::WaveRateOfIndex(0)) {
-        return 0;
-    }
-    return rate == CDataFormat::WaveRateOfIndex(1) ? 1 : 2;
-}
-
 int BitsOfSizeIndex(std::int32_t sizeIndex) { return sizeIndex == 0 ? 8 : 16; }
 
 double SampleValue(std::string_view bytes, std::size_t at, int sampleBytes) {
@@ -128,7 +121,7 @@ bool WaveCodec::ReadHeader(ByteCursor& input, CDataFormat& format,
     const int sampleBytes = header.BytesPerSample();
     format.SetWaveHeader(header);
     format.SetWaveSizeIndex(sampleBytes - 1);
-    format.SetWaveRateIndex(RateIndexOf(header.sampleRate));
+    format.TakeWaveRate(header.sampleRate);
     format.SetCode(sampleBytes == 1 ? FormatCode::Wave8Bit : FormatCode::Wave16Bit);
     declared.limit = header.dataBytes / header.channels / sampleBytes;
     return true;
@@ -161,7 +154,7 @@ void WaveCodec::WriteHeader(std::string& out, CDataFormat& format, int channels,
     header.formatLength = kLongestFormatChunk;
     header.formatTag = kPcmTag;
     header.channels = static_cast<std::uint16_t>(channels);
-    header.sampleRate = CDataFormat::WaveRateOfIndex(format.GetWaveRateIndex());
+    header.sampleRate = format.GetWaveRate();
     header.bitsPerSample = static_cast<std::uint16_t>(BitsOfSizeIndex(format.GetWaveSizeIndex()));
     const std::uint32_t frameBytes = static_cast<std::uint32_t>(channels) * header.BytesPerSample();
     header.byteRate = header.sampleRate * frameBytes;

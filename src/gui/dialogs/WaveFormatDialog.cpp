@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include <array>
+#include <vector>
 
 #include "gui/dialogs/DialogParts.h"
 
@@ -16,18 +17,24 @@ namespace {
 
 // Captions in the order of the record's indexes.
 constexpr std::array<const char*, 2> kSizeCaptions = {"8", "16"};
-constexpr std::array<const char*, 3> kRateCaptions = {"11.025", "22.05", "44.1"};
 
-template <std::size_t N>
-QGroupBox* MakeChoiceGroup(const char* title, const std::array<const char*, N>& captions,
+QGroupBox* MakeChoiceGroup(const char* title, const std::vector<WaveRateChoice>& choices,
                            QButtonGroup& buttons) {
     auto* group = new QGroupBox(title);
     auto* column = new QVBoxLayout(group);
-    for (std::size_t index = 0; index < N; ++index) {
-        column->addWidget(AddRadioButton(buttons, captions[index], static_cast<int>(index)));
+    for (const WaveRateChoice& choice : choices) {
+        column->addWidget(AddRadioButton(buttons, choice.caption.c_str(), choice.index));
     }
     column->addStretch();
     return group;
+}
+
+std::vector<WaveRateChoice> SizeChoices() {
+    std::vector<WaveRateChoice> choices;
+    for (std::size_t index = 0; index < kSizeCaptions.size(); ++index) {
+        choices.push_back({static_cast<std::int32_t>(index), kSizeCaptions[index]});
+    }
+    return choices;
 }
 
 }  // namespace
@@ -38,8 +45,9 @@ WaveFormatDialog::WaveFormatDialog(CWaveFormatDlg& record, QWidget* parent)
       sizes_(new QButtonGroup(this)),
       rates_(new QButtonGroup(this)) {
     auto* content = new QHBoxLayout;
-    content->addWidget(MakeChoiceGroup("Data Size", kSizeCaptions, *sizes_));
-    content->addWidget(MakeChoiceGroup("WAVE Sample Frequency (kHz)", kRateCaptions, *rates_));
+    content->addWidget(MakeChoiceGroup("Data Size", SizeChoices(), *sizes_));
+    content->addWidget(
+        MakeChoiceGroup("WAVE Sample Frequency (kHz)", record_.RateChoices(), *rates_));
     SetContent(WithRoomForTitle(*this, content));
     CheckButton(*sizes_, record_.sizeIndex);
     CheckButton(*rates_, record_.rateIndex);

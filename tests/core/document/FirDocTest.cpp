@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <fstream>
+#include <iterator>
 #include <limits>
 #include <string>
 #include <vector>
@@ -12,6 +14,7 @@
 #include "document/MinDbDlg.h"
 #include "document/SampleRateDlg.h"
 #include "fileio/FileAccess.h"
+#include "fileio/WaveFormatDlg.h"
 #include "support/FakeUserInterface.h"
 
 namespace tapwright {
@@ -256,7 +259,11 @@ TEST_F(FirDocTest, ImportedWaveFileSetsItsRateInTheCurrentUnit) {
     CFirDoc& document = NewProject();
     document.Filter().SetFrequencyUnits(CFreqUnits(8.0, 1));
     ScriptImportOf(path, "Binary:Wave");
+    ui.ExpectMessage(
+        "The sampling frequency is now 22.05 kHz (it was 8 kHz): the sample rate of the WAVE "
+        "file.");
     ASSERT_TRUE(document.ImportCoefficients());
+    EXPECT_EQ(ui.Messages().back().icon, MessageIcon::Information);
     EXPECT_DOUBLE_EQ(document.Filter().GetFrequencyUnits().GetSampleRate(), 22.05);
     EXPECT_EQ(document.Filter().GetFrequencyUnits().GetUnitIndex(), 1);
     EXPECT_DOUBLE_EQ(document.Filter().GetSampleRate(), 22.05);
@@ -266,9 +273,50 @@ TEST_F(FirDocTest, ImportedWaveFileSetsItsRateInTheCurrentUnit) {
     ui.ExpectMessage("Importing new coefficients will overwrite all current data.",
                      MessageResult::Ok);
     ScriptImportOf(path, "Binary:Wave");
+    ui.ExpectMessage(
+        "The sampling frequency is now 22050 Hz (it was 8000 Hz): the sample rate of the WAVE "
+        "file.");
     ASSERT_TRUE(document.ImportCoefficients());
     EXPECT_DOUBLE_EQ(document.Filter().GetFrequencyUnits().GetSampleRate(), 22050.0);
     EXPECT_EQ(document.Filter().GetFrequencyUnits().GetUnitIndex(), 0);
+}
+
+TEST_F(FirDocTest, A48KilohertzWaveFileComesBackAt48Kilohertz) {
+    const std::string path = dir.File("taps48.wav");
+    CFirDoc& source = NewProject();
+    source.Filter().FillConstant(3, 0.25, true, false);
+    source.Filter().SetFrequencyUnits(CFreqUnits(48.0, 1));
+    ui.ExpectDialog<CDataFilesDlg>([path](CDataFilesDlg& dialog) {
+        const auto& names = dialog.inphase.formats.names;
+        const auto found = std::find(names.begin(), names.end(), "Binary:Wave");
+        CDataFilesDlg::OnFormatChanged(dialog.inphase,
+                                       static_cast<std::int32_t>(found - names.begin()));
+        // The options offer the project's own rate besides the common ones.
+        CWaveFormatDlg options;
+        options.projectRateHz = dialog.inphase.format.GetProjectRate();
+        EXPECT_EQ(options.RateChoices().back().caption, "48 (the project's)");
+        dialog.inphase.format.SetWaveRateIndex(options.RateChoices().back().index);
+        dialog.inphase.format.SetWaveSizeIndex(1);
+        dialog.inphase.path = path;
+        dialog.inphase.title = FileTitleOf(path);
+        return true;
+    });
+    ASSERT_TRUE(source.ExportCoefficients());
+    // 48000 Hz in the header, little-endian at byte 24.
+    std::ifstream written(path, std::ios::binary);
+    const std::string bytes((std::istreambuf_iterator<char>(written)),
+                            std::istreambuf_iterator<char>());
+    EXPECT_EQ(bytes.substr(24, 4), std::string("\x80\xBB\x00\x00", 4));
+
+    CFirDoc& target = NewProject();
+    target.Filter().SetFrequencyUnits(CFreqUnits(1.0, 1));
+    ScriptImportOf(path, "Binary:Wave");
+    ui.ExpectMessage(
+        "The sampling frequency is now 48 kHz (it was 1 kHz): the sample rate of the WAVE "
+        "file.");
+    ASSERT_TRUE(target.ImportCoefficients());
+    EXPECT_DOUBLE_EQ(target.Filter().GetSampleRate(), 48.0);
+    EXPECT_EQ(target.Filter().GetNumTaps(), 3);
 }
 
 TEST_F(FirDocTest, FilterCommandsMarkTheProjectAndClearTheDesignedFlag) {

@@ -1,4 +1,5 @@
 #include "fileio/WaveFormat.h"
+#include "fileio/WaveFormatDlg.h"
 
 #include <gtest/gtest.h>
 
@@ -144,11 +145,16 @@ TEST(WaveFormatTest, MonoFileAskedForTwoColumnsReadsOne) {
     EXPECT_EQ(ValuesOf(data.Quadrature()), std::vector<double>({0.75}));
 }
 
-TEST(WaveFormatTest, RatesMapToTheThreeOptions) {
+TEST(WaveFormatTest, RatesKeepTheirValueAndTheStoredIndexesTheirMeaning) {
     FakeUserInterface ui;
+    // Indexes 0 to 2 are those older projects store; an uncommon rate becomes the project's.
     for (const auto& [rate, index, khz] : {std::tuple{11025u, 0, 11.025},
                                            std::tuple{22050u, 1, 22.05},
-                                           std::tuple{8000u, 2, 44.1}}) {
+                                           std::tuple{44100u, 2, 44.1},
+                                           std::tuple{8000u, 3, 8.0},
+                                           std::tuple{48000u, 6, 48.0},
+                                           std::tuple{96000u, 8, 96.0},
+                                           std::tuple{12345u, 9, 12.345}}) {
         WaveParts parts;
         parts.rate = rate;
         parts.bits = 8;
@@ -161,6 +167,48 @@ TEST(WaveFormatTest, RatesMapToTheThreeOptions) {
         EXPECT_DOUBLE_EQ(format.GetSampleRate().value_or(0.0), khz);
     }
     EXPECT_FALSE(FormatOf(FormatCode::TextDecimal).GetSampleRate().has_value());
+}
+
+TEST(WaveFormatTest, A48KilohertzFileIsWrittenAndReadAt48Kilohertz) {
+    FakeUserInterface ui;
+    const CLumenData data = DataOf({0.5, 0.25});
+    CDataFormat format = FormatOf(FormatCode::BinaryWave);
+    format.SetWaveSizeIndex(1);
+    format.SetWaveRateIndex(6);
+    const std::string bytes = data.WriteBytes(format, 0).value_or("");
+    ASSERT_EQ(bytes.size(), 50u);
+    EXPECT_EQ(bytes.substr(24, 8), std::string("\x80\xBB\x00\x00\x00\x77\x01\x00", 8));
+
+    CLumenData read;
+    CDataFormat reading = FormatOf(FormatCode::BinaryWave);
+    ASSERT_EQ(read.ReadBytes(reading, bytes, "r.wav", 0), 1);
+    EXPECT_EQ(ValuesOf(read.Inphase()), std::vector<double>({0.5, 0.25}));
+    EXPECT_DOUBLE_EQ(reading.GetSampleRate().value_or(0.0), 48.0);
+    EXPECT_EQ(reading.GetWaveRateIndex(), 6);
+}
+
+TEST(WaveFormatTest, OptionsOfferTheCommonRatesLowestFirstAndTheProjectsOwn) {
+    CWaveFormatDlg options;
+    std::vector<std::string> captions;
+    for (const WaveRateChoice& choice : options.RateChoices()) {
+        captions.push_back(choice.caption);
+        CDataFormat format = FormatOf(FormatCode::BinaryWave);
+        format.SetWaveRateIndex(choice.index);
+        EXPECT_EQ(format.GetSampleRate().value_or(0.0), std::stod(choice.caption));
+    }
+    EXPECT_EQ(captions, (std::vector<std::string>{"8", "11.025", "16", "22.05", "32", "44.1", "48",
+                                                  "88.2", "96"}));
+    options.projectRateHz = 12000;
+    EXPECT_EQ(options.RateChoices().back().caption, "12 (the project's)");
+    EXPECT_EQ(options.RateChoices().back().index, CDataFormat::kProjectRateIndex);
+
+    // A project's rate that a WAVE header cannot hold is not offered.
+    CDataFormat format = FormatOf(FormatCode::BinaryWave);
+    format.SetProjectRate(22.5);
+    EXPECT_EQ(format.GetProjectRate(), 0u);
+    format.SetProjectRate(12000.0);
+    format.SetWaveRateIndex(CDataFormat::kProjectRateIndex);
+    EXPECT_EQ(format.GetWaveRate(), 12000u);
 }
 
 TEST(WaveFormatTest, OtherChunksBeforeDataAreSkipped) {
