@@ -5,7 +5,9 @@
 #include <filesystem>
 #include <string>
 
+#include "design/FirData.h"
 #include "fileio/WaveFormatDlg.h"
+#include "platform/FileSystem.h"
 #include "platform/Archive.h"
 #include "support/FakeUserInterface.h"
 #include "core/fileio/FileioTestSupport.h"
@@ -141,6 +143,29 @@ TEST(DataSetIOTest, MaxPointsCapsReadingAndWriting) {
     ASSERT_EQ(set.ReadBytes(format, "1\n2\n3\n4\n", "f", 0), 1);
     EXPECT_EQ(ValuesOf(set.GetColumn(0)), std::vector<double>({1.0, 2.0}));
     EXPECT_FALSE(set.WriteBytes(format, 1).has_value());
+}
+
+TEST(DataSetIOTest, AWaveFileBeyondTheReadLimitIsReadUpToTheLargestFilter) {
+    FakeUserInterface ui;
+    TempDir dir;
+    const std::string path = dir.File("long.wav");
+    CDataFormat wave = FormatOf(FormatCode::BinaryWave);
+    wave.SetWaveSizeIndex(1);
+    std::string header = DataOf({0.0}).WriteBytes(wave, 0).value_or("");
+    ASSERT_EQ(header.size(), 48u);
+    header.resize(42);
+    header += std::string("\xF0\xFF\xFF\x7F", 4);  // a data chunk of 2 GiB
+    WriteBytesTo(path, header);
+    // The rest reads as zeros without taking the disk space.
+    std::filesystem::resize_file(path, kMaxReadFileBytes + 1024);
+
+    CFirData filter;
+    CDataFormat reading = FormatOf(FormatCode::BinaryWave);
+    ui.ExpectMessage("Read 10000 values from \"" + path +
+                     "\".\nReading stopped at record 10001: at most 10000 points can be read. "
+                     "The file holds 1073741816 records.");
+    ASSERT_EQ(filter.ReadFile(reading, path, 0), 1);
+    EXPECT_EQ(filter.Inphase().GetNumPoints(), CFirData::kMaxTaps);
 }
 
 TEST(DataSetIOTest, ClipboardTextHasOneLinePerRow) {

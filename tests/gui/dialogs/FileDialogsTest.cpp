@@ -123,6 +123,17 @@ TEST(WaveFormatDialogTest, ShowsAndWritesBackBothIndexes) {
     EXPECT_EQ(record.rateIndex, 1);
 }
 
+TEST(WaveFormatDialogTest, OffersTheCommonRatesAndTheProjectsOwn) {
+    CWaveFormatDlg record;
+    record.projectRateHz = 12000;
+    record.rateIndex = CDataFormat::kProjectRateIndex;
+    gui::WaveFormatDialog dialog(record);
+    EXPECT_TRUE(Button(dialog, "12 (the project's)").isChecked());
+    Button(dialog, "48").click();
+    dialog.accept();
+    EXPECT_EQ(record.rateIndex, 6);
+}
+
 TEST(COptionsDialogTest, KeepsTheBytesOfAnUntouchedNameAndTakesTheEditedType) {
     CCOptionsDlg record;
     record.varName = "coef\xE9";  // a Latin-1 name from an older project file
