@@ -19,24 +19,6 @@ namespace {
 // on their edges up to rounding.
 constexpr double kBandTolerance = 1e-9;
 
-bool ArgumentsUsable(int type, int numTaps, int numBands, std::span<const double> edges,
-                     std::span<const double> desired, std::span<const double> weights,
-                     std::span<double> h) {
-    if (numTaps < 3 || numBands < 1 || type < 1 || type > 3) {
-        return false;
-    }
-    const auto bands = static_cast<std::size_t>(numBands);
-    if (edges.size() < 2 * bands || desired.size() < bands || weights.size() < bands ||
-        h.size() < static_cast<std::size_t>(numTaps)) {
-        return false;
-    }
-    const auto finite = [](std::span<const double> values) {
-        return std::all_of(values.begin(), values.end(), [](double v) { return std::isfinite(v); });
-    };
-    return finite(edges.first(2 * bands)) && finite(desired.first(bands)) &&
-           finite(weights.first(bands));
-}
-
 ExchangeProgress StatusProgress(const std::string& prefix) {
     return [prefix](int iteration) {
         char digits[16];
@@ -77,7 +59,7 @@ EngineOutcome DesignEquiripple(int type, int numTaps, int density, int numBands,
                                std::span<const double> weights, std::span<double> h,
                                const std::string& prefix) {
     EngineOutcome outcome;
-    if (!ArgumentsUsable(type, numTaps, numBands, edges, desired, weights, h)) {
+    if (!RemezArgumentsUsable(type, numTaps, numBands, edges, desired, weights, h)) {
         return outcome;
     }
     const ApproximationProblem problem =

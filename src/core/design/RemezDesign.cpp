@@ -19,20 +19,6 @@ bool AllFinite(std::span<const double> values) {
     return std::all_of(values.begin(), values.end(), [](double v) { return std::isfinite(v); });
 }
 
-bool ArgumentsUsable(int type, int numTaps, int numBands, std::span<const double> edges,
-                     std::span<const double> desired, std::span<const double> weights,
-                     std::span<double> h) {
-    if (numTaps < 3 || numBands < 1 || type < 1 || type > 3) {
-        return false;
-    }
-    const auto bands = static_cast<std::size_t>(numBands);
-    if (edges.size() < 2 * bands || desired.size() < bands || weights.size() < bands ||
-        h.size() < static_cast<std::size_t>(numTaps)) {
-        return false;
-    }
-    return AllFinite(edges.first(2 * bands)) && AllFinite(desired.first(bands)) &&
-           AllFinite(weights.first(bands));
-}
 
 void FillReport(const RemezGrid& grid, const RemezExchange& exchange, RemezStop stop,
                 std::vector<double>& extremalFrequencies, RemezReport& report) {
@@ -78,7 +64,7 @@ int DesignOnGrid(const RemezShape& shape, const RemezBands& bands, std::span<dou
 int DesignFilter(int type, int numTaps, int density, int numBands, std::span<const double> edges,
                  std::span<const double> desired, std::span<const double> weights,
                  std::span<double> h, const std::string& prefix, RemezReport* report) {
-    if (!ArgumentsUsable(type, numTaps, numBands, edges, desired, weights, h)) {
+    if (!RemezArgumentsUsable(type, numTaps, numBands, edges, desired, weights, h)) {
         return 0;
     }
     const RemezShape shape(type, numTaps, density > 0 ? density : kDefaultDensity);
@@ -92,6 +78,21 @@ int DesignFilter(int type, int numTaps, int density, int numBands, std::span<con
 }
 
 }  // namespace
+
+bool RemezArgumentsUsable(int type, int numTaps, int numBands, std::span<const double> edges,
+                     std::span<const double> desired, std::span<const double> weights,
+                     std::span<double> h) {
+    if (numTaps < 3 || numBands < 1 || type < 1 || type > 3) {
+        return false;
+    }
+    const auto bands = static_cast<std::size_t>(numBands);
+    if (edges.size() < 2 * bands || desired.size() < bands || weights.size() < bands ||
+        h.size() < static_cast<std::size_t>(numTaps)) {
+        return false;
+    }
+    return AllFinite(edges.first(2 * bands)) && AllFinite(desired.first(bands)) &&
+           AllFinite(weights.first(bands));
+}
 
 int RemezDesign(int type, int numTaps, int density, int numBands, std::span<const double> edges,
                 std::span<const double> desired, std::span<const double> weights,

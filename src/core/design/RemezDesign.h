@@ -18,6 +18,12 @@ struct RemezReport {
     std::vector<double> extremalFrequencies;
 };
 
+// Whether the arguments describe a design at all: a known type, at least 3 taps, a band,
+// arrays as long as the counts, and finite values.
+bool RemezArgumentsUsable(int type, int numTaps, int numBands, std::span<const double> edges,
+                          std::span<const double> desired, std::span<const double> weights,
+                          std::span<double> h);
+
 // Designs the linear-phase FIR filter of numTaps taps whose weighted error over the bands is
 // equiripple and minimal (the Parks-McClellan exchange). type: 1 multiband filter,
 // 2 differentiator (desired values are slopes), 3 Hilbert transformer. edges holds the lower

@@ -168,7 +168,9 @@ bool FirTextCodec::ReadHeader(ByteCursor& input, CDataFormat&, DeclaredPoints& d
     if (!line) {
         return false;
     }
-    LineScanner scanner(RecordText(*line));
+    // The scanner only views its text, which must outlive it.
+    const std::string record = RecordText(*line);
+    LineScanner scanner(record);
     const std::optional<double> count = scanner.ReadDouble();
     if (!count || *count < 0.0 || *count != std::floor(*count) || !scanner.OnlySpaceLeft() ||
         *count > static_cast<double>(std::numeric_limits<std::int64_t>::max())) {
