@@ -310,6 +310,8 @@ TEST_P(EndToEndImportTest, WaveFileSetsTheSamplingFrequencyInTheProjectsUnit) {
     {
         ModalScript user;
         user.Then([wave](QWidget& dialog) { ChooseDataFile(dialog, "Binary:Wave", wave); });
+        // The import says that it changed the sampling frequency.
+        user.Then([](QWidget& box) { PressButton(box, "OK"); });
         Run("&File", "&Import Coefficients...");
     }
     EXPECT_EQ(InphaseOf(*project), (std::vector<double>{0.0, 0.5, -0.5, 0.25, 0.0}));
