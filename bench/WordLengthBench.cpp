@@ -1,6 +1,5 @@
 #include "design/FirData.h"
 #include "design/WordLength.h"
-#include "platform/UserInterface.h"
 
 #include <benchmark/benchmark.h>
 
@@ -9,18 +8,6 @@
 
 namespace tapwright {
 namespace {
-
-// Answers every box with its default button and keeps the status line to itself.
-class QuietUserInterface : public UserInterface {
-public:
-    MessageResult ShowMessage(const std::string&, MessageButtons buttons, MessageIcon,
-                              const std::string&) override {
-        return DefaultAnswer(buttons);
-    }
-    void ShowStatus(const std::string&) override {}
-    void BeginWaitCursor() override {}
-    void EndWaitCursor() override {}
-};
 
 struct Band {
     double lower;
@@ -45,8 +32,6 @@ const std::vector<Band> kBandpass = {
     {0.0, 0.1, false, 70.0}, {0.13, 0.3, true, 0.2}, {0.33, 0.5, false, 70.0}};
 
 void RunOptimize(benchmark::State& state, const std::vector<Band>& bands, std::int32_t start) {
-    QuietUserInterface ui;
-    const ScopedUserInterface installed(ui);
     std::int32_t taps = 0;
     for (auto _ : state) {
         CFirData filter = Specification(bands, start);
@@ -59,8 +44,6 @@ void RunOptimize(benchmark::State& state, const std::vector<Band>& bands, std::i
 // The table for the optimised filter and its next four lengths; the counters give the
 // bits saved against plain rounding in each row.
 void RunTable(benchmark::State& state, const std::vector<Band>& bands, std::int32_t start) {
-    QuietUserInterface ui;
-    const ScopedUserInterface installed(ui);
     CFirData filter = Specification(bands, start);
     filter.Optimize(CFirData::kOptimizeMaxTaps);
     std::vector<WordLengthRow> rows;
