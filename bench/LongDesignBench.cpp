@@ -15,7 +15,7 @@ void Design(benchmark::State& state, int type, int numTaps, const std::vector<do
     const int numBands = static_cast<int>(desired.size());
     for (auto _ : state) {
         const EngineOutcome outcome =
-            DesignEquiripple(type, numTaps, 16, numBands, edges, desired, weights, taps, "");
+            DesignEquiripple(type, numTaps, 16, numBands, edges, desired, weights, taps, {});
         benchmark::DoNotOptimize(outcome);
         benchmark::DoNotOptimize(taps.data());
     }

@@ -1,7 +1,6 @@
 #include "design/EngineChoice.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 #include <vector>
 
@@ -9,7 +8,6 @@
 #include "math/ApproximationProblem.h"
 #include "math/EquirippleCertificate.h"
 #include "math/RobustRemez.h"
-#include "platform/UserInterface.h"
 
 namespace tapwright {
 
@@ -18,15 +16,6 @@ namespace {
 // Frequencies within this distance of a band count as in it: the classic grid ends its bands
 // on their edges up to rounding.
 constexpr double kBandTolerance = 1e-9;
-
-ExchangeProgress StatusProgress(const std::string& prefix) {
-    return [prefix](int iteration) {
-        char digits[16];
-        const auto written = std::to_chars(digits, digits + sizeof digits, iteration);
-        Ui().ShowStatus(prefix + "Doing design iteration number " +
-                        std::string(digits, written.ptr) + ".");
-    };
-}
 
 // The classic's extremal set as a starting reference, each point placed in its band; empty
 // when a point lies in none.
@@ -57,7 +46,7 @@ struct Candidate {
 EngineOutcome DesignEquiripple(int type, int numTaps, int density, int numBands,
                                std::span<const double> edges, std::span<const double> desired,
                                std::span<const double> weights, std::span<double> h,
-                               const std::string& prefix) {
+                               const ExchangeProgress& progress) {
     EngineOutcome outcome;
     if (!RemezArgumentsUsable(type, numTaps, numBands, edges, desired, weights, h)) {
         return outcome;
@@ -72,7 +61,7 @@ EngineOutcome DesignEquiripple(int type, int numTaps, int density, int numBands,
         std::vector<double> taps(length, 0.0);
         RemezReport report;
         const int result = RemezDesign(type, numTaps, density, numBands, edges, desired, weights,
-                                       taps, prefix, report);
+                                       taps, progress, report);
         if (report.iterations > 0) {
             classic.certificate = CertifyEquiripple(taps, problem);
             classic.taps = std::move(taps);
@@ -84,7 +73,7 @@ EngineOutcome DesignEquiripple(int type, int numTaps, int density, int numBands,
         }
     }
 
-    const RobustRemezResult robust = RobustRemez(problem, start, StatusProgress(prefix));
+    const RobustRemezResult robust = RobustRemez(problem, start, progress);
     Candidate best = std::move(classic);
     outcome.engine = DesignEngine::Classic;
     if (!robust.taps.empty() && std::all_of(robust.taps.begin(), robust.taps.end(),

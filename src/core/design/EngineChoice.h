@@ -1,7 +1,8 @@
 #pragma once
 
 #include <span>
-#include <string>
+
+#include "math/ExchangeProgress.h"
 
 namespace tapwright {
 
@@ -26,13 +27,12 @@ inline constexpr double kLevelSpread = 0.01;
 // Designs with the classic exchange where it is fast and keeps it when it converged and its
 // error is level on the continuous bands; otherwise, and straight away for lengths above
 // kLongestClassicTaps, runs the exchange on the continuous bands, and keeps whichever taps
-// have the smaller peak weighted error. Arguments as for RemezDesign; both engines show
-// prefix + "Doing design iteration number <n>." on the status line. h is untouched when
-// neither engine can design the arguments.
+// have the smaller peak weighted error. Arguments as for RemezDesign; both engines call progress
+// at the start of every iteration. h is untouched when neither engine can design the arguments.
 EngineOutcome DesignEquiripple(int type, int numTaps, int density, int numBands,
                                std::span<const double> edges, std::span<const double> desired,
                                std::span<const double> weights, std::span<double> h,
-                               const std::string& prefix);
+                               const ExchangeProgress& progress);
 
 // Beyond this length the grid exchange, followed by the few iterations the continuous one
 // needs from its extremal set, takes longer than the continuous exchange alone (measured on

@@ -6,6 +6,7 @@
 #include <set>
 
 #include "data/Constants.h"
+#include "design/DesignProgress.h"
 #include "design/OptimizeOutcome.h"
 #include "math/BandExtremes.h"
 #include "numtext/NumString.h"
@@ -292,7 +293,7 @@ bool CFirData::Design(const std::string& prefix, bool verbose) {
     std::fill(designTaps_.begin(), designTaps_.end(), 0.0);
     lastEngine_ = DesignEquiripple(static_cast<int>(responseType_), numTaps_, gridDensity_,
                                    GetNumBands(), bandEdges_, desiredGain_, bandWeight_,
-                                   designTaps_, prefix);
+                                   designTaps_, StatusLineProgress(prefix));
     StoreDesign();
     if (!verbose || lastEngine_.level) {
         return lastEngine_.level;

@@ -19,7 +19,6 @@ bool AllFinite(std::span<const double> values) {
     return std::all_of(values.begin(), values.end(), [](double v) { return std::isfinite(v); });
 }
 
-
 void FillReport(const RemezGrid& grid, const RemezExchange& exchange, RemezStop stop,
                 std::vector<double>& extremalFrequencies, RemezReport& report) {
     for (int j = 0; j < exchange.NumNodes(); ++j) {
@@ -34,7 +33,7 @@ void FillReport(const RemezGrid& grid, const RemezExchange& exchange, RemezStop 
 // Everything after the argument checks. Throws std::bad_alloc when the storage, all of which
 // is taken before the first iteration, cannot be had.
 int DesignOnGrid(const RemezShape& shape, const RemezBands& bands, std::span<double> h,
-                 const std::string& prefix, RemezReport* report) {
+                 const ExchangeProgress& progress, RemezReport* report) {
     RemezGrid grid;
     // r + 1 extremal points need as many distinct grid points.
     if (!grid.Build(bands, shape) || grid.Size() < shape.numCosines + 1) {
@@ -46,7 +45,7 @@ int DesignOnGrid(const RemezShape& shape, const RemezBands& bands, std::span<dou
     std::vector<double> taps(h.size());
     std::vector<double> extremalFrequencies(static_cast<std::size_t>(exchange.NumNodes()));
 
-    const RemezStop stop = exchange.Run(prefix);
+    const RemezStop stop = exchange.Run(progress);
     coefficients.Compute(grid, exchange);
     coefficients.WriteImpulseResponse(shape, static_cast<int>(h.size()), taps);
     if (report != nullptr) {
@@ -63,14 +62,14 @@ int DesignOnGrid(const RemezShape& shape, const RemezBands& bands, std::span<dou
 
 int DesignFilter(int type, int numTaps, int density, int numBands, std::span<const double> edges,
                  std::span<const double> desired, std::span<const double> weights,
-                 std::span<double> h, const std::string& prefix, RemezReport* report) {
+                 std::span<double> h, const ExchangeProgress& progress, RemezReport* report) {
     if (!RemezArgumentsUsable(type, numTaps, numBands, edges, desired, weights, h)) {
         return 0;
     }
     const RemezShape shape(type, numTaps, density > 0 ? density : kDefaultDensity);
     const RemezBands bands{type, numBands, edges, desired, weights};
     try {
-        return DesignOnGrid(shape, bands, h.first(static_cast<std::size_t>(numTaps)), prefix,
+        return DesignOnGrid(shape, bands, h.first(static_cast<std::size_t>(numTaps)), progress,
                             report);
     } catch (const std::bad_alloc&) {
         return 0;
@@ -80,8 +79,8 @@ int DesignFilter(int type, int numTaps, int density, int numBands, std::span<con
 }  // namespace
 
 bool RemezArgumentsUsable(int type, int numTaps, int numBands, std::span<const double> edges,
-                     std::span<const double> desired, std::span<const double> weights,
-                     std::span<double> h) {
+                          std::span<const double> desired, std::span<const double> weights,
+                          std::span<double> h) {
     if (numTaps < 3 || numBands < 1 || type < 1 || type > 3) {
         return false;
     }
@@ -96,15 +95,15 @@ bool RemezArgumentsUsable(int type, int numTaps, int numBands, std::span<const d
 
 int RemezDesign(int type, int numTaps, int density, int numBands, std::span<const double> edges,
                 std::span<const double> desired, std::span<const double> weights,
-                std::span<double> h, const std::string& prefix) {
-    return DesignFilter(type, numTaps, density, numBands, edges, desired, weights, h, prefix,
+                std::span<double> h, const ExchangeProgress& progress) {
+    return DesignFilter(type, numTaps, density, numBands, edges, desired, weights, h, progress,
                         nullptr);
 }
 
 int RemezDesign(int type, int numTaps, int density, int numBands, std::span<const double> edges,
                 std::span<const double> desired, std::span<const double> weights,
-                std::span<double> h, const std::string& prefix, RemezReport& report) {
-    return DesignFilter(type, numTaps, density, numBands, edges, desired, weights, h, prefix,
+                std::span<double> h, const ExchangeProgress& progress, RemezReport& report) {
+    return DesignFilter(type, numTaps, density, numBands, edges, desired, weights, h, progress,
                         &report);
 }
 

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <span>
-#include <string>
 #include <vector>
 
 #include "design/RemezExchange.h"
@@ -28,8 +27,8 @@ bool RemezArgumentsUsable(int type, int numTaps, int numBands, std::span<const d
 // equiripple and minimal (the Parks-McClellan exchange). type: 1 multiband filter,
 // 2 differentiator (desired values are slopes), 3 Hilbert transformer. edges holds the lower
 // and upper edge of each band in cycles per sample, ascending; density is the number of grid
-// points per cosine function, 16 when 0 or less. Every iteration shows prefix + "Doing design
-// iteration number <n>." on the status line.
+// points per cosine function, 16 when 0 or less. progress (when set) is called at the start of
+// every iteration.
 //
 // Returns 1 on success. Returns 0 when the arguments are unusable (fewer than 3 taps, no band,
 // an unknown type, arrays shorter than the counts, values that are not finite, bands too
@@ -39,12 +38,12 @@ bool RemezArgumentsUsable(int type, int numTaps, int numBands, std::span<const d
 // case h is untouched. Reaching the iteration limit of 25 still counts as success.
 int RemezDesign(int type, int numTaps, int density, int numBands, std::span<const double> edges,
                 std::span<const double> desired, std::span<const double> weights,
-                std::span<double> h, const std::string& prefix);
+                std::span<double> h, const ExchangeProgress& progress);
 
 // The same, also filling report; the report is left as it was when the arguments are
 // unusable or the grid cannot be built.
 int RemezDesign(int type, int numTaps, int density, int numBands, std::span<const double> edges,
                 std::span<const double> desired, std::span<const double> weights,
-                std::span<double> h, const std::string& prefix, RemezReport& report);
+                std::span<double> h, const ExchangeProgress& progress, RemezReport& report);
 
 }  // namespace tapwright

@@ -1,15 +1,10 @@
 #include "design/RemezExchange.h"
 
 #include <algorithm>
-#include <charconv>
-
-#include "platform/UserInterface.h"
 
 namespace tapwright {
 
 namespace {
-
-constexpr const char* kIterationText = "Doing design iteration number ";
 
 // A point beyond the ends of the extremal set must beat the deviation like every other
 // candidate, and by more than rounding. Accepting any error of the right sign would trade a
@@ -43,12 +38,13 @@ RemezExchange::RemezExchange(const RemezGrid& grid, int numCosines)
     extremal_[Index(numCosines)] = grid.Size() - 1;
 }
 
-RemezStop RemezExchange::Run(const std::string& progressPrefix) {
-    progressText_.reserve(progressPrefix.size() + 48);
+RemezStop RemezExchange::Run(const ExchangeProgress& progress) {
     double previous = -1.0;
     for (iteration_ = 1; iteration_ <= kMaxIterations; ++iteration_) {
         extremal_[Index(numNodes_)] = grid_.Size();
-        ShowProgress(progressPrefix);
+        if (progress) {
+            progress(iteration_);
+        }
         Level();
         // Each exchange must raise the deviation; if it does not, rounding has taken over.
         // The negated test also stops on a deviation that is not a number.
@@ -62,13 +58,6 @@ RemezStop RemezExchange::Run(const std::string& progressPrefix) {
     }
     iteration_ = kMaxIterations;
     return RemezStop::IterationLimit;
-}
-
-void RemezExchange::ShowProgress(const std::string& prefix) {
-    char digits[16];
-    const auto written = std::to_chars(digits, digits + sizeof digits, iteration_);
-    progressText_.assign(prefix).append(kIterationText).append(digits, written.ptr).append(".");
-    Ui().ShowStatus(progressText_);
 }
 
 // Finds the deviation delta and the values the polynomial must take on the extremal points so

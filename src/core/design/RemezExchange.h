@@ -1,9 +1,9 @@
 #pragma once
 
-#include <string>
 #include <vector>
 
 #include "design/RemezGrid.h"
+#include "math/ExchangeProgress.h"
 
 namespace tapwright {
 
@@ -25,9 +25,9 @@ public:
     // points and must outlive the exchange.
     RemezExchange(const RemezGrid& grid, int numCosines);
 
-    // Runs the exchange, showing prefix + "Doing design iteration number <n>." on the
-    // status line at the start of every iteration.
-    RemezStop Run(const std::string& progressPrefix);
+    // Runs the exchange, calling progress (when set) with the count at the start of every
+    // iteration.
+    RemezStop Run(const ExchangeProgress& progress);
 
     // The state of the last levelling, which the coefficients are computed from.
     int NumNodes() const { return numNodes_; }
@@ -44,7 +44,6 @@ public:
 private:
     static std::size_t Index(int j) { return static_cast<std::size_t>(j); }
 
-    void ShowProgress(const std::string& prefix);
     void Level();
     void ComputeBarycentricWeights();
     bool Exchange();
@@ -71,7 +70,6 @@ private:
     // Errors evaluated in the current iteration: the searches visit some points twice.
     std::vector<double> error_;
     std::vector<int> errorIteration_;
-    std::string progressText_;
     double deviation_ = 0.0;
     int firstSign_ = 1;  // sign of the error at the first extremal point
     int iteration_ = 0;

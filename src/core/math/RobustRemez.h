@@ -1,10 +1,10 @@
 #pragma once
 
-#include <functional>
 #include <span>
 #include <vector>
 
 #include "math/ApproximationProblem.h"
+#include "math/ExchangeProgress.h"
 #include "math/ReferenceScaling.h"
 
 namespace tapwright {
@@ -18,9 +18,6 @@ struct RobustRemezResult {
     std::vector<double> taps;  // numTaps taps; empty when no reference could be levelled
     std::vector<ReferencePoint> reference;  // r + 1 alternating extrema of the final error
 };
-
-// Called with a running count at the start of every exchange iteration.
-using ExchangeProgress = std::function<void(int iteration)>;
 
 // The Remez exchange on the continuous bands. It works in x = cos 2 pi f: the polynomial P
 // that levels the weighted error on r + 1 reference points is held in barycentric form with

@@ -1,5 +1,6 @@
 #include "design/FirData.h"
 #include "design/OptimizeOutcome.h"
+#include "design/DesignProgress.h"
 #include "design/RemezDesign.h"
 
 #include <gtest/gtest.h>
@@ -394,7 +395,7 @@ TEST(FirDesignTest, VerdictHoldsBetweenTheGridPointsOfALongDesign) {
     // points the stopband rises above it.
     filter.SetNumTaps(337);
     ASSERT_EQ(RemezDesign(1, 337, 16, 2, filter.BandEdges(), filter.DesiredGains(),
-                          filter.BandWeights(), filter.DesignTaps(), ""),
+                          filter.BandWeights(), filter.DesignTaps(), StatusLineProgress("")),
               1);
     filter.StoreDesign();
     const double trueAttenuation = -10.0 * std::log10(MeasureDensely(filter, 0.11, 0.5).largest);

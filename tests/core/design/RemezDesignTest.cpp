@@ -1,3 +1,4 @@
+#include "design/DesignProgress.h"
 #include "design/RemezDesign.h"
 
 #include <gtest/gtest.h>
@@ -54,8 +55,9 @@ struct Design {
 Design DesignFor(const FilterSpec& spec, const std::string& prefix = "") {
     Design d;
     d.taps.assign(static_cast<std::size_t>(spec.numTaps), kUntouched);
-    d.result = RemezDesign(spec.type, spec.numTaps, spec.density, spec.NumBands(), spec.edges,
-                           spec.desired, spec.weights, d.taps, prefix, d.report);
+    d.result =
+        RemezDesign(spec.type, spec.numTaps, spec.density, spec.NumBands(), spec.edges,
+                    spec.desired, spec.weights, d.taps, StatusLineProgress(prefix), d.report);
     return d;
 }
 
@@ -245,9 +247,9 @@ TEST_P(RemezInvalidArgumentTest, FailsWithoutTouchingTheTapsOrShowingProgress) {
     const InvalidCall& c = GetParam();
     const std::vector<double> values(c.bandValueCount, 1.0);
     std::vector<double> taps(c.tapCount, kUntouched);
-    EXPECT_EQ(
-        RemezDesign(c.type, c.numTaps, c.density, c.numBands, c.edges, values, values, taps, ""),
-        0);
+    EXPECT_EQ(RemezDesign(c.type, c.numTaps, c.density, c.numBands, c.edges, values, values, taps,
+                          StatusLineProgress("")),
+              0);
     EXPECT_TRUE(std::all_of(taps.begin(), taps.end(), [](double t) { return t == kUntouched; }));
     EXPECT_TRUE(ui_.StatusTexts().empty());
 }

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "design/DesignProgress.h"
 #include "design/RemezDesign.h"
 #include "math/EquirippleCertificate.h"
 #include "support/FakeUserInterface.h"
@@ -128,7 +129,7 @@ TEST_P(RobustRemezAgreementTest, PeakErrorMatchesTheGridExchangeOnAFineGrid) {
     constexpr int kFineDensity = 128;
     std::vector<double> classic(static_cast<std::size_t>(spec.numTaps));
     ASSERT_EQ(RemezDesign(spec.type, spec.numTaps, kFineDensity, spec.NumBands(), spec.edges,
-                          spec.desired, spec.weights, classic, ""),
+                          spec.desired, spec.weights, classic, StatusLineProgress("")),
               1);
     // The same density, so that both hold antisymmetric bands away from f = 0 alike.
     const ApproximationProblem problem = spec.Problem(kFineDensity);
