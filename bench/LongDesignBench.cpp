@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "design/EngineChoice.h"
+#include "math/EngineChoice.h"
 
 namespace tapwright {
 namespace {

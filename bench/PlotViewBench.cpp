@@ -1,8 +1,8 @@
 #include "design/FirData.h"
 #include "platform/DrawContext.h"
 #include "platform/View.h"
+#include "plot/FirPlot.h"
 #include "plot/Graph.h"
-#include "response/FirPlot.h"
 
 #include <benchmark/benchmark.h>
 

@@ -3,7 +3,7 @@
 #include <vector>
 
 #include "design/FirData.h"
-#include "design/RemezDesign.h"
+#include "math/RemezDesign.h"
 
 namespace tapwright {
 namespace {

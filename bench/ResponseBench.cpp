@@ -1,5 +1,5 @@
-#include "response/ReferenceResponse.h"
-#include "response/ResponseEvaluator.h"
+#include "math/ReferenceResponse.h"
+#include "math/ResponseEvaluator.h"
 
 #include <benchmark/benchmark.h>
 

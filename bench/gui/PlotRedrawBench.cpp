@@ -12,7 +12,7 @@
 #include "gui/platform/QtDrawContext.h"
 #include "gui/plot/PlotWidget.h"
 #include "platform/View.h"
-#include "response/FirPlot.h"
+#include "plot/FirPlot.h"
 
 namespace tapwright {
 namespace {

@@ -1,8 +1,8 @@
 #include "cli/CliFrameFactory.h"
 
-#include "design/OneBand.h"
-#include "design/RspSpec.h"
 #include "document/FirDoc.h"
+#include "editors/OneBand.h"
+#include "editors/RspSpec.h"
 
 namespace tapwright::cli {
 

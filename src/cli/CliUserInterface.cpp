@@ -4,8 +4,8 @@
 #include <ostream>
 #include <string_view>
 
+#include "document/DataFilesDlg.h"
 #include "document/SampleRateDlg.h"
-#include "fileio/DataFilesDlg.h"
 #include "fileio/FileAccess.h"
 #include "fileio/WaveFormatDlg.h"
 

@@ -6,9 +6,9 @@
 #include "cli/DesignSummary.h"
 #include "cli/EditorScript.h"
 #include "design/FirData.h"
-#include "design/OneBand.h"
-#include "design/RspSpec.h"
 #include "document/FirDoc.h"
+#include "editors/OneBand.h"
+#include "editors/RspSpec.h"
 
 namespace tapwright::cli {
 

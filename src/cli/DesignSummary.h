@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "cli/JsonText.h"
-#include "design/EngineChoice.h"
+#include "math/EngineChoice.h"
 
 namespace tapwright {
 class CFirData;

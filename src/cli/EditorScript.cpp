@@ -3,8 +3,8 @@
 #include "cli/CliSession.h"
 #include "cli/SpecArguments.h"
 #include "design/FirData.h"
-#include "design/OneBand.h"
-#include "design/RspSpec.h"
+#include "editors/OneBand.h"
+#include "editors/RspSpec.h"
 
 namespace tapwright::cli {
 

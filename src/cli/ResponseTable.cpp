@@ -5,8 +5,8 @@
 #include <span>
 
 #include "design/FirData.h"
-#include "response/PhaseTrace.h"
-#include "response/ResponseQuantity.h"
+#include "math/ResponseQuantity.h"
+#include "plot/PhaseTrace.h"
 
 namespace tapwright::cli {
 

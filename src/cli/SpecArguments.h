@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "app/Preferences.h"
 #include "data/FreqUnits.h"
+#include "data/Preferences.h"
 
 namespace tapwright::cli {
 

@@ -16,8 +16,8 @@
 #include <cstdint>
 #include <vector>
 
-#include "design/FirView.h"
 #include "document/FirDoc.h"
+#include "editors/FirView.h"
 #include "gui/app/MainFrame.h"
 #include "gui/dialogs/DialogTestSupport.h"
 #include "gui/frames/ProjectFrame.h"

@@ -5,10 +5,11 @@
 #include <vector>
 
 #include "app/NewProjectDlg.h"
-#include "app/Preferences.h"
+#include "data/Preferences.h"
 #include "document/DocTemplate.h"
-#include "platform/FileSystem.h"
+#include "document/DocumentHost.h"
 #include "platform/CommandTable.h"
+#include "platform/FileSystem.h"
 
 namespace tapwright {
 
@@ -24,7 +25,7 @@ inline constexpr CommandId kCmdOpenProject = 901;
 // projects, with New, Open, Save and Close and the question before a modified project is
 // closed. The desktop program holds one for its whole run and shows its projects' views in
 // the frames its FrameFactory makes.
-class CFirApp {
+class CFirApp final : public DocumentHost {
 public:
     static constexpr const char* kAdvancedDocString =
         "\nTapwright\nTapwright Project\nTapwright Advanced Filter Files (*.twa)\n.twa\n"
@@ -41,9 +42,9 @@ public:
     CFirApp(const CFirApp&) = delete;
     CFirApp& operator=(const CFirApp&) = delete;
 
-    CPreferences& Preferences() { return preferences_; }
+    CPreferences& Preferences() override { return preferences_; }
     const CPreferences& Preferences() const { return preferences_; }
-    FrameFactory& Frames() { return frames_; }
+    FrameFactory& Frames() override { return frames_; }
 
     // ---- Templates ----------------------------------------------------------------------
 
@@ -83,9 +84,9 @@ public:
 
     // Save: to the project's file, or through Save As when it has none. False when nothing
     // was saved.
-    bool SaveDocument(CFirDoc& document);
+    bool SaveDocument(CFirDoc& document) override;
     // Save As: asks for a file name; on success the project takes the new path and title.
-    bool SaveDocumentAs(CFirDoc& document);
+    bool SaveDocumentAs(CFirDoc& document) override;
 
     // Before a modified project closes: "Save changes to <title>?" with Yes, No and Cancel.
     // True when the project may close (saved, or not to be saved).
@@ -93,11 +94,11 @@ public:
 
     // Close Project: after the question, every window of the project closes and the project
     // ends. False when the user kept it open.
-    bool CloseDocument(CFirDoc& document);
+    bool CloseDocument(CFirDoc& document) override;
 
     // The user closes a window: the project's last window closes only after the question,
     // and the project ends with it. False when the window stays.
-    bool CloseFrame(CView& view);
+    bool CloseFrame(CView& view) override;
 
     // Before the program ends: the question for every modified project, then all close.
     // False, with every project still open, when the user cancelled.

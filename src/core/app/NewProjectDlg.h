@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <optional>
 
-#include "app/Preferences.h"
+#include "data/Preferences.h"
 
 namespace tapwright {
 

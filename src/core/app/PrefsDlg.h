@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Preferences.h"
+#include "data/Preferences.h"
 
 namespace tapwright {
 

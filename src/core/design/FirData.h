@@ -5,11 +5,11 @@
 #include <string>
 #include <vector>
 
-#include "app/Preferences.h"
-#include "data/LumenData.h"
-#include "design/EngineChoice.h"
+#include "data/Preferences.h"
+#include "design/LumenData.h"
 #include "math/BandExtremes.h"
-#include "response/ResponseEvaluator.h"
+#include "math/EngineChoice.h"
+#include "math/ResponseEvaluator.h"
 
 namespace tapwright {
 

@@ -5,13 +5,13 @@
 #include <limits>
 #include <set>
 
-#include "data/Constants.h"
 #include "design/DesignProgress.h"
 #include "design/OptimizeOutcome.h"
 #include "math/BandExtremes.h"
+#include "math/Constants.h"
+#include "math/ResponseQuantity.h"
 #include "numtext/NumString.h"
 #include "platform/UserInterface.h"
-#include "response/ResponseQuantity.h"
 
 namespace tapwright {
 

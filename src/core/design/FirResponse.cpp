@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "response/ResponseQuantity.h"
+#include "math/ResponseQuantity.h"
 
 namespace tapwright {
 

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "app/FirApp.h"
+#include "document/DocumentHost.h"
 #include "document/WordLengthCommand.h"
 
 namespace tapwright {
@@ -138,13 +138,13 @@ void AddFileCommands(std::vector<DocCommand>& table) {
         [](CFirDoc& document) { document.ExportCoefficients(); }, kHasPoints));
     table.push_back(MenuCommand(
         kCmdSaveProject, kFileMenu, "&Save Project\tCtrl+S", "",
-        [](CFirDoc& document) { document.App().SaveDocument(document); }, kAlways));
+        [](CFirDoc& document) { document.Host().SaveDocument(document); }, kAlways));
     table.push_back(MenuCommand(
         kCmdSaveProjectAs, kFileMenu, "Save Project &As...", "",
-        [](CFirDoc& document) { document.App().SaveDocumentAs(document); }, kAlways));
+        [](CFirDoc& document) { document.Host().SaveDocumentAs(document); }, kAlways));
     table.push_back(MenuCommand(
         kCmdCloseProject, kFileMenu, "&Close Project", "",
-        [](CFirDoc& document) { document.App().CloseDocument(document); }, kAlways));
+        [](CFirDoc& document) { document.Host().CloseDocument(document); }, kAlways));
 }
 
 void AddViewCommands(std::vector<DocCommand>& table) {

@@ -1,6 +1,6 @@
 #include "document/FirDoc.h"
 
-#include "app/FirApp.h"
+#include "document/DocumentHost.h"
 #include "document/MinDbDlg.h"
 #include "document/SampleRateDlg.h"
 #include "platform/FrameFactory.h"
@@ -76,11 +76,11 @@ bool IsEditor(ViewKind kind) {
 
 }  // namespace
 
-CFirDoc::CFirDoc(CFirApp& app, const CDocTemplate& docTemplate)
-    : app_(app),
+CFirDoc::CFirDoc(DocumentHost& host, const CDocTemplate& docTemplate)
+    : host_(host),
       template_(docTemplate),
-      filter_(app.Preferences()),
-      coefficients_(filter_, dialogs_, app.Preferences(),
+      filter_(host.Preferences()),
+      coefficients_(filter_, dialogs_, host.Preferences(),
                     {[this] { DataChanged(); },
                      [this] {
                          ShowFrequencyResponse(filter_);
@@ -90,7 +90,7 @@ CFirDoc::CFirDoc(CFirApp& app, const CDocTemplate& docTemplate)
 }
 
 const CPreferences& CFirDoc::Preferences() const {
-    return app_.Preferences();
+    return host_.Preferences();
 }
 
 void CFirDoc::DataChanged() {
@@ -127,7 +127,7 @@ std::vector<WindowPlacement> CFirDoc::WindowPlacements() const {
         } else if (window.hint == 0) {
             continue;
         }
-        window.frame = app_.Frames().FrameRect(*view).value_or(Rect{});
+        window.frame = host_.Frames().FrameRect(*view).value_or(Rect{});
         windows.push_back(window);
     }
     return windows;
@@ -142,7 +142,7 @@ void CFirDoc::RestoreWindows(const std::vector<WindowPlacement>& windows) {
             continue;
         }
         if (window.frame.Width() > 0 && window.frame.Height() > 0) {
-            app_.Frames().PlaceFrame(*view, FitInside(window.frame, app_.Frames().WorkArea()));
+            host_.Frames().PlaceFrame(*view, FitInside(window.frame, host_.Frames().WorkArea()));
         }
         if (window.zoom) {
             view->RestoreSpans(*window.zoom);
@@ -183,7 +183,7 @@ CView* CFirDoc::WindowFor(const WindowPlacement& window) {
 // ---- Views --------------------------------------------------------------------------------
 
 CView* CFirDoc::CreateView(ViewKind kind) {
-    CView* view = app_.Frames().CreateFrame(*this, kind);
+    CView* view = host_.Frames().CreateFrame(*this, kind);
     if (view == nullptr) {
         return nullptr;
     }
@@ -212,7 +212,7 @@ CView* CFirDoc::OpenOrActivate(const ViewRequest& request, CLumenData& data) {
     if (found == nullptr) {
         return OpenNew(request, data);
     }
-    app_.Frames().ActivateFrame(*found);
+    host_.Frames().ActivateFrame(*found);
     if (request.kind == ViewKind::Graph) {
         found->ResetZoom();
     }
@@ -271,7 +271,7 @@ void CFirDoc::ShowAfterDesign() {
 void CFirDoc::ShowSpecifications() {
     // A simple editor that opens afresh on a blank filter starts from a lowpass.
     if (!IsAdvanced()) {
-        app_.Preferences().SetSimpleFilterKind(SimpleFilterKind::Lowpass);
+        host_.Preferences().SetSimpleFilterKind(SimpleFilterKind::Lowpass);
     }
     OpenOrActivate({EditorKind(), hint::kDesignLoaded, kDesignTitle}, filter_);
 }

@@ -5,18 +5,18 @@
 #include <string>
 #include <vector>
 
-#include "data/CoefficientCommands.h"
 #include "design/FirData.h"
+#include "document/CoefficientCommands.h"
+#include "document/DataFilesDlg.h"
 #include "document/DocTemplate.h"
 #include "document/SerDoc.h"
 #include "document/UndoHistory.h"
 #include "document/WindowLayout.h"
-#include "fileio/DataFilesDlg.h"
 #include "platform/View.h"
 
 namespace tapwright {
 
-class CFirApp;
+class DocumentHost;
 class CLumenData;
 
 // The frequency response a plot shows, as the hint that opens the plot names it.
@@ -77,7 +77,7 @@ public:
     // The first project version that keeps the open windows.
     static constexpr int kWindowsVersion = 6;
 
-    CFirDoc(CFirApp& app, const CDocTemplate& docTemplate);
+    CFirDoc(DocumentHost& host, const CDocTemplate& docTemplate);
 
     CFirData& Filter() { return filter_; }
     const CFirData& Filter() const { return filter_; }
@@ -93,7 +93,7 @@ public:
     std::int32_t GetStoredFlag() const { return storedFlag_; }
     double GetStoredValue() const { return storedValue_; }
 
-    CFirApp& App() { return app_; }
+    DocumentHost& Host() { return host_; }
     const CDocTemplate& GetTemplate() const { return template_; }
     // The specification editor of the project's template.
     ViewKind EditorKind() const { return template_.GetViewKind(); }
@@ -220,7 +220,7 @@ private:
     // views follow the state.
     void StateRestored(const CFreqUnits& unitsBefore, bool marksModified);
 
-    CFirApp& app_;
+    DocumentHost& host_;
     const CDocTemplate& template_;
     CFirData filter_;
     CDataFilesDlg dataFiles_;

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "data/CoefficientCommands.h"
+#include "document/CoefficientCommands.h"
 #include "platform/UserInterface.h"
 
 namespace tapwright {

@@ -4,9 +4,9 @@
 #include <deque>
 #include <string>
 
-#include "data/CoefficientCommands.h"
 #include "design/FirData.h"
-#include "fileio/DataFilesDlg.h"
+#include "document/CoefficientCommands.h"
+#include "document/DataFilesDlg.h"
 
 namespace tapwright {
 

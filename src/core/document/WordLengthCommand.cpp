@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "design/WordLength.h"
-#include "design/WordLengthDlg.h"
 #include "document/FirDoc.h"
+#include "document/WordLengthDlg.h"
 #include "platform/UserInterface.h"
 
 namespace tapwright {

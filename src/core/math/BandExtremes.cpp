@@ -7,10 +7,10 @@
 #include <functional>
 #include <optional>
 
-#include "data/Constants.h"
+#include "math/Constants.h"
+#include "math/ResponseEvaluator.h"
+#include "math/ResponseQuantity.h"
 #include "math/ResponseSpectrum.h"
-#include "response/ResponseEvaluator.h"
-#include "response/ResponseQuantity.h"
 
 namespace tapwright {
 

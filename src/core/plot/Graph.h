@@ -6,7 +6,7 @@
 #include <utility>
 #include <vector>
 
-#include "data/LumenData.h"
+#include "design/LumenData.h"
 #include "platform/CommandTable.h"
 #include "plot/AxisPlot.h"
 #include "plot/PointReduction.h"

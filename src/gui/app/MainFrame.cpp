@@ -21,8 +21,8 @@
 
 #include <algorithm>
 
-#include "app/Preferences.h"
 #include "app/PrefsDlg.h"
+#include "data/Preferences.h"
 #include "gui/app/AboutBox.h"
 #include "gui/app/HelpViewer.h"
 #include "gui/app/LockKeyPanes.h"

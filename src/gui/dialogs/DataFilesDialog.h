@@ -2,7 +2,7 @@
 
 #include <QGroupBox>
 
-#include "fileio/DataFilesDlg.h"
+#include "document/DataFilesDlg.h"
 #include "gui/widgets/RecordDialog.h"
 
 class QCheckBox;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "fileio/DataViewFormatDlg.h"
+#include "editors/DataViewFormatDlg.h"
 #include "gui/widgets/RecordDialog.h"
 
 class QButtonGroup;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "data/CombFill.h"
+#include "document/CombFill.h"
 #include "gui/widgets/RecordDialog.h"
 
 class QCheckBox;

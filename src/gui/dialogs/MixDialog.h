@@ -1,6 +1,6 @@
 #pragma once
 
-#include "data/MixDlg.h"
+#include "document/MixDlg.h"
 #include "gui/widgets/RecordDialog.h"
 
 class QButtonGroup;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "data/QuantizeDlg.h"
+#include "document/QuantizeDlg.h"
 #include "gui/widgets/RecordDialog.h"
 
 namespace tapwright::gui {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "data/ScaleDlg.h"
+#include "document/ScaleDlg.h"
 #include "gui/widgets/RecordDialog.h"
 
 class QButtonGroup;

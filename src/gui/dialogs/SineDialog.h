@@ -1,6 +1,6 @@
 #pragma once
 
-#include "data/SineDlg.h"
+#include "document/SineDlg.h"
 #include "gui/widgets/RecordDialog.h"
 
 class QButtonGroup;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "data/WindowDlg.h"
+#include "document/WindowDlg.h"
 #include "gui/widgets/RecordDialog.h"
 
 class QButtonGroup;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "design/WordLengthDlg.h"
+#include "document/WordLengthDlg.h"
 #include "gui/widgets/RecordDialog.h"
 
 class QTableWidget;

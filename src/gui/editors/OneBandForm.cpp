@@ -11,7 +11,7 @@
 
 #include <array>
 
-#include "design/OneBand.h"
+#include "editors/OneBand.h"
 #include "gui/platform/CoreText.h"
 
 namespace tapwright::gui {

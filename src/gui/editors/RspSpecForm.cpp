@@ -18,7 +18,7 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-#include "design/RspSpec.h"
+#include "editors/RspSpec.h"
 #include "gui/platform/CoreText.h"
 #include "gui/widgets/NumberField.h"
 

@@ -5,7 +5,7 @@
 #include <functional>
 #include <vector>
 
-#include "design/FirView.h"
+#include "editors/FirView.h"
 #include "gui/editors/FormFields.h"
 
 class QPushButton;

@@ -7,11 +7,12 @@
 #include <optional>
 
 #include "app/FirApp.h"
+#include "document/DocumentHost.h"
 #include "document/FirDoc.h"
 #include "gui/frames/FramePlacement.h"
 #include "gui/frames/ProjectFrame.h"
 #include "gui/platform/CoreText.h"
-#include "response/WindowKind.h"
+#include "plot/WindowKind.h"
 
 namespace tapwright::gui {
 
@@ -190,7 +191,7 @@ void QtFrameFactory::RefreshCaptions() {
 
 void QtFrameFactory::OnCloseRequest(ProjectFrame& frame) {
     if (CFirDoc* document = frame.Document()) {
-        document->App().CloseFrame(frame.View());
+        document->Host().CloseFrame(frame.View());
     }
 }
 

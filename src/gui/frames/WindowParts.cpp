@@ -6,17 +6,17 @@
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 
-#include "design/OneBand.h"
-#include "design/RspSpec.h"
 #include "document/FirDoc.h"
-#include "fileio/DataView.h"
-#include "gui/editor/CoefficientEditorWidget.h"
+#include "editors/DataView.h"
+#include "editors/OneBand.h"
+#include "editors/RspSpec.h"
+#include "gui/editors/CoefficientEditorWidget.h"
 #include "gui/editors/OneBandForm.h"
 #include "gui/editors/RspSpecForm.h"
 #include "gui/plot/PlotWidget.h"
 #include "gui/widgets/DialogFrame.h"
+#include "plot/FirPlot.h"
 #include "plot/Graph.h"
-#include "response/FirPlot.h"
 
 namespace tapwright::gui {
 

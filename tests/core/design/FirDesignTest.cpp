@@ -1,7 +1,7 @@
 #include "design/FirData.h"
-#include "design/OptimizeOutcome.h"
 #include "design/DesignProgress.h"
-#include "design/RemezDesign.h"
+#include "design/OptimizeOutcome.h"
+#include "math/RemezDesign.h"
 
 #include <gtest/gtest.h>
 
@@ -11,8 +11,8 @@
 #include <string>
 #include <vector>
 
-#include "response/ResponseEvaluator.h"
-#include "response/ResponseQuantity.h"
+#include "math/ResponseEvaluator.h"
+#include "math/ResponseQuantity.h"
 #include "support/FakeUserInterface.h"
 
 namespace tapwright {

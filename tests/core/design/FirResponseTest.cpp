@@ -8,9 +8,9 @@
 #include <vector>
 
 #include "data/FreqUnits.h"
-#include "response/PhaseTrace.h"
-#include "response/ReferenceResponse.h"
-#include "response/ResponseQuantity.h"
+#include "math/ReferenceResponse.h"
+#include "math/ResponseQuantity.h"
+#include "plot/PhaseTrace.h"
 
 namespace tapwright {
 namespace {

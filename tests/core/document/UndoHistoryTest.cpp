@@ -8,11 +8,11 @@
 #include <vector>
 
 #include "app/FirApp.h"
-#include "core/design/EditorTestSupport.h"
+#include "core/editors/EditorTestSupport.h"
 #include "document/DocCommands.h"
 #include "document/MinDbDlg.h"
 #include "document/SampleRateDlg.h"
-#include "fileio/DataViewFormatDlg.h"
+#include "editors/DataViewFormatDlg.h"
 #include "fileio/FileAccess.h"
 #include "platform/FileSystem.h"
 #include "support/FakeUserInterface.h"

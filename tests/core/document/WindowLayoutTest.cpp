@@ -7,11 +7,11 @@
 #include <vector>
 
 #include "app/FirApp.h"
-#include "core/design/EditorTestSupport.h"
+#include "core/editors/EditorTestSupport.h"
 #include "platform/Archive.h"
 #include "platform/FileSystem.h"
+#include "plot/FirPlot.h"
 #include "plot/Graph.h"
-#include "response/FirPlot.h"
 #include "support/FakeUserInterface.h"
 
 namespace tapwright {

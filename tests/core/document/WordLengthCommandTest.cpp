@@ -7,8 +7,8 @@
 
 #include "app/FirApp.h"
 #include "core/document/DocumentTestSupport.h"
-#include "design/WordLengthDlg.h"
 #include "document/DocCommands.h"
+#include "document/WordLengthDlg.h"
 #include "math/WordLengthSearch.h"
 #include "support/FakeUserInterface.h"
 

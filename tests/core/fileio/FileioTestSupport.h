@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "data/LumenData.h"
+#include "design/LumenData.h"
 #include "fileio/DataFormat.h"
 
 namespace tapwright::test {

@@ -7,8 +7,8 @@
 #include <random>
 #include <vector>
 
-#include "response/ResponseEvaluator.h"
-#include "response/ResponseQuantity.h"
+#include "math/ResponseEvaluator.h"
+#include "math/ResponseQuantity.h"
 
 namespace tapwright {
 namespace {

@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "design/DesignProgress.h"
-#include "design/RemezDesign.h"
 #include "math/EquirippleCertificate.h"
+#include "math/RemezDesign.h"
 #include "support/FakeUserInterface.h"
 
 namespace tapwright {

@@ -4,9 +4,9 @@
 
 #include "core/plot/GraphTestSupport.h"
 #include "design/FirData.h"
+#include "plot/FirPlot.h"
 #include "plot/Graph.h"
 #include "plot/ZoomList.h"
-#include "response/FirPlot.h"
 #include "support/FakeUserInterface.h"
 
 namespace tapwright {

@@ -4,9 +4,9 @@
 #include <utility>
 #include <vector>
 
-#include "core/data/SignalBuilders.h"
+#include "core/design/SignalBuilders.h"
 #include "core/plot/PlotTestSupport.h"
-#include "data/LumenData.h"
+#include "design/LumenData.h"
 #include "plot/Graph.h"
 #include "support/RecordingDrawContext.h"
 

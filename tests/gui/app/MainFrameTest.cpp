@@ -17,7 +17,7 @@
 
 #include <set>
 
-#include "app/Preferences.h"
+#include "data/Preferences.h"
 #include "gui/GuiTestSupport.h"
 #include "gui/app/HelpViewer.h"
 #include "gui/app/LockKeyPanes.h"

@@ -3,7 +3,7 @@
 #include <QListWidget>
 
 #include "app/NewProjectDlg.h"
-#include "data/CoefficientCommands.h"
+#include "document/CoefficientCommands.h"
 #include "document/MinDbDlg.h"
 #include "document/SampleRateDlg.h"
 #include "gui/GuiTestSupport.h"

@@ -3,18 +3,18 @@
 #include <QComboBox>
 #include <QGroupBox>
 
+#include "document/DataFilesDlg.h"
+#include "editors/DataViewFormatDlg.h"
 #include "fileio/AsmOptionsDlg.h"
 #include "fileio/COptionsDlg.h"
-#include "fileio/DataFilesDlg.h"
-#include "fileio/DataViewFormatDlg.h"
 #include "fileio/WaveFormatDlg.h"
+#include "gui/GuiTestSupport.h"
 #include "gui/dialogs/AsmOptionsDialog.h"
 #include "gui/dialogs/COptionsDialog.h"
 #include "gui/dialogs/DataFilesDialog.h"
 #include "gui/dialogs/DataViewFormatDialog.h"
 #include "gui/dialogs/DialogTestSupport.h"
 #include "gui/dialogs/WaveFormatDialog.h"
-#include "gui/GuiTestSupport.h"
 #include "platform/FileDlg.h"
 #include "support/FakeUserInterface.h"
 

@@ -6,12 +6,12 @@
 
 #include <algorithm>
 
-#include "data/CombFill.h"
-#include "data/MixDlg.h"
-#include "data/QuantizeDlg.h"
-#include "data/ScaleDlg.h"
-#include "data/SineDlg.h"
-#include "data/WindowDlg.h"
+#include "document/CombFill.h"
+#include "document/MixDlg.h"
+#include "document/QuantizeDlg.h"
+#include "document/ScaleDlg.h"
+#include "document/SineDlg.h"
+#include "document/WindowDlg.h"
 #include "gui/GuiTestSupport.h"
 #include "gui/dialogs/DialogTestSupport.h"
 #include "gui/dialogs/Dialogs.h"

@@ -5,7 +5,7 @@
 
 #include <vector>
 
-#include "design/WordLengthDlg.h"
+#include "document/WordLengthDlg.h"
 #include "gui/GuiTestSupport.h"
 #include "gui/dialogs/DialogTestSupport.h"
 #include "gui/dialogs/WordLengthDialog.h"

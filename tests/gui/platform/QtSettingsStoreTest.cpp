@@ -5,7 +5,7 @@
 #include <QSettings>
 #include <QTemporaryDir>
 
-#include "app/Preferences.h"
+#include "data/Preferences.h"
 
 namespace tapwright {
 namespace {

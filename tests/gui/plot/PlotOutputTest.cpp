@@ -12,7 +12,7 @@
 #include "gui/plot/PlotPrinting.h"
 #include "gui/plot/PlotWidget.h"
 #include "gui/plot/PlotWidgetTestSupport.h"
-#include "response/FirPlot.h"
+#include "plot/FirPlot.h"
 
 namespace tapwright {
 namespace {

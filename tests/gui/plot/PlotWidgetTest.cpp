@@ -17,14 +17,14 @@
 #include <algorithm>
 #include <cmath>
 
-#include "data/LumenData.h"
+#include "design/LumenData.h"
 #include "fileio/DataFormat.h"
 #include "gui/platform/QtUserInterface.h"
 #include "gui/plot/PlotWidgetTestSupport.h"
 #include "platform/FileDlg.h"
+#include "plot/FirPlot.h"
 #include "plot/Graph.h"
 #include "plot/PlotExport.h"
-#include "response/FirPlot.h"
 
 namespace tapwright {
 namespace {

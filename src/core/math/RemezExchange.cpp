@@ -1,0 +1,277 @@
+#include "math/RemezExchange.h"
+
+#include <algorithm>
+
+namespace tapwright {
+
+namespace {
+
+// A point beyond the ends of the extremal set must beat the deviation like every other
+// candidate, and by more than rounding. Accepting any error of the right sign would trade a
+// true extremal point for a smaller error; the deviation would then fall and the design stall
+// far from the optimum.
+constexpr double kEndPointMargin = 1.00001;
+
+// Nodes are multiplied into the barycentric weights in this many interleaved groups, so that
+// the running product neither overflows nor underflows for long filters.
+int ProductGroups(int numCosines) {
+    return (numCosines - 1) / 15 + 1;
+}
+
+}  // namespace
+
+RemezExchange::RemezExchange(const RemezGrid& grid, int numCosines)
+    : grid_(grid),
+      numNodes_(numCosines + 1),
+      extremal_(Index(numNodes_) + 1),
+      nodePoint_(Index(numNodes_)),
+      node_(Index(numNodes_)),
+      barycentric_(Index(numNodes_)),
+      nodeValue_(Index(numNodes_)),
+      error_(Index(grid.Size())),
+      errorIteration_(Index(grid.Size()), 0) {
+    // Start from points spread evenly over the grid, the last one on its last point.
+    const double step = static_cast<double>(grid.Size() - 1) / numCosines;
+    for (int j = 0; j < numCosines; ++j) {
+        extremal_[Index(j)] = static_cast<int>(j * step + 1.0) - 1;
+    }
+    extremal_[Index(numCosines)] = grid.Size() - 1;
+}
+
+RemezStop RemezExchange::Run(const ExchangeProgress& progress) {
+    double previous = -1.0;
+    for (iteration_ = 1; iteration_ <= kMaxIterations; ++iteration_) {
+        extremal_[Index(numNodes_)] = grid_.Size();
+        if (progress) {
+            progress(iteration_);
+        }
+        Level();
+        // Each exchange must raise the deviation; if it does not, rounding has taken over.
+        // The negated test also stops on a deviation that is not a number.
+        if (!(deviation_ > previous)) {
+            return RemezStop::DeviationStalled;
+        }
+        previous = deviation_;
+        if (!Exchange()) {
+            return RemezStop::Converged;
+        }
+    }
+    iteration_ = kMaxIterations;
+    return RemezStop::IterationLimit;
+}
+
+// Finds the deviation delta and the values the polynomial must take on the extremal points so
+// that the weighted error there is +-delta with alternating sign.
+void RemezExchange::Level() {
+    for (int j = 0; j < numNodes_; ++j) {
+        nodePoint_[Index(j)] = extremal_[Index(j)];
+        node_[Index(j)] = grid_.Cosine(extremal_[Index(j)]);
+    }
+    ComputeBarycentricWeights();
+
+    double numerator = 0.0;
+    double denominator = 0.0;
+    double sign = 1.0;
+    for (int j = 0; j < numNodes_; ++j) {
+        const int k = nodePoint_[Index(j)];
+        numerator += barycentric_[Index(j)] * grid_.Desired(k);
+        denominator += sign * barycentric_[Index(j)] / grid_.Weight(k);
+        sign = -sign;
+    }
+    deviation_ = numerator / denominator;
+    firstSign_ = deviation_ > 0.0 ? -1 : 1;
+    deviation_ = -firstSign_ * deviation_;
+
+    sign = firstSign_;
+    for (int j = 0; j < numNodes_; ++j) {
+        const int k = nodePoint_[Index(j)];
+        nodeValue_[Index(j)] = grid_.Desired(k) + sign * deviation_ / grid_.Weight(k);
+        sign = -sign;
+    }
+}
+
+// weight(k) = 1 / prod over j != k of 2 (x_k - x_j). The factors are taken in interleaved
+// groups; the loops run over k innermost so that every weight gets the same factors in the
+// same order as a product formed one weight at a time.
+void RemezExchange::ComputeBarycentricWeights() {
+    const int groups = ProductGroups(numNodes_ - 1);
+    std::fill(barycentric_.begin(), barycentric_.end(), 1.0);
+    double* weight = barycentric_.data();
+    const double* x = node_.data();
+    for (int group = 0; group < groups; ++group) {
+        for (int j = group; j < numNodes_; j += groups) {
+            const double xj = x[j];
+            for (int k = 0; k < j; ++k) {
+                weight[k] *= 2.0 * (x[k] - xj);
+            }
+            for (int k = j + 1; k < numNodes_; ++k) {
+                weight[k] *= 2.0 * (x[k] - xj);
+            }
+        }
+    }
+    for (double& w : barycentric_) {
+        w = 1.0 / w;
+    }
+}
+
+double RemezExchange::Interpolate(double x) const {
+    const double* weight = barycentric_.data();
+    const double* node = node_.data();
+    const double* value = nodeValue_.data();
+    double numerator = 0.0;
+    double denominator = 0.0;
+    for (int j = 0; j < numNodes_; ++j) {
+        const double c = weight[j] / (x - node[j]);
+        denominator += c;
+        numerator += c * value[j];
+    }
+    return numerator / denominator;
+}
+
+double RemezExchange::Error(int k) {
+    const std::size_t i = Index(k);
+    if (errorIteration_[i] != iteration_) {
+        errorIteration_[i] = iteration_;
+        error_[i] = (Interpolate(grid_.Cosine(k)) - grid_.Desired(k)) * grid_.Weight(k);
+    }
+    return error_[i];
+}
+
+// True when the signed error at k is above level, which then becomes that error.
+bool RemezExchange::Exceeds(int k, int sign, double& level) {
+    const double signedError = sign * Error(k);
+    if (signedError - level > 0.0) {
+        level = signedError;
+        return true;
+    }
+    return false;
+}
+
+int RemezExchange::ClimbUp(int k, int end, int sign, double& level) {
+    while (k + 1 < end && Exceeds(k + 1, sign, level)) {
+        ++k;
+    }
+    return k;
+}
+
+int RemezExchange::ClimbDown(int k, int end, int sign, double& level) {
+    while (k - 1 > end && Exceeds(k - 1, sign, level)) {
+        --k;
+    }
+    return k;
+}
+
+// One sweep over the set and its ends. Returns whether the set changed, that is whether
+// another iteration is needed.
+bool RemezExchange::Exchange() {
+    const int last = numNodes_ - 1;
+    const int firstBefore = extremal_[0];
+    const int lastBefore = extremal_[Index(last)];
+    int lastSign = 0;
+    const bool changed = SearchInterior(lastSign);
+
+    int newFirst = 0;
+    const bool foundBelow = SearchBelow(std::min(firstBefore, extremal_[0]), newFirst);
+    int newLast = 0;
+    if (SearchAbove(std::max(lastBefore, extremal_[Index(last)]), -lastSign, newLast)) {
+        // A peak above the set wins over one below it: the lowest point makes room.
+        std::copy(extremal_.begin() + 1, extremal_.begin() + numNodes_, extremal_.begin());
+        extremal_[Index(last)] = newLast;
+        return true;
+    }
+    if (foundBelow) {
+        std::copy_backward(extremal_.begin(), extremal_.begin() + last,
+                           extremal_.begin() + numNodes_);
+        extremal_[0] = newFirst;
+        return true;
+    }
+    return changed;
+}
+
+// Moves each extremal point onto the peak of the error around it, between its already moved
+// lower neighbour and its not yet moved upper neighbour. lastSign receives the error sign of
+// the last point. Returns whether any point moved.
+bool RemezExchange::SearchInterior(int& lastSign) {
+    bool changed = false;
+    int low = -1;
+    int sign = -firstSign_;
+    for (int j = 0; j < numNodes_; ++j) {
+        sign = -sign;
+        const int up = extremal_[Index(j) + 1];
+        const int old = extremal_[Index(j)];
+        double level = deviation_;
+        int peak = PeakAbove(old + 1, old + 2, up, sign, level);
+        if (peak < 0) {
+            peak = PeakBelow(old, low, changed, sign, level);
+            if (peak >= 0) {
+                extremal_[Index(j)] = peak;
+                low = old;
+                changed = true;
+                continue;
+            }
+            // Nothing has moved yet: the rest of the gap above may still hold a peak.
+            if (!changed) {
+                peak = PeakAbove(old + 2, up, up, sign, level);
+            }
+        }
+        if (peak >= 0) {
+            extremal_[Index(j)] = peak;
+            changed = true;
+        }
+        low = extremal_[Index(j)];
+    }
+    lastSign = sign;
+    return changed;
+}
+
+// The first point in [from, to) whose signed error exceeds level, climbed up to its peak
+// (short of end); -1 when there is none.
+int RemezExchange::PeakAbove(int from, int to, int end, int sign, double& level) {
+    for (int k = from; k < std::min(to, end); ++k) {
+        if (Exceeds(k, sign, level)) {
+            return ClimbUp(k, end, sign, level);
+        }
+    }
+    return -1;
+}
+
+// Searches down from below point, above floor, the same way. Once some point of the sweep has
+// moved, only a peak right next to this one counts.
+int RemezExchange::PeakBelow(int point, int floor, bool adjacentOnly, int sign, double& level) {
+    for (int k = point - 1; k > floor; --k) {
+        if (Exceeds(k, sign, level)) {
+            return ClimbDown(k, floor, sign, level);
+        }
+        if (adjacentOnly) {
+            break;
+        }
+    }
+    return -1;
+}
+
+// Looks below the set, up to end, for an error with the sign opposite to the first point's.
+bool RemezExchange::SearchBelow(int end, int& found) {
+    const int sign = -firstSign_;
+    for (int k = 0; k < end; ++k) {
+        double level = kEndPointMargin * deviation_;
+        if (Exceeds(k, sign, level)) {
+            found = ClimbUp(k, end, sign, level);
+            return true;
+        }
+    }
+    return false;
+}
+
+// Looks above the set, down to end, for an error of the given sign.
+bool RemezExchange::SearchAbove(int end, int sign, int& found) {
+    for (int k = grid_.Size() - 1; k > end; --k) {
+        double level = kEndPointMargin * deviation_;
+        if (Exceeds(k, sign, level)) {
+            found = ClimbDown(k, end, sign, level);
+            return true;
+        }
+    }
+    return false;
+}
+
+}  // namespace tapwright
