@@ -102,20 +102,41 @@ public:
     }
 
     // The smallest band margin and the score the search climbs, for the amplitude changed
-    // by up to two basis moves (an index of Points() or more means no move).
+    // by up to two basis moves (an index of kNoMove means no move).
     struct Judgement {
         double margin = -kInfinity;
         double score = -kInfinity;
+        std::size_t worstBand = 0;  // the band with the smallest margin
     };
     Judgement Judge(const std::vector<double>& amplitude, std::size_t first = kNoMove,
                     double firstChange = 0.0, std::size_t second = kNoMove,
                     double secondChange = 0.0) const {
+        return JudgeAbove(-kInfinity, 0, amplitude, first, firstChange, second, secondChange);
+    }
+
+    // The same, but a candidate whose score cannot exceed floor is abandoned as soon as one
+    // band shows it (its judgement is then -infinity): the tie-break adds at most
+    // kTieBreakWeight * kTieBreakCapDb per band to the smallest margin, and a band's margin
+    // only falls as more of its points are seen. The bands are seen from firstBand on: the band
+    // that limits the current candidate usually rules out a worse one soonest.
+    Judgement JudgeAbove(double floor, std::size_t firstBand, const std::vector<double>& amplitude,
+                         std::size_t first, double firstChange, std::size_t second,
+                         double secondChange) const {
         const std::size_t points = Points();
         const double* a = first == kNoMove ? nullptr : &basis_[first * points];
         const double* b = second == kNoMove ? nullptr : &basis_[second * points];
+        const double lowestMargin =
+            floor - kTieBreakWeight * kTieBreakCapDb * static_cast<double>(bands_.size());
         Judgement judgement{kInfinity, 0.0};
         double others = 0.0;
-        for (std::size_t band = 0; band < bands_.size(); ++band) {
+        for (std::size_t seen = 0; seen < bands_.size(); ++seen) {
+            const std::size_t band = (firstBand + seen) % bands_.size();
+            // The band fails the floor once high exceeds ceiling * low (passband) or ceiling.
+            const double ceiling =
+                std::isfinite(lowestMargin)
+                    ? std::pow(10.0, (bands_[band].limitDb - lowestMargin) / 20.0)
+                    : kInfinity;
+            const bool passband = bands_[band].passband;
             double low = kInfinity;
             double high = 0.0;
             for (std::size_t g = bandStart_[band]; g < bandStart_[band + 1]; ++g) {
@@ -129,9 +150,15 @@ public:
                 const double magnitude = std::abs(value) * weight_[g];
                 low = std::min(low, magnitude);
                 high = std::max(high, magnitude);
+                if (high > (passband ? ceiling * low : ceiling)) {
+                    return {};
+                }
             }
             const double margin = BandMargin(bands_[band], low, high);
-            judgement.margin = std::min(judgement.margin, margin);
+            if (margin < judgement.margin) {
+                judgement.margin = margin;
+                judgement.worstBand = band;
+            }
             others += std::min(margin, kTieBreakCapDb);
         }
         judgement.score = judgement.margin + kTieBreakWeight * others;
@@ -154,10 +181,10 @@ private:
     void AddBandPoints(const WordLengthBand& band, std::size_t length) {
         bandStart_.push_back(frequencies_.size());
         const double width = std::max(band.upper - band.lower, 0.0);
-        const auto count = std::max(
-            kMinPointsPerBand,
-            static_cast<std::size_t>(std::ceil(width * static_cast<double>(length) *
-                                               kGridPointsPerLobe)) + 1);
+        const auto count = std::max(kMinPointsPerBand,
+                                    static_cast<std::size_t>(std::ceil(
+                                        width * static_cast<double>(length) * kGridPointsPerLobe)) +
+                                        1);
         const double step = width / static_cast<double>(count - 1);
         const bool perSlope = band.passband && band.slope > 0.0;
         for (std::size_t j = 0; j < count; ++j) {
@@ -205,10 +232,13 @@ private:
         double score = -kInfinity;
     };
 
-    Move BestSingleMove(const std::vector<std::int32_t>& free, const std::vector<double>& amplitude,
-                        double scale, double current) const;
+    Move BestMove(const std::vector<std::int32_t>& free, const std::vector<double>& amplitude,
+                  double scale, const GridGuide::Judgement& current) const;
+    std::vector<Move> SingleMoves(const std::vector<std::int32_t>& free,
+                                  const std::vector<double>& amplitude, double scale) const;
     Move BestPairMove(const std::vector<std::int32_t>& free, const std::vector<double>& amplitude,
-                      double scale, double current, std::size_t leaders) const;
+                      double scale, const GridGuide::Judgement& current,
+                      std::span<const Move> leaders) const;
     std::vector<std::int32_t> StartingWords(std::int32_t bits, std::uint32_t start) const;
     static bool InRange(std::int32_t word, int step, double scale) {
         const double moved = static_cast<double>(word) + step;
@@ -266,13 +296,7 @@ std::optional<std::pair<std::vector<std::int32_t>, double>> LocalSearch::Run(
             }
             target = now.margin + (now.margin - exact) + kImprovement;
         }
-        Move best = BestSingleMove(free, amplitude, scale, now.score);
-        if (best.first == GridGuide::kNoMove) {
-            best = BestPairMove(free, amplitude, scale, now.score, kPairLeaders);
-        }
-        if (best.first == GridGuide::kNoMove) {
-            best = BestPairMove(free, amplitude, scale, now.score, kManyLeaders);
-        }
+        const Move best = BestMove(free, amplitude, scale, now);
         if (best.first == GridGuide::kNoMove) {
             return std::nullopt;
         }
@@ -286,31 +310,31 @@ std::optional<std::pair<std::vector<std::int32_t>, double>> LocalSearch::Run(
     return std::nullopt;
 }
 
-LocalSearch::Move LocalSearch::BestSingleMove(const std::vector<std::int32_t>& free,
-                                              const std::vector<double>& amplitude, double scale,
-                                              double current) const {
-    Move best;
-    best.score = current + kImprovement;
-    for (std::size_t i = 0; i < free.size(); ++i) {
-        for (const int step : {-1, 1}) {
-            if (!InRange(free[i], step, scale)) {
-                continue;
-            }
-            const double score = guide_.Judge(amplitude, i, step / scale).score;
-            if (score > best.score) {
-                best = {i, step, GridGuide::kNoMove, 0, score};
-            }
-        }
+// The best single step, or when no single step helps, the best of two steps together: the
+// most promising single steps, each joined with every other step. A few leaders keep the work
+// linear in the number of taps; more are tried only when the few find nothing.
+LocalSearch::Move LocalSearch::BestMove(const std::vector<std::int32_t>& free,
+                                        const std::vector<double>& amplitude, double scale,
+                                        const GridGuide::Judgement& current) const {
+    std::vector<Move> singles = SingleMoves(free, amplitude, scale);
+    std::stable_sort(singles.begin(), singles.end(),
+                     [](const Move& a, const Move& b) { return a.score > b.score; });
+    if (!singles.empty() && singles.front().score > current.score + kImprovement) {
+        return singles.front();
     }
-    return best;
+    const std::span<const Move> ranked(singles);
+    const std::size_t few = std::min(kPairLeaders, ranked.size());
+    const std::size_t many = std::min(kManyLeaders, ranked.size());
+    const Move best = BestPairMove(free, amplitude, scale, current, ranked.first(few));
+    if (best.first != GridGuide::kNoMove) {
+        return best;
+    }
+    return BestPairMove(free, amplitude, scale, current, ranked.subspan(few, many - few));
 }
 
-LocalSearch::Move LocalSearch::BestPairMove(const std::vector<std::int32_t>& free,
-                                            const std::vector<double>& amplitude, double scale,
-                                            double current, std::size_t leaders) const {
-    // No single step helps. Two steps together may: the most promising single steps, each
-    // joined with every other step. A few leaders keep the work linear in the number of
-    // taps; more are tried only when the few find nothing.
+std::vector<LocalSearch::Move> LocalSearch::SingleMoves(const std::vector<std::int32_t>& free,
+                                                        const std::vector<double>& amplitude,
+                                                        double scale) const {
     std::vector<Move> singles;
     for (std::size_t i = 0; i < free.size(); ++i) {
         for (const int step : {-1, 1}) {
@@ -320,22 +344,26 @@ LocalSearch::Move LocalSearch::BestPairMove(const std::vector<std::int32_t>& fre
             }
         }
     }
-    leaders = std::min(leaders, singles.size());
-    std::partial_sort(singles.begin(), singles.begin() + static_cast<std::ptrdiff_t>(leaders),
-                      singles.end(),
-                      [](const Move& a, const Move& b) { return a.score > b.score; });
+    return singles;
+}
+
+LocalSearch::Move LocalSearch::BestPairMove(const std::vector<std::int32_t>& free,
+                                            const std::vector<double>& amplitude, double scale,
+                                            const GridGuide::Judgement& current,
+                                            std::span<const Move> leaders) const {
     Move best;
-    best.score = current + kImprovement;
-    for (std::size_t leader = 0; leader < leaders; ++leader) {
-        const Move& first = singles[leader];
+    best.score = current.score + kImprovement;
+    for (const Move& first : leaders) {
         for (std::size_t j = 0; j < free.size(); ++j) {
             for (const int step : {-1, 1}) {
                 if (j == first.first || !InRange(free[j], step, scale)) {
                     continue;
                 }
-                const double score =
-                    guide_.Judge(amplitude, first.first, first.firstStep / scale, j, step / scale)
-                        .score;
+                const double score = guide_
+                                         .JudgeAbove(best.score, current.worstBand, amplitude,
+                                                     first.first,
+                                                     first.firstStep / scale, j, step / scale)
+                                         .score;
                 if (score > best.score) {
                     best = {first.first, first.firstStep, j, step, score};
                 }
@@ -346,15 +374,28 @@ LocalSearch::Move LocalSearch::BestPairMove(const std::vector<std::int32_t>& fre
 }
 
 // The smallest word length at which plain rounding meets the judge, with its words and
-// margin.
+// margin. The guide, when there is one, sees each band on a subset of its points, so its
+// margin is never below the judge's: a word length it already fails is not worth asking the
+// judge about (the tolerance covers rounding between the two evaluations).
 struct RoundingOutcome {
     std::int32_t bits = 0;
     std::vector<std::int32_t> words;
     double marginDb = 0.0;
 };
-std::optional<RoundingOutcome> SmallestRounding(const WordLengthProblem& problem) {
+constexpr double kGuideFailsDb = -0.01;
+std::optional<RoundingOutcome> SmallestRounding(const WordLengthProblem& problem,
+                                                const GridGuide* guide) {
+    const SymmetricWords symmetric(problem.taps.size(), problem.symmetry);
     for (std::int32_t bits = kMinWordBits; bits <= problem.maxBits; ++bits) {
         std::vector<std::int32_t> words = RoundToWords(problem.taps, bits);
+        // Clamping to -d .. d - 1 can break the symmetry the guide assumes; such words go to
+        // the judge.
+        const std::span<const std::int32_t> free(words.data(), symmetric.FreeCount());
+        if (guide != nullptr && symmetric.Expand(free) == words &&
+            guide->Judge(guide->Amplitude(free, QuantizationScale(bits))).margin <
+                kGuideFailsDb) {
+            continue;
+        }
         const double margin = problem.exactMargin(WordsToTaps(words, bits));
         if (margin >= 0.0) {
             return RoundingOutcome{bits, std::move(words), margin};
@@ -392,18 +433,22 @@ WordLengthResult SearchWordLength(const WordLengthProblem& problem) {
     }
     WordLengthProblem bounded = problem;
     bounded.maxBits = maxBits;
-    const std::optional<RoundingOutcome> rounding = SmallestRounding(bounded);
+    std::optional<GridGuide> guide;
+    if (problem.taps.size() <= kMaxSearchedTaps) {
+        guide.emplace(problem.taps.size(), problem.symmetry, problem.bands);
+    }
+    const std::optional<RoundingOutcome> rounding =
+        SmallestRounding(bounded, guide ? &*guide : nullptr);
     if (rounding) {
         result.bitsRounding = rounding->bits;
         result.bits = rounding->bits;
         result.integers = rounding->words;
         result.marginDb = rounding->marginDb;
     }
-    if (problem.taps.size() > kMaxSearchedTaps) {
+    if (!guide) {
         return result;
     }
-    const GridGuide guide(problem.taps.size(), problem.symmetry, problem.bands);
-    const LocalSearch search(bounded, guide);
+    const LocalSearch search(bounded, *guide);
     // Below rounding's word length, or from the longest when rounding never meets it.
     std::int32_t bits = rounding ? rounding->bits - 1 : maxBits;
     for (; bits >= kMinWordBits; --bits) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -95,6 +96,21 @@ TEST_P(WordLengthTableTest, EveryRowMeetsTheSpecificationWithSymmetricWordsInRan
     }
     EXPECT_GE(found, 4) << "longer lengths leave room for quantization";
     EXPECT_GE(2 * saved, found) << "fewer bits than rounding in half";
+}
+
+// The search skips the word lengths its fast guide already sees failing; none of them may be
+// one at which the rounded taps pass.
+TEST_P(WordLengthTableTest, RoundingWordLengthIsTheFirstAtWhichRoundedTapsPass) {
+    FakeUserInterface ui;
+    const CFirData filter = MakeFilter(GetParam());
+    const WordLengthResult result = SearchFilterWordLength(filter, filter.InphaseTaps(), 24, {});
+    std::optional<std::int32_t> first;
+    for (std::int32_t bits = kMinWordBits; bits <= 24 && !first; ++bits) {
+        if (MeasureQuantized(filter, bits).designMarginDb >= 0.0) {
+            first = bits;
+        }
+    }
+    EXPECT_EQ(result.bitsRounding, first);
 }
 
 INSTANTIATE_TEST_SUITE_P(Ordinary, WordLengthTableTest, testing::ValuesIn(kOrdinary), ToName);
