@@ -59,27 +59,10 @@ public:
     void EndWaitCursor() override { --waitDepth_; }
     Clipboard& GetClipboard() override { return clipboard_; }
 
-    bool Run(CWindowDlg& d) override { return Answer(d); }
-    bool Run(CScaleDlg& d) override { return Answer(d); }
-    bool Run(CQuantizeDlg& d) override { return Answer(d); }
-    bool Run(CCombFill& d) override { return Answer(d); }
-    bool Run(CSineDlg& d) override { return Answer(d); }
-    bool Run(CMixDlg& d) override { return Answer(d); }
-    bool Run(CSampleRateDlg& d) override { return Answer(d); }
-    bool Run(CMinDbDlg& d) override { return Answer(d); }
-    bool Run(CDataFilesDlg& d) override { return Answer(d); }
-    bool Run(CWaveFormatDlg& d) override { return Answer(d); }
-    bool Run(CCOptionsDlg& d) override { return Answer(d); }
-    bool Run(CAsmOptionsDlg& d) override { return Answer(d); }
-    bool Run(CTitlesDlg& d) override { return Answer(d); }
-    bool Run(CAxisDlg& d) override { return Answer(d); }
-    bool Run(CPlotPropsDlg& d) override { return Answer(d); }
-    bool Run(CPrefsDlg& d) override { return Answer(d); }
-    bool Run(CNewProjectDlg& d) override { return Answer(d); }
-    bool Run(CDataViewFormatDlg& d) override { return Answer(d); }
-    bool Run(CFontDlg& d) override { return Answer(d); }
-    bool Run(CFileDlg& d) override { return Answer(d); }
-    bool Run(CWordLengthDlg& d) override { return Answer(d); }
+#define TAPWRIGHT_ANSWER_DIALOG(Record) \
+    bool Run(Record& d) override { return Answer(d); }
+    TAPWRIGHT_DIALOG_RECORDS(TAPWRIGHT_ANSWER_DIALOG)
+#undef TAPWRIGHT_ANSWER_DIALOG
 
 private:
     struct ScriptedMessage {

@@ -2,31 +2,9 @@
 
 #include <string>
 
-namespace tapwright {
+#include "platform/DialogRecords.h"
 
-// Dialog records: plain structs that hold a modal dialog's fields and its own rules.
-// Each user interface shows them in its own way; the core only ever calls Run().
-class CWindowDlg;
-class CScaleDlg;
-class CQuantizeDlg;
-class CCombFill;
-class CSineDlg;
-class CMixDlg;
-class CSampleRateDlg;
-class CMinDbDlg;
-class CDataFilesDlg;
-class CWaveFormatDlg;
-class CCOptionsDlg;
-class CAsmOptionsDlg;
-class CTitlesDlg;
-class CAxisDlg;
-class CPlotPropsDlg;
-class CPrefsDlg;
-class CNewProjectDlg;
-class CDataViewFormatDlg;
-class CFontDlg;
-class CFileDlg;
-class CWordLengthDlg;
+namespace tapwright {
 
 class Clipboard;
 
@@ -68,29 +46,12 @@ public:
     // The clipboard of the desktop; a user interface without one discards what it is given.
     virtual Clipboard& GetClipboard();
 
-    // Modal dialogs: true when the user confirmed with OK. A user interface that cannot
-    // show a dialog treats it as cancelled.
-    virtual bool Run(CWindowDlg&) { return false; }
-    virtual bool Run(CScaleDlg&) { return false; }
-    virtual bool Run(CQuantizeDlg&) { return false; }
-    virtual bool Run(CCombFill&) { return false; }
-    virtual bool Run(CSineDlg&) { return false; }
-    virtual bool Run(CMixDlg&) { return false; }
-    virtual bool Run(CSampleRateDlg&) { return false; }
-    virtual bool Run(CMinDbDlg&) { return false; }
-    virtual bool Run(CDataFilesDlg&) { return false; }
-    virtual bool Run(CWaveFormatDlg&) { return false; }
-    virtual bool Run(CCOptionsDlg&) { return false; }
-    virtual bool Run(CAsmOptionsDlg&) { return false; }
-    virtual bool Run(CTitlesDlg&) { return false; }
-    virtual bool Run(CAxisDlg&) { return false; }
-    virtual bool Run(CPlotPropsDlg&) { return false; }
-    virtual bool Run(CPrefsDlg&) { return false; }
-    virtual bool Run(CNewProjectDlg&) { return false; }
-    virtual bool Run(CDataViewFormatDlg&) { return false; }
-    virtual bool Run(CFontDlg&) { return false; }
-    virtual bool Run(CFileDlg&) { return false; }
-    virtual bool Run(CWordLengthDlg&) { return false; }
+    // Modal dialogs, one Run for each record of DialogRecords.h: true when the user
+    // confirmed with OK. A user interface that cannot show a dialog treats it as cancelled.
+#define TAPWRIGHT_CANCEL_DIALOG(Record) \
+    virtual bool Run(Record&) { return false; }
+    TAPWRIGHT_DIALOG_RECORDS(TAPWRIGHT_CANCEL_DIALOG)
+#undef TAPWRIGHT_CANCEL_DIALOG
 };
 
 // The user interface the core talks to. Until one is installed, a quiet one answers every

@@ -9,12 +9,8 @@
 #include <functional>
 #include <utility>
 
-#include "gui/app/PrefsDialog.h"
-#include "gui/dialogs/Dialogs.h"
 #include "gui/platform/CoreText.h"
-#include "gui/platform/FileDialogBinding.h"
-#include "gui/plot/PlotDialogs.h"
-#include "gui/plot/FontDialogBinding.h"
+#include "gui/platform/QtDialogs.h"
 #include "gui/widgets/DialogFrame.h"
 
 namespace tapwright::gui {
@@ -227,89 +223,9 @@ void QtUserInterface::EndWaitCursor() {
     QApplication::restoreOverrideCursor();
 }
 
-bool QtUserInterface::Run(CWindowDlg& dialog) {
-    return RunDialog(dialog, mainWindow_);
-}
-
-bool QtUserInterface::Run(CScaleDlg& dialog) {
-    return RunDialog(dialog, mainWindow_);
-}
-
-bool QtUserInterface::Run(CQuantizeDlg& dialog) {
-    return RunDialog(dialog, mainWindow_);
-}
-
-bool QtUserInterface::Run(CCombFill& dialog) {
-    return RunDialog(dialog, mainWindow_);
-}
-
-bool QtUserInterface::Run(CSineDlg& dialog) {
-    return RunDialog(dialog, mainWindow_);
-}
-
-bool QtUserInterface::Run(CMixDlg& dialog) {
-    return RunDialog(dialog, mainWindow_);
-}
-
-bool QtUserInterface::Run(CSampleRateDlg& dialog) {
-    return RunDialog(dialog, mainWindow_);
-}
-
-bool QtUserInterface::Run(CMinDbDlg& dialog) {
-    return RunDialog(dialog, mainWindow_);
-}
-
-bool QtUserInterface::Run(CDataFilesDlg& dialog) {
-    return RunDialog(dialog, mainWindow_);
-}
-
-bool QtUserInterface::Run(CWaveFormatDlg& dialog) {
-    return RunDialog(dialog, mainWindow_);
-}
-
-bool QtUserInterface::Run(CCOptionsDlg& dialog) {
-    return RunDialog(dialog, mainWindow_);
-}
-
-bool QtUserInterface::Run(CAsmOptionsDlg& dialog) {
-    return RunDialog(dialog, mainWindow_);
-}
-
-bool QtUserInterface::Run(CTitlesDlg& dialog) {
-    return RunDialog(dialog, mainWindow_);
-}
-
-bool QtUserInterface::Run(CAxisDlg& dialog) {
-    return RunDialog(dialog, mainWindow_);
-}
-
-bool QtUserInterface::Run(CPlotPropsDlg& dialog) {
-    return RunDialog(dialog, mainWindow_);
-}
-
-bool QtUserInterface::Run(CNewProjectDlg& dialog) {
-    return RunDialog(dialog, mainWindow_);
-}
-
-bool QtUserInterface::Run(CDataViewFormatDlg& dialog) {
-    return RunDialog(dialog, mainWindow_);
-}
-
-bool QtUserInterface::Run(CPrefsDlg& dialog) {
-    PrefsDialog shown(dialog, mainWindow_);
-    return shown.exec() == QDialog::Accepted;
-}
-
-bool QtUserInterface::Run(CFontDlg& dialog) {
-    return RunFontDialog(dialog, mainWindow_);
-}
-
-bool QtUserInterface::Run(CFileDlg& dialog) {
-    return RunFileDialog(dialog, mainWindow_);
-}
-
-bool QtUserInterface::Run(CWordLengthDlg& dialog) {
-    return RunDialog(dialog, mainWindow_);
-}
+#define TAPWRIGHT_SHOW_QT_DIALOG(Record) \
+    bool QtUserInterface::Run(Record& dialog) { return RunDialog(dialog, mainWindow_); }
+TAPWRIGHT_DIALOG_RECORDS(TAPWRIGHT_SHOW_QT_DIALOG)
+#undef TAPWRIGHT_SHOW_QT_DIALOG
 
 }  // namespace tapwright::gui

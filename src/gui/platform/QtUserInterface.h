@@ -64,28 +64,10 @@ public:
     void EndWaitCursor() override;
     Clipboard& GetClipboard() override { return clipboard_; }
 
-    bool Run(CWindowDlg& dialog) override;
-    bool Run(CScaleDlg& dialog) override;
-    bool Run(CQuantizeDlg& dialog) override;
-    bool Run(CCombFill& dialog) override;
-    bool Run(CSineDlg& dialog) override;
-    bool Run(CMixDlg& dialog) override;
-    bool Run(CSampleRateDlg& dialog) override;
-    bool Run(CMinDbDlg& dialog) override;
-    bool Run(CDataFilesDlg& dialog) override;
-    bool Run(CWaveFormatDlg& dialog) override;
-    bool Run(CCOptionsDlg& dialog) override;
-    bool Run(CAsmOptionsDlg& dialog) override;
-    bool Run(CTitlesDlg& dialog) override;
-    bool Run(CAxisDlg& dialog) override;
-    bool Run(CPlotPropsDlg& dialog) override;
-    bool Run(CPrefsDlg& dialog) override;
-    bool Run(CNewProjectDlg& dialog) override;
-    bool Run(CDataViewFormatDlg& dialog) override;
-    bool Run(CFontDlg& dialog) override;
-    bool Run(CFileDlg& dialog) override;
-    bool Run(CWordLengthDlg& dialog) override;
-    using UserInterface::Run;
+    // Each record shows its own Qt dialog (see QtDialogs.h).
+#define TAPWRIGHT_SHOW_QT_DIALOG(Record) bool Run(Record& dialog) override;
+    TAPWRIGHT_DIALOG_RECORDS(TAPWRIGHT_SHOW_QT_DIALOG)
+#undef TAPWRIGHT_SHOW_QT_DIALOG
 
     // Messages held back by a paint and not shown yet.
     std::size_t HeldMessageCount() const { return held_.size(); }

@@ -8,10 +8,10 @@
 #include "document/SampleRateDlg.h"
 #include "gui/GuiTestSupport.h"
 #include "gui/dialogs/DialogTestSupport.h"
-#include "gui/dialogs/Dialogs.h"
 #include "gui/dialogs/MinDbDialog.h"
 #include "gui/dialogs/NewProjectDialog.h"
 #include "gui/dialogs/SampleRateDialog.h"
+#include "gui/platform/QtDialogs.h"
 #include "support/FakeUserInterface.h"
 
 namespace tapwright {
