@@ -10,6 +10,9 @@
 #include <QPrinter>
 #include <QWheelEvent>
 
+#include <optional>
+#include <utility>
+
 #include "gui/platform/CoreText.h"
 #include "gui/platform/QtDrawContext.h"
 #include "gui/platform/QtUserInterface.h"
@@ -81,7 +84,7 @@ Rect PlotWidget::ClientRect() const {
     return {0, 0, width(), height()};
 }
 
-void PlotWidget::RenderPicture() {
+PlotWarnings PlotWidget::RenderPicture() {
     const qreal ratio = devicePixelRatioF();
     picture_ = QImage(size() * ratio, QImage::Format_RGB32);
     picture_.setDevicePixelRatio(ratio);
@@ -89,31 +92,51 @@ void PlotWidget::RenderPicture() {
     pictureSize_ = size();
     pictureCurrent_ = true;
     if (picture_.isNull()) {
-        return;
+        return {};
     }
-    // A message the drawing shows waits until the paint is over.
     const QtUserInterface::PaintScope painting;
     const ScopedFlag rendering(rendering_);
     QPainter painter(&picture_);
     QtDrawContext dc(painter, DrawDevice::Screen);
-    view_.OnDraw(dc);
+    PlotWarnings warnings = view_.OnDraw(dc);
     // A zoom that moved the plot's edges has moved the view back under the pointer.
     while (view_.TakeRedrawRequest()) {
         painter.fillRect(QRect(QPoint(0, 0), pictureSize_), palette().color(QPalette::Base));
-        view_.OnDraw(dc);
+        warnings.Add(view_.OnDraw(dc));
     }
+    return warnings;
 }
 
 void PlotWidget::paintEvent(QPaintEvent*) {
     // A window moved to a screen of another pixel density needs a sharper picture.
     if (!pictureCurrent_ || pictureSize_ != size() ||
         picture_.devicePixelRatio() != devicePixelRatioF()) {
-        RenderPicture();
+        ShowAfterPaint(RenderPicture());
     }
     QPainter painter(this);
     painter.drawImage(0, 0, picture_);
     QtDrawContext dc(painter, DrawDevice::Screen);
     PaintRubberBand(view_.RubberBand(), dc);
+}
+
+void PlotWidget::ShowAfterPaint(const PlotWarnings& warnings) {
+    if (warnings.IsEmpty()) {
+        return;
+    }
+    const bool queued = !pendingWarnings_.IsEmpty() || showingWarnings_;
+    pendingWarnings_.Add(warnings);
+    if (!queued) {
+        QMetaObject::invokeMethod(this, &PlotWidget::ShowPendingWarnings, Qt::QueuedConnection);
+    }
+}
+
+// A box's event loop may paint the plot again; the warnings of that paint follow once the
+// box is closed, rather than opening a box over the box.
+void PlotWidget::ShowPendingWarnings() {
+    const ScopedFlag showing(showingWarnings_);
+    while (!pendingWarnings_.IsEmpty()) {
+        ShowWarnings(std::exchange(pendingWarnings_, PlotWarnings{}));
+    }
 }
 
 void PlotWidget::resizeEvent(QResizeEvent* event) {
@@ -270,14 +293,19 @@ bool PlotWidget::Print(QPrinter& printer) {
     if (dialog.exec() != QDialog::Accepted) {
         return false;
     }
-    PrintPlot(view_, printer);
+    if (const std::optional<PlotWarnings> warnings = PrintPlot(view_, printer)) {
+        ShowWarnings(*warnings);
+    }
     return true;
 }
 
 void PlotWidget::PrintPreview(QPrinter& printer) {
     QPrintPreviewDialog preview(&printer, this);
-    connect(&preview, &QPrintPreviewDialog::paintRequested, this,
-            [this](QPrinter* page) { PrintPlot(view_, *page); });
+    connect(&preview, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter* page) {
+        if (const std::optional<PlotWarnings> warnings = PrintPlot(view_, *page)) {
+            ShowAfterPaint(*warnings);
+        }
+    });
     preview.exec();
 }
 
@@ -296,11 +324,12 @@ void PlotWidget::ExportPicture() {
         return;
     }
     last = request;
-    const QString failure = WritePlotPicture(view_, request);
-    if (!failure.isEmpty()) {
-        Ui().ShowMessage(
-            "Cannot write file \"" + ToCoreString(request.path) + "\".\n" + ToCoreString(failure),
-            MessageButtons::Ok, MessageIcon::Stop);
+    const PictureOutcome outcome = WritePlotPicture(view_, request);
+    ShowWarnings(outcome.warnings);
+    if (!outcome.failure.isEmpty()) {
+        Ui().ShowMessage("Cannot write file \"" + ToCoreString(request.path) + "\".\n" +
+                             ToCoreString(outcome.failure),
+                         MessageButtons::Ok, MessageIcon::Stop);
     }
 }
 
