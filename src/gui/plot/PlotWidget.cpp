@@ -1,6 +1,7 @@
 #include "gui/plot/PlotWidget.h"
 
 #include <QContextMenuEvent>
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMouseEvent>
@@ -44,6 +45,44 @@ public:
 private:
     bool& flag_;
 };
+
+// The warnings of drawings made inside paints and not shown yet, shared by every plot
+// window: the windows that paint together (every plot of a project after a design) show a
+// text they share once.
+struct PendingWarnings {
+    PlotWarnings warnings;
+    bool showing = false;
+};
+
+PendingWarnings& Pending() {
+    static PendingWarnings pending;
+    return pending;
+}
+
+// A box's event loop may paint a plot again; the warnings of that paint follow once the box
+// is closed, rather than opening a box over the box.
+void ShowPendingWarnings() {
+    PendingWarnings& pending = Pending();
+    const ScopedFlag showing(pending.showing);
+    while (!pending.warnings.IsEmpty()) {
+        ShowWarnings(std::exchange(pending.warnings, PlotWarnings{}));
+    }
+}
+
+// Shows the warnings of a drawing made inside a paint once control is back in the event
+// loop. The application owns the call, so that a window closed meanwhile loses nothing.
+void ShowAfterPaint(const PlotWarnings& warnings) {
+    if (warnings.IsEmpty()) {
+        return;
+    }
+    PendingWarnings& pending = Pending();
+    const bool queued = !pending.warnings.IsEmpty() || pending.showing;
+    pending.warnings.Add(warnings);
+    if (!queued) {
+        QMetaObject::invokeMethod(QCoreApplication::instance(), &ShowPendingWarnings,
+                                  Qt::QueuedConnection);
+    }
+}
 
 Point CorePoint(const QMouseEvent& event) {
     const QPoint at = event.position().toPoint();
@@ -117,26 +156,6 @@ void PlotWidget::paintEvent(QPaintEvent*) {
     painter.drawImage(0, 0, picture_);
     QtDrawContext dc(painter, DrawDevice::Screen);
     PaintRubberBand(view_.RubberBand(), dc);
-}
-
-void PlotWidget::ShowAfterPaint(const PlotWarnings& warnings) {
-    if (warnings.IsEmpty()) {
-        return;
-    }
-    const bool queued = !pendingWarnings_.IsEmpty() || showingWarnings_;
-    pendingWarnings_.Add(warnings);
-    if (!queued) {
-        QMetaObject::invokeMethod(this, &PlotWidget::ShowPendingWarnings, Qt::QueuedConnection);
-    }
-}
-
-// A box's event loop may paint the plot again; the warnings of that paint follow once the
-// box is closed, rather than opening a box over the box.
-void PlotWidget::ShowPendingWarnings() {
-    const ScopedFlag showing(showingWarnings_);
-    while (!pendingWarnings_.IsEmpty()) {
-        ShowWarnings(std::exchange(pendingWarnings_, PlotWarnings{}));
-    }
 }
 
 void PlotWidget::resizeEvent(QResizeEvent* event) {

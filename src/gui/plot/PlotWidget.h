@@ -22,8 +22,9 @@ namespace tapwright::gui {
 // the drawing returned, repaints from the picture, so it never starts the drawing (and its
 // warning) again. A box must not open inside a paint (its event loop would paint again,
 // half-way through this paint), so the warnings of a drawing are shown as soon as control
-// is back in the event loop. The rubber band's markers and rectangle are painted over the
-// picture on every paint. Mouse presses, moves and releases of the left button go to the view, and
+// is back in the event loop, a text that several windows painting together share once.
+// The rubber band's markers and rectangle are painted over the picture on
+// every paint. Mouse presses, moves and releases of the left button go to the view, and
 // the right button opens the plot's context menu. The wheel zooms about the pointer (only
 // X with Ctrl, only Y with Shift), a drag with the middle button or with the left one while
 // Space or Ctrl is held pans, a double click returns to the automatic axes, and the keys
@@ -74,9 +75,6 @@ private:
 
     // Draws the picture anew; returns the warnings of its drawings.
     PlotWarnings RenderPicture();
-    // Shows the warnings of a drawing made inside a paint once the paint is over.
-    void ShowAfterPaint(const PlotWarnings& warnings);
-    void ShowPendingWarnings();
     // Fills a menu with the plot's commands; the context menu is the Plot menu's content.
     void FillPlotMenu(QMenu& menu);
 
@@ -85,9 +83,6 @@ private:
     QSize pictureSize_;  // the window's size when the picture was drawn
     bool pictureCurrent_ = false;
     bool rendering_ = false;
-    // Warnings of paints not shown yet; a text waiting already is not added again.
-    PlotWarnings pendingWarnings_;
-    bool showingWarnings_ = false;
     bool spaceHeld_ = false;  // Space turns a left drag into a pan
 };
 
