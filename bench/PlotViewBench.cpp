@@ -73,7 +73,7 @@ void BM_FirPlotDrawing(benchmark::State& state) {
     NullDrawContext dc;
     for (auto _ : state) {
         plot.ClearSeries();
-        plot.OnDraw(dc);
+        benchmark::DoNotOptimize(plot.OnDraw(dc));
         benchmark::DoNotOptimize(plot.Series().y.Data());
     }
     state.counters["columns"] = plot.Series().x.GetSize();
@@ -94,7 +94,7 @@ void BM_GraphReduction(benchmark::State& state) {
     NullDrawContext dc;
     for (auto _ : state) {
         graph.ClearSeries();
-        graph.OnDraw(dc);
+        benchmark::DoNotOptimize(graph.OnDraw(dc));
         benchmark::DoNotOptimize(graph.Series().y.Data());
     }
     state.counters["points"] = graph.Series().x.GetSize();

@@ -52,7 +52,7 @@ void BM_ResponseRedrawIntoImage(benchmark::State& state) {
         plot.ClearSeries();
         QPainter painter(&image);
         gui::QtDrawContext dc(painter, gui::DrawDevice::Screen);
-        plot.OnDraw(dc);
+        benchmark::DoNotOptimize(plot.OnDraw(dc));
         painter.end();
         benchmark::DoNotOptimize(image.constBits());
     }

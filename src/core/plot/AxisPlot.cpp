@@ -1,7 +1,5 @@
 #include "plot/AxisPlot.h"
 
-#include "platform/UserInterface.h"
-
 namespace tapwright {
 
 namespace {
@@ -33,10 +31,10 @@ void CAxisPlot::ApplyAxis(AxisId axis) {
     }
 }
 
-void CAxisPlot::SetRanges(double xMin, double xMax, double yMin, double yMax) {
+PlotWarnings CAxisPlot::SetRanges(double xMin, double xMax, double yMin, double yMax) {
+    PlotWarnings warnings;
     if ((XState().log || YState().log) && IsPolar()) {
-        Ui().ShowMessage("Log mode will be turned off for Polar Plot.", MessageButtons::Ok,
-                         MessageIcon::Information);
+        warnings.Add({"Log mode will be turned off for Polar Plot.", MessageIcon::Information});
         xAxis_.log = false;
         yAxis_.log = false;
         XState().log = false;
@@ -55,6 +53,7 @@ void CAxisPlot::SetRanges(double xMin, double xMax, double yMin, double yMax) {
     xAxis_.SetDataRange(xMin, xMax);
     yAxis_.SetDataRange(yMin, yMax);
     ApplyAxisSettings();
+    return warnings;
 }
 
 void CAxisPlot::OnAxisEdited(AxisId axis) {

@@ -18,8 +18,9 @@ public:
     void ApplyAxis(AxisId axis);
 
     // Hands the data range to both axis records and applies them. A polar plot cannot show
-    // log axes: log mode is turned off, with a message, and both axes rescale.
-    void SetRanges(double xMin, double xMax, double yMin, double yMax);
+    // log axes: log mode is turned off, with a warning for the caller to show, and both axes
+    // rescale.
+    [[nodiscard]] PlotWarnings SetRanges(double xMin, double xMax, double yMin, double yMax);
 
     // After the axis dialog confirmed a change to one axis: applies it and draws anew.
     void OnAxisEdited(AxisId axis);

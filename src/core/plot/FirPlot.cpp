@@ -183,9 +183,9 @@ void CFirPlot::PostProcessTraces() {
     PostProcess(DisplayKind(), Values(series.x), Values(series.y2));
 }
 
-void CFirPlot::GetDataRange() {
+PlotWarnings CFirPlot::GetDataRange() {
     if (filter_ == nullptr) {
-        return;
+        return {};
     }
     const double xMin = XState().minimum;
     const double xMax = XState().maximum;
@@ -195,8 +195,8 @@ void CFirPlot::GetDataRange() {
         TraceValueRange(Values(Series().y), Values(Series().y2));
     ClearSeries();
     // Without a frequency to evaluate the value axis keeps its range.
-    SetRanges(xMin, xMax, range ? range->lo : YState().minimum,
-              range ? range->hi : YState().maximum);
+    return SetRanges(xMin, xMax, range ? range->lo : YState().minimum,
+                     range ? range->hi : YState().maximum);
 }
 
 void CFirPlot::ExtractData(int&) {

@@ -43,7 +43,7 @@ public:
 
     // Evaluates the traces on the autoscale grid of the frequency range and hands their
     // range to the axes.
-    void GetDataRange() override;
+    PlotWarnings GetDataRange() override;
     // After the graph's own part, the specification limits of a designed filter.
     void OnDrawDone(DrawContext& dc) override;
     // Evaluates the traces at one frequency per pixel column, then sets the titles.

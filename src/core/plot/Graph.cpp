@@ -223,9 +223,9 @@ double CGraph::ShownPower(double power) const {
     return std::sqrt(power);
 }
 
-void CGraph::GetDataRange() {
+PlotWarnings CGraph::GetDataRange() {
     if (!HasData()) {
-        return;
+        return {};
     }
     SetPolar(false);
     const AxisRange axis = data_->GetRangeAxis();
@@ -280,7 +280,7 @@ void CGraph::GetDataRange() {
         }
         forceRescale = true;
     }
-    SetRanges(xMin, xMax, y.min, y.max);
+    return SetRanges(xMin, xMax, y.min, y.max);
 }
 
 std::int32_t CGraph::LogAxisGroupSize() const {

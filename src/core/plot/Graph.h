@@ -90,7 +90,7 @@ public:
     const CDataSet* ViewData() const override { return data_; }
 
     // The axis ranges of the visible data for the plot type.
-    void GetDataRange() override;
+    PlotWarnings GetDataRange() override;
     // Ends the mouse tracking of the last drawing and shows the zoom status.
     void OnDrawDone(DrawContext& dc) override;
     // Fills the series with one point per pixel column (or per group of samples) for the

@@ -80,16 +80,17 @@ void CPlot::OnUpdate(CView*, std::uint32_t, CDataSet*) {
     Invalidate();
 }
 
-void CPlot::OnDraw(DrawContext& dc) {
-    PlotRenderer(*this, dc).Draw();
+PlotWarnings CPlot::OnDraw(DrawContext& dc) {
+    return PlotRenderer(*this, dc).Draw();
 }
 
 void CPlot::ApplyAxisSettings() {}
 
-void CPlot::GetDataRange() {
+PlotWarnings CPlot::GetDataRange() {
     FindExtremes(series_.x, xState_.minimum, xState_.maximum);
     FindExtremes(series_.y, yState_.minimum, yState_.maximum);
     WidenRange(series_.y2, yState_.minimum, yState_.maximum);
+    return {};
 }
 
 void CPlot::OnDrawDone(DrawContext&) {

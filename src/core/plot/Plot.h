@@ -10,6 +10,7 @@
 #include "platform/View.h"
 #include "plot/Axis.h"
 #include "plot/PlotLabels.h"
+#include "plot/PlotWarnings.h"
 
 namespace tapwright {
 
@@ -72,12 +73,13 @@ public:
     void OnUpdate(CView* sender, std::uint32_t hint, CDataSet* object) override;
 
     // Draws the whole plot, on the window's client area or, when printing, on the page.
-    void OnDraw(DrawContext& dc);
+    // Returns the warnings of the drawing, for the caller to show once it is over.
+    [[nodiscard]] PlotWarnings OnDraw(DrawContext& dc);
 
     // Hooks for the derived views, in this order of importance to the drawing.
     virtual void ApplyAxisSettings();
-    // Sets the axis ranges from the data to be shown.
-    virtual void GetDataRange();
+    // Sets the axis ranges from the data to be shown; returns what it had to correct.
+    [[nodiscard]] virtual PlotWarnings GetDataRange();
     virtual void OnDrawDone(DrawContext& dc);
     // Fills the series for a plot area of the given width, which it may narrow.
     virtual void ExtractData(int& plotWidth);

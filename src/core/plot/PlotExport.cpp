@@ -111,12 +111,16 @@ const std::string& LastPlotFilePath() {
     return StoredPlotFilePath();
 }
 
+// The clipboard may draw the picture more than once (as a vector picture and as pixels);
+// the warnings of all renderings are shown together once they are done.
 void CPlot::OnCopyImage() {
     const Rect client = GetClientRect();
+    PlotWarnings warnings;
     Ui().GetClipboard().SetPicture(client.Width(), client.Height(),
-                                   [this](DrawContext& dc) { OnDraw(dc); });
+                                   [&](DrawContext& dc) { warnings.Add(OnDraw(dc)); });
     Invalidate();
     ClearSeries();
+    ShowWarnings(warnings);
 }
 
 void CPlot::OnCopyData() {

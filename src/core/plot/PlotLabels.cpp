@@ -4,13 +4,14 @@
 #include <cmath>
 #include <cstdio>
 
-#include "platform/UserInterface.h"
-
 namespace tapwright {
 
 namespace {
 
 constexpr int kMostIntervals = 100;
+
+constexpr const char* kTooManyLabelsMessage =
+    "Label increment results in too many labels.\nTen labels will be made.";
 
 // Repeated additions land a hair beyond the last label; this much past the end still counts.
 constexpr double kEndTolerance = 1e-9;
@@ -79,12 +80,12 @@ int FirstLogExponent(double minimum) {
 
 }  // namespace
 
-std::vector<CPlotLabel> BuildLabels(double minimum, double maximum, double& labelSpacing,
-                                    int& powerOfTen, int decimalDigits, bool log, int unitPower) {
-    std::vector<CPlotLabel> labels;
+AxisLabels BuildLabels(double minimum, double maximum, double& labelSpacing, int& powerOfTen,
+                       int decimalDigits, bool log, int unitPower) {
+    AxisLabels built;
     if (!(labelSpacing > 0.0) || maximum < minimum || !std::isfinite(minimum) ||
         !std::isfinite(maximum)) {
-        return labels;
+        return built;
     }
     const int digits = std::clamp(decimalDigits, 0, 9);
 
@@ -103,7 +104,7 @@ std::vector<CPlotLabel> BuildLabels(double minimum, double maximum, double& labe
         log ? std::log(maximum / minimum) / std::log(factor) : (maximum - minimum) / labelSpacing;
     // More than 100 whole intervals (also catches a spacing too small to count with).
     if (!(intervals + 0.001 < kMostIntervals + 1)) {
-        Ui().ShowMessage("Label increment results in too many labels.\nTen labels will be made.");
+        built.warning = PlotWarning{kTooManyLabelsMessage};
         if (log) {
             // The spacing of a log axis is in decades: ten labels over its decades.
             labelSpacing = std::log10(maximum / minimum) * 0.1;
@@ -122,6 +123,7 @@ std::vector<CPlotLabel> BuildLabels(double minimum, double maximum, double& labe
     }
     const double divisor = unitDivisor * std::pow(10.0, powerOfTen);
 
+    std::vector<CPlotLabel>& labels = built.labels;
     std::vector<double> values;
     const double last =
         log ? maximum * (1.0 + kEndTolerance) : maximum + labelSpacing * kEndTolerance;
@@ -144,7 +146,7 @@ std::vector<CPlotLabel> BuildLabels(double minimum, double maximum, double& labe
     if (!log) {
         CutCommonTrailingZeros(labels, values, minimum);
     }
-    return labels;
+    return built;
 }
 
 }  // namespace tapwright

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "platform/UserInterface.h"
 
@@ -17,46 +18,34 @@ constexpr int kRotatedText = 900;  // tenths of a degree: bottom to top
 constexpr int kScreenFontFactor = 4;
 constexpr int kPrinterFontFactor = 3;
 
+constexpr const char* kTooManyTicsMessage =
+    "Tic increment will result in too many tics.\nTwo tics per label will be made.";
+
 int Truncated(double value) {
     return static_cast<int>(std::clamp(value, -1e8, 1e8));
 }
 
-// The labels of one axis in the unit its title names: the unit takes its share of the power
-// of ten, and the title shows what is left. The power of the settings stays as it is, so
-// that every drawing, whether it extracts the data anew or not, labels the axis alike.
-std::vector<CPlotLabel> LabelsInUnit(PlotAxisState& axis, const UnitLabel& unit) {
-    int leftOver = unit.exponent;
-    std::vector<CPlotLabel> labels =
-        BuildLabels(axis.minimum, axis.maximum, axis.labelSpacing, leftOver, axis.decimalDigits,
-                    axis.log, axis.powerOfTen - unit.exponent);
-    axis.titlePower = leftOver;
-    return labels;
-}
-
 }  // namespace
 
-double GridSpacing(const PlotAxisState& axis) {
+GridLines GridSpacing(const PlotAxisState& axis) {
     switch (axis.gridMode) {
         case GridMode::OnTicMarks:
             if (!axis.log && axis.labelSpacing / axis.ticSpacing > 10.001) {
-                Ui().ShowMessage(
-                    "Tic increment will result in too many tics.\nTwo tics per label will be "
-                    "made.");
-                return axis.labelSpacing * 0.5;
+                return {axis.labelSpacing * 0.5, PlotWarning{kTooManyTicsMessage}};
             }
-            return axis.ticSpacing;
+            return {axis.ticSpacing, std::nullopt};
         case GridMode::OnLabels:
-            return axis.labelSpacing;
+            return {axis.labelSpacing, std::nullopt};
         case GridMode::None:
         case GridMode::OnZero:
             break;
     }
-    return 0.0;
+    return {};
 }
 
-void PlotRenderer::Draw() {
+PlotWarnings PlotRenderer::Draw() {
     if (!plot_.HasData()) {
-        return;
+        return warnings_;
     }
     const WaitCursor busy;
     Ui().ShowStatus("Drawing...");
@@ -70,7 +59,7 @@ void PlotRenderer::Draw() {
 
     if (plot_.series_.IsEmpty()) {
         Ui().ShowStatus("Getting data range...");
-        plot_.GetDataRange();
+        warnings_.Add(plot_.GetDataRange());
     }
     plot_.SetMappings();
     BuildAxisLabels();
@@ -89,6 +78,7 @@ void PlotRenderer::Draw() {
     DrawYAxis();
     DrawAllSeries();
     plot_.OnDrawDone(dc_);
+    return warnings_;
 }
 
 void PlotRenderer::ChooseRectangle() {
@@ -126,6 +116,20 @@ void PlotRenderer::SelectTitleFont() {
         plot_.font_ = *made;
     }
     layout_.textHeight = MeasureTextHeight("Bq");
+}
+
+// The unit takes its share of the power of ten, and the title shows what is left. The power
+// of the settings stays as it is, so that every drawing, whether it extracts the data anew
+// or not, labels the axis alike.
+std::vector<CPlotLabel> PlotRenderer::LabelsInUnit(PlotAxisState& axis, const UnitLabel& unit) {
+    int leftOver = unit.exponent;
+    AxisLabels built = BuildLabels(axis.minimum, axis.maximum, axis.labelSpacing, leftOver,
+                                   axis.decimalDigits, axis.log, axis.powerOfTen - unit.exponent);
+    axis.titlePower = leftOver;
+    if (built.warning) {
+        warnings_.Add(*built.warning);
+    }
+    return std::move(built.labels);
 }
 
 void PlotRenderer::BuildAxisLabels() {
@@ -211,15 +215,23 @@ void PlotRenderer::DrawTitles() {
               plot_.yState_.titlePower);
 }
 
+double PlotRenderer::GridSpacingOf(const PlotAxisState& axis) {
+    const GridLines grid = GridSpacing(axis);
+    if (grid.warning) {
+        warnings_.Add(*grid.warning);
+    }
+    return grid.spacing;
+}
+
 void PlotRenderer::DrawGrid() {
     const PlotAxisState& x = plot_.xState_;
     const PlotAxisState& y = plot_.yState_;
-    const double xSpacing = GridSpacing(x);
+    const double xSpacing = GridSpacingOf(x);
     if (xSpacing > 0.0) {
         plot_.DrawTicLines(dc_, plot_.gridPen_, x.log, true, x.minimum, x.maximum, xSpacing,
                            layout_.bottom - 1, plot_.YToPixel(y.maximum));
     }
-    const double ySpacing = GridSpacing(y);
+    const double ySpacing = GridSpacingOf(y);
     if (ySpacing > 0.0) {
         plot_.DrawTicLines(dc_, plot_.gridPen_, y.log, false, y.minimum, y.maximum, ySpacing,
                            layout_.left + 1, plot_.XToPixel(x.maximum));

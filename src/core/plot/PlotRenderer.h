@@ -8,18 +8,26 @@
 
 namespace tapwright {
 
+// The spacing of one axis's grid lines, and the warning the caller shows when it differs
+// from what the axis asks for.
+struct GridLines {
+    double spacing = 0.0;
+    std::optional<PlotWarning> warning;
+};
+
 // The spacing of one axis's grid lines in its grid mode, or 0 for no grid. On tic marks, a
 // linear axis with more than ten tics per label gets two grid lines per label instead, with
-// a message; the axis itself keeps its tic spacing.
-double GridSpacing(const PlotAxisState& axis);
+// a warning; the axis itself keeps its tic spacing.
+GridLines GridSpacing(const PlotAxisState& axis);
 
 // Draws one plot on one device context: the same steps for the window, the printed page and
 // the picture on the clipboard. It lays the plot out anew and leaves the layout in the plot.
+// It shows no message: what it had to correct comes back as warnings, in the order met.
 class PlotRenderer {
 public:
     PlotRenderer(CPlot& plot, DrawContext& dc) : plot_(plot), dc_(dc), layout_(plot.layout_) {}
 
-    void Draw();
+    [[nodiscard]] PlotWarnings Draw();
 
 private:
     struct LabelExtents {
@@ -41,6 +49,10 @@ private:
     void DrawYAxis();
     void DrawAllSeries();
     void DrawSeries(const CDoubleArray& xs, const CDoubleArray& ys, Color color);
+    // The labels of one axis in the unit its title names; a correction joins the warnings.
+    std::vector<CPlotLabel> LabelsInUnit(PlotAxisState& axis, const UnitLabel& unit);
+    // The grid spacing of one axis; a correction joins the warnings.
+    double GridSpacingOf(const PlotAxisState& axis);
     // Makes a font from the plot's description at the height (at least one pixel).
     std::optional<FontDescription> SelectPlotFont(int height, int escapement);
     int MeasureTextHeight(const std::string& text) const;
@@ -52,6 +64,7 @@ private:
     int fontFactor_ = 4;
     int baseFontHeight_ = 0;
     LabelExtents extents_;
+    PlotWarnings warnings_;
 };
 
 }  // namespace tapwright

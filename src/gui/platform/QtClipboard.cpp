@@ -23,8 +23,8 @@ void QtClipboard::SetPicture(int width, int height, const std::function<void(Dra
     if (width <= 0 || height <= 0) {
         return;
     }
-    // Both renderings run the same drawing, so a message it shows would come twice; held
-    // back, it comes once when both are done.
+    // The status texts of these drawings, like those of a window's paint, leave a command's
+    // result in the status line.
     QByteArray svg;
     QImage image;
     {

@@ -3,9 +3,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QMessageBox>
-#include <QTimer>
 
-#include <algorithm>
 #include <functional>
 #include <utility>
 
@@ -125,18 +123,8 @@ void QtUserInterface::Attach(QWidget* mainWindow, QLabel* messagePane) {
 
 MessageResult QtUserInterface::ShowMessage(const std::string& text, MessageButtons buttons,
                                            MessageIcon icon, const std::string& caption) {
-    HeldMessage message{text, buttons, icon, caption};
-    if (PaintScope::Active()) {
-        Hold(std::move(message));
-        return DefaultAnswer(buttons);
-    }
-    return ShowBox(message);
-}
-
-MessageResult QtUserInterface::ShowBox(const HeldMessage& message) {
-    QMessageBox box(IconFor(message.icon),
-                    ToQString(message.caption.empty() ? kApplicationTitle : message.caption),
-                    ToQString(message.text), ButtonsFor(message.buttons), mainWindow_);
+    QMessageBox box(IconFor(icon), ToQString(caption.empty() ? kApplicationTitle : caption),
+                    ToQString(text), ButtonsFor(buttons), mainWindow_);
     box.setTextFormat(Qt::PlainText);
     box.setWindowModality(Qt::ApplicationModal);
     // After the modality, which gives a message box the flags of a plain dialog again.
@@ -144,37 +132,7 @@ MessageResult QtUserInterface::ShowBox(const HeldMessage& message) {
     ++boxesShown_;
     const int button = box.exec();
     --boxesShown_;
-    return ResultFor(button, message.buttons);
-}
-
-// A plot that paints again and again repeats its message each time; the user needs to read
-// it once.
-void QtUserInterface::Hold(HeldMessage message) {
-    const bool alreadyHeld = std::any_of(held_.begin(), held_.end(), [&](const HeldMessage& m) {
-        return m.text == message.text && m.caption == message.caption;
-    });
-    if (alreadyHeld) {
-        return;
-    }
-    held_.push_back(std::move(message));
-    if (held_.size() == 1) {
-        QTimer::singleShot(0, &heldMessageTimer_, [this] { ShowHeldMessages(); });
-    }
-}
-
-void QtUserInterface::ShowHeldMessages() {
-    // A box's own event loop may run this again, or hold further messages; the outer call
-    // shows them all, one after the other.
-    if (showingHeld_) {
-        return;
-    }
-    showingHeld_ = true;
-    while (!held_.empty()) {
-        const HeldMessage message = held_.front();
-        held_.pop_front();
-        ShowBox(message);
-    }
-    showingHeld_ = false;
+    return ResultFor(button, buttons);
 }
 
 void QtUserInterface::ShowStatus(const std::string& text) {

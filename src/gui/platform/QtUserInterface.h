@@ -3,7 +3,6 @@
 #include <QObject>
 #include <QPointer>
 
-#include <deque>
 #include <memory>
 #include <string>
 
@@ -22,10 +21,10 @@ public:
     // The text the message pane shows when no operation has put one there.
     static constexpr const char* kIdleText = "For Help, press F1";
 
-    // Marks the time a widget spends painting. A modal box must never open inside a paint
-    // event (its event loop would paint again, half-way through this paint), so messages
-    // the core shows meanwhile are held back and shown as soon as control returns to the
-    // event loop; status texts are painted with the next paint of the status bar.
+    // Marks the time a widget spends painting (or drawing a plot for a printer, a file or
+    // the clipboard). Status texts shown meanwhile are painted with the next paint of the
+    // status bar, since painting the status bar now would start a second paint of the
+    // window in the middle of this one, and they do not replace a command's result.
     class PaintScope {
     public:
         PaintScope() { ++depth_; }
@@ -49,7 +48,6 @@ public:
     // nothing.
     void Attach(QWidget* mainWindow, QLabel* messagePane);
 
-    // Inside a PaintScope the box is held back and the default button is the answer.
     MessageResult ShowMessage(const std::string& text, MessageButtons buttons, MessageIcon icon,
                               const std::string& caption) override;
     // Status texts show on one line. A text shown while a widget paints (a plot's "Ready")
@@ -69,20 +67,7 @@ public:
     TAPWRIGHT_DIALOG_RECORDS(TAPWRIGHT_SHOW_QT_DIALOG)
 #undef TAPWRIGHT_SHOW_QT_DIALOG
 
-    // Messages held back by a paint and not shown yet.
-    std::size_t HeldMessageCount() const { return held_.size(); }
-
 private:
-    struct HeldMessage {
-        std::string text;
-        MessageButtons buttons;
-        MessageIcon icon;
-        std::string caption;
-    };
-
-    MessageResult ShowBox(const HeldMessage& message);
-    void Hold(HeldMessage message);
-    void ShowHeldMessages();
     void ShowInPane(const QString& text);
 
     QPointer<QWidget> mainWindow_;
@@ -92,10 +77,6 @@ private:
     // Message boxes open now, one inside another's event loop perhaps.
     int boxesShown_ = 0;
     QtClipboard clipboard_;
-    std::deque<HeldMessage> held_;
-    bool showingHeld_ = false;
-    // Owns the pending call that shows held messages, so that it dies with this object.
-    QObject heldMessageTimer_;
     // Hears the user's keys, clicks and wheel turns: each begins a command, after which the
     // last result no longer holds the message pane against redraws.
     std::unique_ptr<QObject> inputWatcher_;

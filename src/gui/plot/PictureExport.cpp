@@ -53,37 +53,40 @@ private:
     PictureWindow picture_;
 };
 
-void Draw(CPlot& plot, QPainter& painter) {
+PlotWarnings Draw(CPlot& plot, QPainter& painter) {
     const QtUserInterface::PaintScope drawing;
     QtDrawContext dc(painter, DrawDevice::Picture);
-    plot.OnDraw(dc);
+    return plot.OnDraw(dc);
 }
 
-QString WritePng(CPlot& plot, const PictureRequest& request, QSaveFile& file) {
+PictureOutcome WritePng(CPlot& plot, const PictureRequest& request, QSaveFile& file) {
     QImage image(request.width, request.height, QImage::Format_RGB32);
     if (image.isNull()) {
-        return "There is not enough memory for a picture of this size.";
+        return {"There is not enough memory for a picture of this size.", {}};
     }
     image.fill(Qt::white);
     QPainter painter(&image);
-    Draw(plot, painter);
+    PictureOutcome outcome{QString(), Draw(plot, painter)};
     painter.end();
-    return image.save(&file, "PNG") ? QString() : file.errorString();
+    if (!image.save(&file, "PNG")) {
+        outcome.failure = file.errorString();
+    }
+    return outcome;
 }
 
-QString WriteSvg(CPlot& plot, const PictureRequest& request, QSaveFile& file) {
+PictureOutcome WriteSvg(CPlot& plot, const PictureRequest& request, QSaveFile& file) {
     QSvgGenerator generator;
     generator.setOutputDevice(&file);
     generator.setSize(QSize(request.width, request.height));
     generator.setViewBox(QRect(0, 0, request.width, request.height));
     generator.setTitle(ToQString(plot.Titles().main));
     QPainter painter(&generator);
-    Draw(plot, painter);
+    PictureOutcome outcome{QString(), Draw(plot, painter)};
     painter.end();
-    return QString();
+    return outcome;
 }
 
-QString WritePdf(CPlot& plot, const PictureRequest& request, QSaveFile& file) {
+PictureOutcome WritePdf(CPlot& plot, const PictureRequest& request, QSaveFile& file) {
     QPdfWriter writer(&file);
     writer.setResolution(kPdfDotsPerInch);
     writer.setTitle(ToQString(plot.Titles().main));
@@ -92,11 +95,11 @@ QString WritePdf(CPlot& plot, const PictureRequest& request, QSaveFile& file) {
     writer.setPageLayout(QPageLayout(page, QPageLayout::Portrait, QMarginsF()));
     QPainter painter;
     if (!painter.begin(&writer)) {
-        return "The PDF document could not be started.";
+        return {"The PDF document could not be started.", {}};
     }
-    Draw(plot, painter);
+    PictureOutcome outcome{QString(), Draw(plot, painter)};
     painter.end();
-    return QString();
+    return outcome;
 }
 
 }  // namespace
@@ -113,37 +116,38 @@ QString ExtensionOf(PictureFormat format) {
     return ".png";
 }
 
-QString WritePlotPicture(CPlot& plot, const PictureRequest& request) {
+PictureOutcome WritePlotPicture(CPlot& plot, const PictureRequest& request) {
     if (request.width < PictureRequest::kSmallestSide ||
         request.height < PictureRequest::kSmallestSide ||
         request.width > PictureRequest::kLargestSide ||
         request.height > PictureRequest::kLargestSide) {
-        return "The picture size is out of range.";
+        return {"The picture size is out of range.", {}};
     }
     QSaveFile file(request.path);
     if (!file.open(QIODevice::WriteOnly)) {
-        return file.errorString();
+        return {file.errorString(), {}};
     }
-    QString failure;
+    PictureOutcome outcome;
     {
         const LentWindow window(plot, request.width, request.height);
         switch (request.format) {
             case PictureFormat::Png:
-                failure = WritePng(plot, request, file);
+                outcome = WritePng(plot, request, file);
                 break;
             case PictureFormat::Svg:
-                failure = WriteSvg(plot, request, file);
+                outcome = WriteSvg(plot, request, file);
                 break;
             case PictureFormat::Pdf:
-                failure = WritePdf(plot, request, file);
+                outcome = WritePdf(plot, request, file);
                 break;
         }
     }
-    if (!failure.isEmpty()) {
+    if (!outcome.failure.isEmpty()) {
         file.cancelWriting();
-        return failure;
+    } else if (!file.commit()) {
+        outcome.failure = file.errorString();
     }
-    return file.commit() ? QString() : file.errorString();
+    return outcome;
 }
 
 }  // namespace tapwright::gui

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include "plot/PlotWarnings.h"
+
 class QWidget;
 
 namespace tapwright {
@@ -27,10 +29,17 @@ struct PictureRequest {
 // The file name extension of the format, with its dot.
 QString ExtensionOf(PictureFormat format);
 
+// What writing a picture came to: an empty failure on success, what went wrong otherwise,
+// and the warnings of the drawing for the caller to show.
+struct PictureOutcome {
+    QString failure;
+    PlotWarnings warnings;
+};
+
 // Draws the plot into the file as the window would show it at the request's size. The file
-// is replaced only once the whole picture has been written; an empty text on success, what
-// went wrong otherwise. The window is asked to draw itself again afterwards.
-QString WritePlotPicture(CPlot& plot, const PictureRequest& request);
+// is replaced only once the whole picture has been written. The window is asked to draw
+// itself again afterwards.
+PictureOutcome WritePlotPicture(CPlot& plot, const PictureRequest& request);
 
 // The "Export Picture" dialog on the request: the format, the width and height, and the
 // file with a Browse button. True on OK, with the request holding the choices; a path

@@ -16,25 +16,25 @@ constexpr const char* kCannotPrintMessage = "The printer could not be started.";
 
 }  // namespace
 
-bool PrintPlot(CPlot& plot, QPrinter& printer) {
+std::optional<PlotWarnings> PrintPlot(CPlot& plot, QPrinter& printer) {
     QPainter painter;
     if (!painter.begin(&printer)) {
         Ui().ShowMessage(kCannotPrintMessage, MessageButtons::Ok, MessageIcon::Stop);
-        return false;
+        return std::nullopt;
     }
+    PlotWarnings warnings;
     {
-        // A preview draws the page while it paints itself; a message from the drawing waits
-        // until that paint is over.
+        // A preview draws the page while it paints itself.
         const QtUserInterface::PaintScope printing;
         plot.ClearSeries();
         QtDrawContext dc(painter, DrawDevice::Printer);
-        plot.OnDraw(dc);
+        warnings = plot.OnDraw(dc);
     }
     painter.end();
     // The page's layout and series do not fit the window.
     plot.ClearSeries();
     plot.Invalidate();
-    return true;
+    return warnings;
 }
 
 }  // namespace tapwright::gui

@@ -1,6 +1,7 @@
 #include "gui/plot/PlotWidget.h"
 
 #include <QContextMenuEvent>
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMouseEvent>
@@ -9,6 +10,9 @@
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QWheelEvent>
+
+#include <optional>
+#include <utility>
 
 #include "gui/platform/CoreText.h"
 #include "gui/platform/QtDrawContext.h"
@@ -41,6 +45,44 @@ public:
 private:
     bool& flag_;
 };
+
+// The warnings of drawings made inside paints and not shown yet, shared by every plot
+// window: the windows that paint together (every plot of a project after a design) show a
+// text they share once.
+struct PendingWarnings {
+    PlotWarnings warnings;
+    bool showing = false;
+};
+
+PendingWarnings& Pending() {
+    static PendingWarnings pending;
+    return pending;
+}
+
+// A box's event loop may paint a plot again; the warnings of that paint follow once the box
+// is closed, rather than opening a box over the box.
+void ShowPendingWarnings() {
+    PendingWarnings& pending = Pending();
+    const ScopedFlag showing(pending.showing);
+    while (!pending.warnings.IsEmpty()) {
+        ShowWarnings(std::exchange(pending.warnings, PlotWarnings{}));
+    }
+}
+
+// Shows the warnings of a drawing made inside a paint once control is back in the event
+// loop. The application owns the call, so that a window closed meanwhile loses nothing.
+void ShowAfterPaint(const PlotWarnings& warnings) {
+    if (warnings.IsEmpty()) {
+        return;
+    }
+    PendingWarnings& pending = Pending();
+    const bool queued = !pending.warnings.IsEmpty() || pending.showing;
+    pending.warnings.Add(warnings);
+    if (!queued) {
+        QMetaObject::invokeMethod(QCoreApplication::instance(), &ShowPendingWarnings,
+                                  Qt::QueuedConnection);
+    }
+}
 
 Point CorePoint(const QMouseEvent& event) {
     const QPoint at = event.position().toPoint();
@@ -81,7 +123,7 @@ Rect PlotWidget::ClientRect() const {
     return {0, 0, width(), height()};
 }
 
-void PlotWidget::RenderPicture() {
+PlotWarnings PlotWidget::RenderPicture() {
     const qreal ratio = devicePixelRatioF();
     picture_ = QImage(size() * ratio, QImage::Format_RGB32);
     picture_.setDevicePixelRatio(ratio);
@@ -89,26 +131,26 @@ void PlotWidget::RenderPicture() {
     pictureSize_ = size();
     pictureCurrent_ = true;
     if (picture_.isNull()) {
-        return;
+        return {};
     }
-    // A message the drawing shows waits until the paint is over.
     const QtUserInterface::PaintScope painting;
     const ScopedFlag rendering(rendering_);
     QPainter painter(&picture_);
     QtDrawContext dc(painter, DrawDevice::Screen);
-    view_.OnDraw(dc);
+    PlotWarnings warnings = view_.OnDraw(dc);
     // A zoom that moved the plot's edges has moved the view back under the pointer.
     while (view_.TakeRedrawRequest()) {
         painter.fillRect(QRect(QPoint(0, 0), pictureSize_), palette().color(QPalette::Base));
-        view_.OnDraw(dc);
+        warnings.Add(view_.OnDraw(dc));
     }
+    return warnings;
 }
 
 void PlotWidget::paintEvent(QPaintEvent*) {
     // A window moved to a screen of another pixel density needs a sharper picture.
     if (!pictureCurrent_ || pictureSize_ != size() ||
         picture_.devicePixelRatio() != devicePixelRatioF()) {
-        RenderPicture();
+        ShowAfterPaint(RenderPicture());
     }
     QPainter painter(this);
     painter.drawImage(0, 0, picture_);
@@ -270,14 +312,19 @@ bool PlotWidget::Print(QPrinter& printer) {
     if (dialog.exec() != QDialog::Accepted) {
         return false;
     }
-    PrintPlot(view_, printer);
+    if (const std::optional<PlotWarnings> warnings = PrintPlot(view_, printer)) {
+        ShowWarnings(*warnings);
+    }
     return true;
 }
 
 void PlotWidget::PrintPreview(QPrinter& printer) {
     QPrintPreviewDialog preview(&printer, this);
-    connect(&preview, &QPrintPreviewDialog::paintRequested, this,
-            [this](QPrinter* page) { PrintPlot(view_, *page); });
+    connect(&preview, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter* page) {
+        if (const std::optional<PlotWarnings> warnings = PrintPlot(view_, *page)) {
+            ShowAfterPaint(*warnings);
+        }
+    });
     preview.exec();
 }
 
@@ -296,11 +343,12 @@ void PlotWidget::ExportPicture() {
         return;
     }
     last = request;
-    const QString failure = WritePlotPicture(view_, request);
-    if (!failure.isEmpty()) {
-        Ui().ShowMessage(
-            "Cannot write file \"" + ToCoreString(request.path) + "\".\n" + ToCoreString(failure),
-            MessageButtons::Ok, MessageIcon::Stop);
+    const PictureOutcome outcome = WritePlotPicture(view_, request);
+    ShowWarnings(outcome.warnings);
+    if (!outcome.failure.isEmpty()) {
+        Ui().ShowMessage("Cannot write file \"" + ToCoreString(request.path) + "\".\n" +
+                             ToCoreString(outcome.failure),
+                         MessageButtons::Ok, MessageIcon::Stop);
     }
 }
 

@@ -4,6 +4,7 @@
 #include <QWidget>
 
 #include "platform/View.h"
+#include "plot/PlotWarnings.h"
 
 class QMenu;
 class QPrinter;
@@ -17,9 +18,12 @@ namespace tapwright::gui {
 // The window of a graph or a frequency response plot (CGraph and CFirPlot alike).
 //
 // The plot is shown from a cached picture that the core draws only when the view asks for
-// it (Invalidate) or the window changes its size; an expose, or a message box that the
-// drawing itself raised, repaints from the picture, so it never starts the drawing (and its
-// message) again. The rubber band's markers and rectangle are painted over the picture on
+// it (Invalidate) or the window changes its size; an expose, or the box of a warning that
+// the drawing returned, repaints from the picture, so it never starts the drawing (and its
+// warning) again. A box must not open inside a paint (its event loop would paint again,
+// half-way through this paint), so the warnings of a drawing are shown as soon as control
+// is back in the event loop, a text that several windows painting together share once.
+// The rubber band's markers and rectangle are painted over the picture on
 // every paint. Mouse presses, moves and releases of the left button go to the view, and
 // the right button opens the plot's context menu. The wheel zooms about the pointer (only
 // X with Ctrl, only Y with Shift), a drag with the middle button or with the left one while
@@ -69,7 +73,8 @@ private:
     void Invalidate() override;
     Rect ClientRect() const override;
 
-    void RenderPicture();
+    // Draws the picture anew; returns the warnings of its drawings.
+    PlotWarnings RenderPicture();
     // Fills a menu with the plot's commands; the context menu is the Plot menu's content.
     void FillPlotMenu(QMenu& menu);
 

@@ -3,18 +3,15 @@
 #include <gtest/gtest.h>
 
 #include "core/plot/PlotTestSupport.h"
-#include "support/FakeUserInterface.h"
 
 namespace tapwright {
 namespace {
 
-using test::FakeUserInterface;
 using test::TestPlot;
 
 TEST(AxisPlotTest, SetRangesScalesBothAxesAndAppliesThem) {
-    FakeUserInterface ui;
     TestPlot plot;
-    plot.SetRanges(0.0, 0.95, -1.0, 1.0);
+    EXPECT_TRUE(plot.SetRanges(0.0, 0.95, -1.0, 1.0).IsEmpty());
     EXPECT_DOUBLE_EQ(plot.XState().maximum, 1.0);
     EXPECT_DOUBLE_EQ(plot.XState().labelSpacing, 0.1);
     EXPECT_DOUBLE_EQ(plot.YState().minimum, -1.0);
@@ -25,8 +22,6 @@ TEST(AxisPlotTest, SetRangesScalesBothAxesAndAppliesThem) {
 }
 
 TEST(AxisPlotTest, PolarPlotTurnsLogModeOffAndRescalesManualAxes) {
-    FakeUserInterface ui;
-    ui.ExpectMessage("Log mode will be turned off for Polar Plot.");
     TestPlot plot;
     plot.SetPolar(true);
     plot.XAxis().log = true;
@@ -34,8 +29,11 @@ TEST(AxisPlotTest, PolarPlotTurnsLogModeOffAndRescalesManualAxes) {
     plot.YAxis().automatic = false;
     plot.ApplyAxisSettings();
 
-    plot.SetRanges(-2.0, 2.0, -2.0, 2.0);
-    EXPECT_EQ(ui.Messages()[0].icon, MessageIcon::Information);
+    const PlotWarnings warnings = plot.SetRanges(-2.0, 2.0, -2.0, 2.0);
+    EXPECT_EQ(warnings.Items(), (std::vector<PlotWarning>{{
+                                    "Log mode will be turned off for Polar Plot.",
+                                    MessageIcon::Information,
+                                }}));
     EXPECT_FALSE(plot.XAxis().log);
     EXPECT_FALSE(plot.XState().log);
     EXPECT_TRUE(plot.XAxis().automatic);
@@ -43,16 +41,16 @@ TEST(AxisPlotTest, PolarPlotTurnsLogModeOffAndRescalesManualAxes) {
     EXPECT_FALSE(plot.forceRescale);
     EXPECT_DOUBLE_EQ(plot.XState().minimum, -2.0);
 
-    plot.SetRanges(-1.0, 1.0, -1.0, 1.0);  // no second message: log mode stays off
+    // No second warning: log mode stays off.
+    EXPECT_TRUE(plot.SetRanges(-1.0, 1.0, -1.0, 1.0).IsEmpty());
 }
 
 TEST(AxisPlotTest, RescaleFlagMakesOnlyItsAxisAutomaticOnce) {
-    FakeUserInterface ui;
     TestPlot plot;
     plot.XAxis().automatic = false;
     plot.YAxis().automatic = false;
     plot.rescaleX = true;
-    plot.SetRanges(0.0, 6.0, 0.0, 6.0);
+    EXPECT_TRUE(plot.SetRanges(0.0, 6.0, 0.0, 6.0).IsEmpty());
     EXPECT_TRUE(plot.XAxis().automatic);
     EXPECT_FALSE(plot.YAxis().automatic);
     EXPECT_FALSE(plot.rescaleX);

@@ -91,7 +91,7 @@ void ExpectEveryDrawingAlike(Plot& plot, FakeUserInterface& ui, const Project& p
     plot.SetStyle(PlotStyle::Line);
     plot.ClearSeries();
     RecordingDrawContext screen;
-    plot.OnDraw(screen);
+    EXPECT_TRUE(plot.OnDraw(screen).IsEmpty());
     const std::vector<std::string> expected = screen.TextStrings();
     ASSERT_FALSE(expected.empty());
     ExpectLabelsInTheTitleUnit(plot.XLabels(), plot.Titles().x, plot.XState().titlePower,
@@ -100,12 +100,12 @@ void ExpectEveryDrawingAlike(Plot& plot, FakeUserInterface& ui, const Project& p
                                project.unitRow, "Y");
 
     RecordingDrawContext repaint;
-    plot.OnDraw(repaint);
+    EXPECT_TRUE(plot.OnDraw(repaint).IsEmpty());
     EXPECT_EQ(repaint.TextStrings(), expected) << "repaint";
 
     plot.OnStyle(PlotStyle::Dot);
     RecordingDrawContext dotted;
-    plot.OnDraw(dotted);
+    EXPECT_TRUE(plot.OnDraw(dotted).IsEmpty());
     EXPECT_EQ(dotted.TextStrings(), expected) << "Style > Dot";
 
     plot.OnCopyImage();

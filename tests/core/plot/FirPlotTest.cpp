@@ -152,7 +152,7 @@ TEST_F(FirPlotTest, AutoscaleGridFromZeroToOneLeavesOutTheUpperEnd) {
     // Coefficients 1, 1 have a null at Fs/2 = 1; the grid stops a step before it.
     SetCoefficients({1.0, 1.0}, {}, 2.0);
     Open(OpenHint(4, 0));
-    plot.GetDataRange();
+    EXPECT_TRUE(plot.GetDataRange().IsEmpty());
     EXPECT_TRUE(plot.Series().IsEmpty());
     EXPECT_NEAR(plot.YAxis().dataMaximum, 20.0 * std::log10(2.0), 1e-12);
     EXPECT_NEAR(plot.YAxis().dataMinimum, filter.GetPlotValue(1, false, 127.0 / 128.0), 1e-9);
@@ -202,7 +202,7 @@ protected:
 
     std::vector<RecordingDrawContext::Line> LimitLines() {
         RecordingDrawContext dc;
-        plot.OnDraw(dc);
+        EXPECT_TRUE(plot.OnDraw(dc).IsEmpty());
         std::vector<RecordingDrawContext::Line> lines;
         for (const auto& line : dc.Lines()) {
             if (line.pen.color == kBlack && line.pen.style == PenStyle::Dashed) {

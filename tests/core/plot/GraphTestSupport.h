@@ -78,10 +78,10 @@ public:
     // Draws as the window does: once more when a zoom or pan moved the plot area.
     void Draw() {
         RecordingDrawContext dc;
-        this->OnDraw(dc);
+        EXPECT_TRUE(this->OnDraw(dc).IsEmpty());
         while (this->TakeRedrawRequest()) {
             RecordingDrawContext again;
-            this->OnDraw(again);
+            EXPECT_TRUE(this->OnDraw(again).IsEmpty());
         }
     }
 

@@ -4,11 +4,15 @@
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <sstream>
+#include <string>
 
 #include "core/plot/PlotTestSupport.h"
+#include "platform/Clipboard.h"
 #include "platform/FileDlg.h"
 #include "support/FakeUserInterface.h"
+#include "support/RecordingDrawContext.h"
 
 namespace tapwright {
 namespace {
@@ -110,6 +114,41 @@ TEST_F(PlotExportTest, CopyImageDrawsThePlotIntoAPictureOfTheWindowSize) {
     EXPECT_EQ(clipboard.LastPicture().Texts().front().font.height, 240 * 4 / 100);
     EXPECT_TRUE(plot.Series().IsEmpty());
     EXPECT_EQ(window.invalidations, 1);
+}
+
+// A clipboard that, like the desktop's, draws the picture twice: as a vector picture and as
+// pixels.
+class TwoFormatClipboard : public Clipboard {
+public:
+    void SetText(const std::string&) override {}
+    void SetPicture(int, int, const std::function<void(DrawContext&)>& draw) override {
+        test::RecordingDrawContext vector;
+        draw(vector);
+        test::RecordingDrawContext pixels;
+        draw(pixels);
+        renderings += 2;
+    }
+    int renderings = 0;
+};
+
+class TwoFormatUi : public FakeUserInterface {
+public:
+    Clipboard& GetClipboard() override { return clipboard; }
+    TwoFormatClipboard clipboard;
+};
+
+TEST(PlotCopyImageTest, WarningOfBothRenderingsIsShownOnceAfterTheCopy) {
+    TwoFormatUi ui;
+    ui.ExpectMessage(
+        "Tic increment will result in too many tics.\nTwo tics per label will be made.");
+    FakeViewWindow window{Rect{0, 0, 320, 240}};
+    TestPlot plot;
+    plot.AttachWindow(&window);
+    plot.SetPoints({0.0, 1.0}, {0.0, 1.0});
+    plot.XState() = PlotAxisState{0.0, 1.0, 0.5, 0.01, 0.0, 0, 2, GridMode::OnTicMarks, false};
+    plot.OnCopyImage();
+    EXPECT_EQ(ui.clipboard.renderings, 2);
+    EXPECT_EQ(ui.Messages().size(), 1U);
 }
 
 TEST_F(PlotExportTest, WriteDataAsksForTitlesAndWritesTheColumns) {

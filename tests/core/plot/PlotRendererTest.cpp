@@ -58,7 +58,7 @@ const PlotAxisState kYMinusOneToOne{-1.0, 1.0, 1.0, 1.0, 0.0, 0, 1, GridMode::No
 TEST_F(PlotRendererTest, PlotWithoutDataDrawsNothingAtAll) {
     plot.hasData = false;
     plot.SetPoints({1.0, 2.0}, {1.0, 2.0});
-    plot.OnDraw(dc);
+    EXPECT_TRUE(plot.OnDraw(dc).IsEmpty());
     EXPECT_TRUE(dc.Calls().empty());
     EXPECT_TRUE(ui.StatusTexts().empty());
     EXPECT_EQ(ui.WaitCursorUses(), 0);
@@ -67,7 +67,7 @@ TEST_F(PlotRendererTest, PlotWithoutDataDrawsNothingAtAll) {
 TEST_F(PlotRendererTest, FirstDrawingFetchesTheDataAndLaterOnesReuseIt) {
     plot.SetPoints({0.0, 10.0}, {0.0, 1.0});
     plot.ClearSeries();
-    plot.OnDraw(dc);
+    EXPECT_TRUE(plot.OnDraw(dc).IsEmpty());
     EXPECT_EQ(ui.StatusTexts(),
               (std::vector<std::string>{"Drawing...", "Getting data range...",
                                         "Extracting graph data...", "Drawing graph...", "Ready"}));
@@ -76,7 +76,7 @@ TEST_F(PlotRendererTest, FirstDrawingFetchesTheDataAndLaterOnesReuseIt) {
     EXPECT_EQ(ui.WaitCursorUses(), 1);
 
     RecordingDrawContext again;
-    plot.OnDraw(again);
+    EXPECT_TRUE(plot.OnDraw(again).IsEmpty());
     EXPECT_EQ(plot.extractions, 1);
     EXPECT_EQ(std::vector<std::string>(ui.StatusTexts().begin() + 5, ui.StatusTexts().end()),
               (std::vector<std::string>{"Drawing...", "Drawing graph...", "Ready"}));
@@ -88,7 +88,7 @@ TEST_F(PlotRendererTest, LayoutLeavesRoomForTitlesAndLabels) {
     // Y label "0.5" is 18 wide, the widest X label "10" 12.
     SetAxes(kXZeroToTen, kYZeroToOne);
     plot.SetPoints({0.0, 10.0}, {0.0, 1.0});
-    plot.OnDraw(dc);
+    EXPECT_TRUE(plot.OnDraw(dc).IsEmpty());
 
     const PlotLayout& area = plot.Layout();
     EXPECT_EQ(area.left, 18 + 3 * 12);
@@ -128,7 +128,7 @@ TEST_F(PlotRendererTest, PowersOfTenAreAppendedToTheAxisTitles) {
     plot.Titles().main.clear();
     plot.Titles().x.clear();
     plot.SetPoints({0.0, 10.0}, {0.0, 1.0});
-    plot.OnDraw(dc);
+    EXPECT_TRUE(plot.OnDraw(dc).IsEmpty());
     const auto texts = dc.TextStrings();
     EXPECT_NE(std::find(texts.begin(), texts.end(), " * 10^3"), texts.end());
     EXPECT_NE(std::find(texts.begin(), texts.end(), "Y-Title * 10^-6"), texts.end());
@@ -140,7 +140,7 @@ TEST_F(PlotRendererTest, PowersOfTenAreAppendedToTheAxisTitles) {
 TEST_F(PlotRendererTest, SeriesAreRedAndBlueInsideTheClippedPlotArea) {
     SetAxes(kXZeroToTen, kYMinusOneToOne);
     plot.SetPoints({0.0, 5.0, 10.0}, {0.0, 1.0, 0.0}, {-1.0, 0.0, -1.0});
-    plot.OnDraw(dc);
+    EXPECT_TRUE(plot.OnDraw(dc).IsEmpty());
     const PlotLayout& a = plot.Layout();
     const Rect clip{a.left - 2, a.bottom - a.height - 2, a.left + a.width + 2, a.bottom + 2};
 
@@ -165,7 +165,7 @@ TEST_F(PlotRendererTest, SeriesAreRedAndBlueInsideTheClippedPlotArea) {
 TEST_F(PlotRendererTest, ZeroLinesCrossTheLinearAxesAtZero) {
     SetAxes({-5.0, 5.0, 5.0, 5.0, 0.0, 0, 0, GridMode::None, false}, kYMinusOneToOne);
     plot.SetPoints({-5.0, 5.0}, {-1.0, 1.0});
-    plot.OnDraw(dc);
+    EXPECT_TRUE(plot.OnDraw(dc).IsEmpty());
     const PlotLayout& a = plot.Layout();
     const int row = plot.YToPixel(0.0);
     const int column = plot.XToPixel(0.0);
@@ -177,7 +177,7 @@ TEST_F(PlotRendererTest, DotStyleDrawsNoLinesAndLineAndDotDrawsBoth) {
     SetAxes(kXZeroToTen, kYZeroToOne);
     plot.SetPoints({0.0, 5.0, 10.0}, {0.0, 1.0, 0.0});
     plot.SetStyle(PlotStyle::Dot);
-    plot.OnDraw(dc);
+    EXPECT_TRUE(plot.OnDraw(dc).IsEmpty());
     EXPECT_TRUE(LinesIn(kRed).empty());
     const auto dots = dc.Ovals();
     ASSERT_EQ(dots.size(), 3U);
@@ -188,7 +188,7 @@ TEST_F(PlotRendererTest, DotStyleDrawsNoLinesAndLineAndDotDrawsBoth) {
 
     RecordingDrawContext both;
     plot.SetStyle(PlotStyle::LineAndDot);
-    plot.OnDraw(both);
+    EXPECT_TRUE(plot.OnDraw(both).IsEmpty());
     EXPECT_EQ(both.Ovals().size(), 3U);
     const auto lines = both.Lines();
     EXPECT_EQ(std::count_if(lines.begin(), lines.end(),
@@ -200,7 +200,7 @@ TEST_F(PlotRendererTest, BarsStartAtZeroOrJustAboveTheBottomEdge) {
     SetAxes(kXZeroToTen, kYMinusOneToOne);
     plot.SetPoints({2.0, 4.0}, {0.5, -0.5});
     plot.SetStyle(PlotStyle::Bar);
-    plot.OnDraw(dc);
+    EXPECT_TRUE(plot.OnDraw(dc).IsEmpty());
     const int zero = plot.YToPixel(0.0);
     auto bars = LinesIn(kRed);
     ASSERT_EQ(bars.size(), 2U);
@@ -210,7 +210,7 @@ TEST_F(PlotRendererTest, BarsStartAtZeroOrJustAboveTheBottomEdge) {
 
     RecordingDrawContext fromBottom;
     plot.SetOriginAtZero(false);
-    plot.OnDraw(fromBottom);
+    EXPECT_TRUE(plot.OnDraw(fromBottom).IsEmpty());
     dc = fromBottom;
     bars = LinesIn(kRed);
     ASSERT_EQ(bars.size(), 2U);
@@ -222,7 +222,7 @@ TEST_F(PlotRendererTest, BarsOnALogAxisStartAtTheBottomEdge) {
     SetAxes(kXZeroToTen, {0.01, 10.0, 1.0, 0.1, 0.0, 0, 2, GridMode::None, true});
     plot.SetPoints({2.0}, {1.0});
     plot.SetStyle(PlotStyle::Bar);
-    plot.OnDraw(dc);
+    EXPECT_TRUE(plot.OnDraw(dc).IsEmpty());
     const auto bars = LinesIn(kRed);
     ASSERT_EQ(bars.size(), 1U);
     EXPECT_EQ(bars[0].from.y, plot.Layout().bottom);
@@ -237,7 +237,7 @@ TEST_F(PlotRendererTest, GridLinesSpanThePlotAreaInTheGridPen) {
     y.gridMode = GridMode::OnLabels;
     SetAxes(x, y);
     plot.SetPoints({0.0, 10.0}, {0.0, 1.0});
-    plot.OnDraw(dc);
+    EXPECT_TRUE(plot.OnDraw(dc).IsEmpty());
     const PlotLayout& a = plot.Layout();
     const auto grid = LinesIn(Rgb(160, 160, 160));
     ASSERT_EQ(grid.size(), 6U);
@@ -254,7 +254,7 @@ TEST_F(PlotRendererTest, PolarPlotOnAPrinterUsesASquarePageAndASquareArea) {
             {-1.0, 1.0, 0.5, 0.5, 0.0, 0, 1, GridMode::None, false});
     plot.SetPoints({0.0, 0.0}, {-1.0, 1.0}, {1.0, -1.0});
     dc.SetPrinting(true, Size{1000, 800});
-    plot.OnDraw(dc);
+    EXPECT_TRUE(plot.OnDraw(dc).IsEmpty());
     EXPECT_EQ(plot.Font().height, 800 * 3 / 100) << "printer fonts are 3 % of the square page";
     EXPECT_EQ(plot.Layout().width, plot.Layout().height);
     // Y against Y2, so the first point is at (-1, 1): the top left corner.
@@ -269,7 +269,7 @@ TEST_F(PlotRendererTest, PolarAreaGivesOneUnitTheSameLengthOnBothAxes) {
     SetAxes({-2.0, 2.0, 1.0, 1.0, 0.0, 0, 1, GridMode::None, false},
             {-1.0, 1.0, 0.5, 0.5, 0.0, 0, 1, GridMode::None, false});
     plot.SetPoints({0.0}, {0.0}, {0.0});
-    plot.OnDraw(dc);
+    EXPECT_TRUE(plot.OnDraw(dc).IsEmpty());
     const PlotLayout& a = plot.Layout();
     EXPECT_NEAR(a.width, 2.0 * a.height, 1.0);
     EXPECT_EQ(a.bottom, 24 + a.height) << "the area keeps its place below the main title";
@@ -281,7 +281,7 @@ TEST_F(PlotRendererTest, NarrowLabelIntervalsShrinkTheLabelFont) {
     window = FakeViewWindow(Rect{0, 0, 450, 300});
     SetAxes(x, kYZeroToOne);
     plot.SetPoints({0.0, 1.0}, {0.0, 1.0});
-    plot.OnDraw(dc);
+    EXPECT_TRUE(plot.OnDraw(dc).IsEmpty());
     const int interval = plot.XToPixel(0.025) - plot.XToPixel(0.0);
     const auto texts = dc.Texts();
     const auto label =
@@ -295,7 +295,7 @@ TEST_F(PlotRendererTest, LogLabelIntervalIsMeasuredWithinTheAxis) {
     // Decades 10 to 1000: each label interval is half the plot area, plenty for "1.0E+2".
     SetAxes({10.0, 1000.0, 1.0, 0.1, 0.0, 0, 2, GridMode::None, true}, kYZeroToOne);
     plot.SetPoints({10.0, 1000.0}, {0.0, 1.0});
-    plot.OnDraw(dc);
+    EXPECT_TRUE(plot.OnDraw(dc).IsEmpty());
     const auto texts = dc.Texts();
     const auto label = std::find_if(texts.begin(), texts.end(),
                                     [](const auto& t) { return t.text == "1.0E+2"; });
@@ -308,18 +308,67 @@ TEST_F(PlotRendererTest, DrawingGoesOnWhenNoFontCanBeMade) {
     SetAxes(kXZeroToTen, kYZeroToOne);
     plot.SetPoints({0.0, 10.0}, {0.0, 1.0});
     dc.RefuseFonts();
-    plot.OnDraw(dc);
+    EXPECT_TRUE(plot.OnDraw(dc).IsEmpty());
     EXPECT_EQ(plot.Font().faceName, "Arial");
     EXPECT_EQ(LinesIn(kRed).size(), 2U);
     EXPECT_FALSE(dc.Texts().empty());
     EXPECT_EQ(ui.StatusTexts().back(), "Ready");
 }
 
+const PlotWarning kTooManyLabels{
+    "Label increment results in too many labels.\nTen labels will be made.", MessageIcon::None};
+const PlotWarning kTooManyTics{
+    "Tic increment will result in too many tics.\nTwo tics per label will be made.",
+    MessageIcon::None};
+
+// Labels every 0.01 over ten units, grid lines on tics 0.05 apart: both too many on both
+// axes. The label spacing is corrected in the axis state; the tic spacing is not.
+TEST_F(PlotRendererTest, CorrectionsComeBackAsWarningsInTheOrderMetAndNoneIsShown) {
+    SetAxes({0.0, 10.0, 0.01, 0.05, 0.0, 0, 2, GridMode::OnTicMarks, false},
+            {0.0, 1.0, 0.001, 0.005, 0.0, 0, 3, GridMode::OnTicMarks, false});
+    plot.SetPoints({0.0, 10.0}, {0.0, 1.0});
+    const PlotWarnings first = plot.OnDraw(dc);
+    EXPECT_EQ(first.Items(), (std::vector<PlotWarning>{kTooManyLabels, kTooManyTics}))
+        << "each text once, though both axes met it";
+    EXPECT_DOUBLE_EQ(plot.XState().labelSpacing, 1.0);
+    EXPECT_EQ(plot.XLabels().size(), 11U);
+    EXPECT_TRUE(ui.Messages().empty());
+
+    // The corrected label spacing lasts; the grid is corrected again at every drawing.
+    RecordingDrawContext again;
+    EXPECT_EQ(plot.OnDraw(again).Items(), (std::vector<PlotWarning>{kTooManyTics}));
+}
+
+// A plot whose data range goes through its axis records, as a graph's does.
+class RangedPlot : public TestPlot {
+public:
+    PlotWarnings GetDataRange() override { return SetRanges(-1.0, 1.0, -1.0, 1.0); }
+};
+
+TEST_F(PlotRendererTest, PolarPlotDrawnWithALogAxisTurnsItOffWithAWarning) {
+    RangedPlot polar;
+    polar.AttachWindow(&window);
+    polar.SetPolar(true);
+    polar.YAxis().log = true;
+    polar.ApplyAxisSettings();
+    polar.SetPoints({0.0, 0.0}, {-1.0, 1.0}, {1.0, -1.0});
+    polar.ClearSeries();
+    EXPECT_EQ(polar.OnDraw(dc).Items(),
+              (std::vector<PlotWarning>{
+                  {"Log mode will be turned off for Polar Plot.", MessageIcon::Information}}));
+    EXPECT_FALSE(polar.YState().log);
+    EXPECT_TRUE(ui.Messages().empty());
+
+    polar.ClearSeries();
+    RecordingDrawContext again;
+    EXPECT_TRUE(polar.OnDraw(again).IsEmpty()) << "log mode stays off";
+}
+
 TEST_F(PlotRendererTest, TinyWindowStillHasAPlotArea) {
     window = FakeViewWindow(Rect{0, 0, 20, 20});
     SetAxes(kXZeroToTen, kYZeroToOne);
     plot.SetPoints({0.0, 10.0}, {0.0, 1.0});
-    plot.OnDraw(dc);
+    EXPECT_TRUE(plot.OnDraw(dc).IsEmpty());
     EXPECT_GE(plot.Layout().width, 1);
     EXPECT_GE(plot.Layout().height, 1);
 }

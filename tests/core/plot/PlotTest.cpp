@@ -37,7 +37,7 @@ protected:
         }
         plot.SetPoints({1.0, 100.0}, {1.0, 1000.0});
         RecordingDrawContext dc;
-        plot.OnDraw(dc);
+        EXPECT_TRUE(plot.OnDraw(dc).IsEmpty());
     }
 
     FakeUserInterface ui;
@@ -47,14 +47,14 @@ protected:
 
 TEST_F(PlotTest, DataRangeSpansAllSeriesAndYTwoOnlyWidensY) {
     plot.SetPoints({3.0, -1.0, 7.0}, {0.5, 0.25, 2.0}, {-4.0, 1.0, 1.5});
-    plot.GetDataRange();
+    EXPECT_TRUE(plot.GetDataRange().IsEmpty());
     EXPECT_EQ(plot.XState().minimum, -1.0);
     EXPECT_EQ(plot.XState().maximum, 7.0);
     EXPECT_EQ(plot.YState().minimum, -4.0);
     EXPECT_EQ(plot.YState().maximum, 2.0);
 
     plot.ClearSeries();
-    plot.GetDataRange();
+    EXPECT_TRUE(plot.GetDataRange().IsEmpty());
     EXPECT_EQ(plot.XState().minimum, -1.0) << "empty series leave the range as it was";
 }
 
@@ -89,7 +89,7 @@ TEST_F(PlotTest, LogXAxisFromZeroStartsTwoDecadesBelowItsMaximum) {
     plot.XState().minimum = 0.0;
     plot.XState().maximum = 1000.0;
     RecordingDrawContext dc;
-    plot.OnDraw(dc);
+    EXPECT_TRUE(plot.OnDraw(dc).IsEmpty());
     EXPECT_DOUBLE_EQ(plot.XState().minimum, 10.0);
     EXPECT_EQ(plot.XToPixel(10.0), plot.Layout().left);
 }
@@ -144,23 +144,27 @@ TEST_F(PlotTest, TicLinesOnWholeDecadesAndOnALinearAxis) {
 }
 
 TEST(PlotGridTest, GridSpacingFollowsTheGridMode) {
-    FakeUserInterface ui;
     PlotAxisState axis{0.0, 10.0, 2.0, 0.5, 0.0, 0, 2, GridMode::None, false};
-    EXPECT_EQ(GridSpacing(axis), 0.0);
+    EXPECT_EQ(GridSpacing(axis).spacing, 0.0);
     axis.gridMode = GridMode::OnZero;
-    EXPECT_EQ(GridSpacing(axis), 0.0);
+    EXPECT_EQ(GridSpacing(axis).spacing, 0.0);
     axis.gridMode = GridMode::OnLabels;
-    EXPECT_EQ(GridSpacing(axis), 2.0);
+    EXPECT_EQ(GridSpacing(axis).spacing, 2.0);
     axis.gridMode = GridMode::OnTicMarks;
-    EXPECT_EQ(GridSpacing(axis), 0.5);
+    EXPECT_EQ(GridSpacing(axis).spacing, 0.5);
+    EXPECT_FALSE(GridSpacing(axis).warning);
 
-    ui.ExpectMessage(
-        "Tic increment will result in too many tics.\nTwo tics per label will be made.");
     axis.ticSpacing = 0.1;
-    EXPECT_EQ(GridSpacing(axis), 1.0);
+    const GridLines corrected = GridSpacing(axis);
+    EXPECT_EQ(corrected.spacing, 1.0);
+    EXPECT_EQ(corrected.warning,
+              (PlotWarning{
+                  "Tic increment will result in too many tics.\nTwo tics per label will be made.",
+                  MessageIcon::None}));
     EXPECT_EQ(axis.ticSpacing, 0.1) << "the axis keeps its tic spacing";
     axis.log = true;
-    EXPECT_EQ(GridSpacing(axis), 0.1) << "no such check on a log axis";
+    EXPECT_EQ(GridSpacing(axis).spacing, 0.1) << "no such check on a log axis";
+    EXPECT_FALSE(GridSpacing(axis).warning);
 }
 
 TEST_F(PlotTest, StyleCommandsCheckTheCurrentStyleAndKeepTheSeries) {

@@ -5,8 +5,6 @@
 #include <QApplication>
 #include <QLabel>
 #include <QMessageBox>
-#include <QPainter>
-#include <QTest>
 
 #include "gui/GuiTestSupport.h"
 
@@ -16,23 +14,6 @@ namespace {
 using gui::QtUserInterface;
 using test::ModalScript;
 using test::PressButton;
-
-// A widget that, like a plot with too many tics, reports the same problem on every paint.
-class ComplainingWidget : public QWidget {
-public:
-    void paintEvent(QPaintEvent*) override {
-        const QtUserInterface::PaintScope painting;
-        QPainter painter(this);
-        for (int i = 0; complaining && i < 2; ++i) {
-            answers.push_back(Ui().ShowMessage("Too many tics.", MessageButtons::OkCancel));
-        }
-        boxOpenDuringPaint = boxOpenDuringPaint || QApplication::activeModalWidget() != nullptr;
-    }
-
-    bool complaining = false;
-    std::vector<MessageResult> answers;
-    bool boxOpenDuringPaint = false;
-};
 
 // Counts the paints a widget gets.
 class PaintCounter : public QObject {
@@ -51,30 +32,6 @@ protected:
     QtUserInterface ui;
     ScopedUserInterface installed;
 };
-
-TEST_F(QtUserInterfaceTest, MessageDuringAPaintWaitsForThePaintAndShowsOnce) {
-    ComplainingWidget widget;
-    widget.resize(100, 100);
-    widget.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&widget));
-    widget.complaining = true;
-    widget.repaint();
-    EXPECT_FALSE(widget.boxOpenDuringPaint);
-    EXPECT_EQ(widget.answers, (std::vector<MessageResult>(2, MessageResult::Cancel)));
-    EXPECT_EQ(ui.HeldMessageCount(), 1u);
-
-    QString shown;
-    ModalScript user;
-    user.Then([&](QWidget& box) {
-        shown = static_cast<QMessageBox&>(box).text();
-        PressButton(box, "OK");
-    });
-    QApplication::processEvents();
-    QApplication::processEvents();
-    EXPECT_EQ(shown, "Too many tics.");
-    EXPECT_EQ(user.WindowsSeen(), 1);
-    EXPECT_EQ(ui.HeldMessageCount(), 0u);
-}
 
 TEST_F(QtUserInterfaceTest, BoxShowsTheTextAsLinesAndAnswersWithThePressedButton) {
     ModalScript user;

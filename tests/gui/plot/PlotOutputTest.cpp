@@ -53,7 +53,8 @@ protected:
 
 TEST_F(PlotOutputTest, PngIsThePlotDrawnAtTheChosenSize) {
     const QString path = directory.filePath("plot.png");
-    ASSERT_EQ(gui::WritePlotPicture(plot, {path, PictureFormat::Png, 1200, 800}), QString());
+    ASSERT_EQ(gui::WritePlotPicture(plot, {path, PictureFormat::Png, 1200, 800}).failure,
+              QString());
     const QImage image(path);
     ASSERT_EQ(image.size(), QSize(1200, 800));
     // Laid out on the whole picture, not on the window's part of it.
@@ -65,12 +66,12 @@ TEST_F(PlotOutputTest, PngIsThePlotDrawnAtTheChosenSize) {
 
 TEST_F(PlotOutputTest, SvgAndPdfCarryThePictureSize) {
     const QString svg = directory.filePath("plot.svg");
-    ASSERT_EQ(gui::WritePlotPicture(plot, {svg, PictureFormat::Svg, 900, 500}), QString());
+    ASSERT_EQ(gui::WritePlotPicture(plot, {svg, PictureFormat::Svg, 900, 500}).failure, QString());
     EXPECT_TRUE(Contents(svg).contains("viewBox=\"0 0 900 500\""));
     EXPECT_TRUE(Contents(svg).contains("Inphase Filter Frequency Response"));
 
     const QString pdf = directory.filePath("plot.pdf");
-    ASSERT_EQ(gui::WritePlotPicture(plot, {pdf, PictureFormat::Pdf, 900, 500}), QString());
+    ASSERT_EQ(gui::WritePlotPicture(plot, {pdf, PictureFormat::Pdf, 900, 500}).failure, QString());
     const QByteArray document = Contents(pdf);
     EXPECT_TRUE(document.startsWith("%PDF"));
     EXPECT_TRUE(QString::fromLatin1(document).contains(
@@ -85,12 +86,30 @@ TEST_F(PlotOutputTest, PictureThatCannotBeWrittenLeavesTheOldFileAndSaysWhy) {
         ASSERT_TRUE(kept.open(QIODevice::WriteOnly));
         kept.write("old");
     }
-    EXPECT_NE(gui::WritePlotPicture(plot, {path, PictureFormat::Png, 20, 800}), QString());
+    EXPECT_NE(gui::WritePlotPicture(plot, {path, PictureFormat::Png, 20, 800}).failure, QString());
     EXPECT_EQ(Contents(path), "old");
     EXPECT_NE(gui::WritePlotPicture(
-                  plot, {directory.filePath("missing/plot.png"), PictureFormat::Png, 640, 420}),
+                  plot, {directory.filePath("missing/plot.png"), PictureFormat::Png, 640, 420})
+                  .failure,
               QString());
     ExpectWindowRestored();
+}
+
+TEST_F(PlotOutputTest, PictureHandsTheWarningsOfItsDrawingToTheCaller) {
+    // Manual X labels every 12 kHz with a grid on tics every kHz: too many grid lines.
+    plot.XAxis().automatic = false;
+    plot.XAxis().labelSpacing = 12.0;
+    plot.XAxis().ticSpacing = 1.0;
+    plot.XAxis().gridMode = GridMode::OnTicMarks;
+    plot.OnAxisEdited(AxisId::X);
+    const gui::PictureOutcome outcome =
+        gui::WritePlotPicture(plot, {directory.filePath("grid.png"), PictureFormat::Png, 640, 420});
+    EXPECT_EQ(outcome.failure, QString());
+    EXPECT_EQ(outcome.warnings.Items(),
+              (std::vector<PlotWarning>{
+                  {"Tic increment will result in too many tics.\nTwo tics per label will be made.",
+                   MessageIcon::None}}));
+    EXPECT_TRUE(ui.Messages().empty()) << "the caller shows them";
 }
 
 TEST_F(PlotOutputTest, PrintingDrawsOnePageAtThePrintersResolution) {

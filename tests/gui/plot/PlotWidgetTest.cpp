@@ -316,27 +316,51 @@ private:
     int closed_ = 0;
 };
 
-TEST_F(PlotWidgetTest, MessageOfADrawingComesOnceAndTheExposeAfterItDrawsNothing) {
-    gui::QtUserInterface desktop;
-    const ScopedUserInterface installed(desktop);
-    MessageBoxCloser closer;
-
-    // Manual X labels every 12 kHz with a grid on tics every kHz: too many grid lines, which
-    // every drawing reports.
+// Manual X labels every 12 kHz with a grid on tics every kHz: too many grid lines, which
+// every drawing reports.
+void AskForTooManyGridLines(CFirPlot& plot) {
     plot.XAxis().automatic = false;
     plot.XAxis().labelSpacing = 12.0;
     plot.XAxis().ticSpacing = 1.0;
     plot.XAxis().gridMode = GridMode::OnTicMarks;
     plot.OnAxisEdited(AxisId::X);
+}
+
+TEST_F(PlotWidgetTest, MessageOfADrawingComesOnceAndTheExposeAfterItDrawsNothing) {
+    gui::QtUserInterface desktop;
+    const ScopedUserInterface installed(desktop);
+    MessageBoxCloser closer;
+
+    AskForTooManyGridLines(plot);
     widget.repaint();
-    QTest::qWait(100);
+    EXPECT_EQ(closer.Closed(), 0) << "no box opens inside the paint";
+    QApplication::processEvents();
     EXPECT_EQ(closer.Closed(), 1);
 
     // The box has gone; the plot under it is exposed again and shows its picture.
     widget.repaint();
-    QTest::qWait(100);
+    QApplication::processEvents();
     EXPECT_EQ(closer.Closed(), 1);
-    EXPECT_EQ(desktop.HeldMessageCount(), 0u);
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+}
+
+TEST_F(PlotWidgetTest, WindowsPaintedTogetherShowAWarningTheyShareOnce) {
+    CFirPlot otherPlot;
+    gui::PlotWidget other(otherPlot);
+    other.resize(640, 420);
+    other.show();
+    otherPlot.OnUpdate(nullptr, kOpenMagnitude, &filter);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&other));
+
+    gui::QtUserInterface desktop;
+    const ScopedUserInterface installed(desktop);
+    MessageBoxCloser closer;
+    AskForTooManyGridLines(plot);
+    AskForTooManyGridLines(otherPlot);
+    widget.repaint();
+    other.repaint();
+    QApplication::processEvents();
+    EXPECT_EQ(closer.Closed(), 1);
 }
 
 TEST(GraphPlotWidgetTest, RightClickOpensTheContextMenuWithTheTypesFirstAndErasesTheMarks) {
