@@ -10,15 +10,12 @@
 #include "math/BandExtremes.h"
 #include "math/EngineChoice.h"
 #include "math/ResponseEvaluator.h"
+#include "math/ResponseType.h"
 
 namespace tapwright {
 
 class ArchiveReader;
 class ArchiveWriter;
-
-// What the designed response does: the symmetry of the taps and the desired response on the
-// design grid follow from it.
-enum class ResponseType : std::int32_t { Filter = 1, Differentiator = 2, Hilbert = 3 };
 
 // A FIR filter: the coefficients (the Inphase channel holds the designed taps) together with
 // the specification they are designed from: the response type, the tap count, the grid

@@ -394,9 +394,10 @@ TEST(FirDesignTest, VerdictHoldsBetweenTheGridPointsOfALongDesign) {
     // The grid exchange's taps at 337: its grid holds the error level, but between the grid
     // points the stopband rises above it.
     filter.SetNumTaps(337);
-    ASSERT_EQ(RemezDesign(1, 337, 16, 2, filter.BandEdges(), filter.DesiredGains(),
-                          filter.BandWeights(), filter.DesignTaps(), StatusLineProgress("")),
-              1);
+    ASSERT_EQ(
+        RemezDesign(ResponseType::Filter, 337, 16, 2, filter.BandEdges(), filter.DesiredGains(),
+                    filter.BandWeights(), filter.DesignTaps(), StatusLineProgress("")),
+        1);
     filter.StoreDesign();
     const double trueAttenuation = -10.0 * std::log10(MeasureDensely(filter, 0.11, 0.5).largest);
     EXPECT_NEAR(trueAttenuation, 79.62, 0.01);
