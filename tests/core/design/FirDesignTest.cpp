@@ -340,7 +340,7 @@ struct TrueLevels {
 };
 
 TrueLevels MeasureDensely(const CFirData& filter, double lower, double upper) {
-    const ResponseEvaluator response = filter.GetResponseEvaluator(kSelectInphase);
+    const ResponseEvaluator response = filter.GetResponseEvaluator(ChannelSelection::Inphase);
     const auto power = [&response](double f) {
         return response.Evaluate(f, ResponseQuantity::Power);
     };
@@ -404,7 +404,8 @@ TEST(FirDesignTest, VerdictHoldsBetweenTheGridPointsOfALongDesign) {
     EXPECT_NEAR(filter.GetBandActualDb(1), trueAttenuation, 1e-5);
     EXPECT_FALSE(filter.MeetsSpec());
     const CFirData::BandMeasurement stop = filter.MeasureBand(1);
-    EXPECT_NEAR(10.0 * std::log10(filter.GetResponse(1, false, stop.worstFrequency, true)),
+    EXPECT_NEAR(10.0 * std::log10(filter.GetResponse(ChannelSelection::Inphase, false,
+                                                     stop.worstFrequency, true)),
                 -stop.actualDb, 1e-9);
 
     // The optimisation ends on a length that truly passes, one tap longer than one that
