@@ -9,8 +9,9 @@ namespace {
 
 // Whole designs as the design driver makes them: the engine choice, the grid or continuous
 // exchange, and the certificate of the result.
-void Design(benchmark::State& state, int type, int numTaps, const std::vector<double>& edges,
-            const std::vector<double>& desired, const std::vector<double>& weights) {
+void Design(benchmark::State& state, ResponseType type, int numTaps,
+            const std::vector<double>& edges, const std::vector<double>& desired,
+            const std::vector<double>& weights) {
     std::vector<double> taps(static_cast<std::size_t>(numTaps));
     const int numBands = static_cast<int>(desired.size());
     for (auto _ : state) {
@@ -23,7 +24,8 @@ void Design(benchmark::State& state, int type, int numTaps, const std::vector<do
 
 // Lowpass 0 to 0.2 with its stopband from 0.2 + d / N, weights 1 and 1.
 void DesignSharpLowpass(benchmark::State& state, int numTaps, double d) {
-    Design(state, 1, numTaps, {0.0, 0.2, 0.2 + d / numTaps, 0.5}, {1.0, 0.0}, {1.0, 1.0});
+    Design(state, ResponseType::Filter, numTaps, {0.0, 0.2, 0.2 + d / numTaps, 0.5}, {1.0, 0.0},
+           {1.0, 1.0});
 }
 
 void BM_Lowpass4095Transition4(benchmark::State& state) {
@@ -47,18 +49,18 @@ void BM_Lowpass10000Transition6(benchmark::State& state) {
 BENCHMARK(BM_Lowpass10000Transition6)->Unit(benchmark::kMillisecond);
 
 void BM_Hilbert4095(benchmark::State& state) {
-    Design(state, 3, 4095, {0.001, 0.499}, {1.0}, {1.0});
+    Design(state, ResponseType::Hilbert, 4095, {0.001, 0.499}, {1.0}, {1.0});
 }
 BENCHMARK(BM_Hilbert4095)->Unit(benchmark::kMillisecond);
 
 void BM_Differentiator4095(benchmark::State& state) {
-    Design(state, 2, 4095, {0.0, 0.499}, {1.0}, {1.0});
+    Design(state, ResponseType::Differentiator, 4095, {0.0, 0.499}, {1.0}, {1.0});
 }
 BENCHMARK(BM_Differentiator4095)->Unit(benchmark::kMillisecond);
 
 // The grid exchange's own length: 1,023 taps with a transition of 0.005.
 void BM_Lowpass1023(benchmark::State& state) {
-    Design(state, 1, 1023, {0.0, 0.1, 0.105, 0.5}, {1.0, 0.0}, {1.0, 1.0});
+    Design(state, ResponseType::Filter, 1023, {0.0, 0.1, 0.105, 0.5}, {1.0, 0.0}, {1.0, 1.0});
 }
 BENCHMARK(BM_Lowpass1023)->Unit(benchmark::kMillisecond);
 

@@ -17,7 +17,8 @@ void DesignLowpass(benchmark::State& state, int numTaps, double passEdge, double
     const std::vector<double> weights{passWeight, stopWeight};
     std::vector<double> taps(static_cast<std::size_t>(numTaps));
     for (auto _ : state) {
-        const int result = RemezDesign(1, numTaps, gridDensity, 2, edges, desired, weights, taps, {});
+        const int result = RemezDesign(ResponseType::Filter, numTaps, gridDensity, 2, edges,
+                                       desired, weights, taps, {});
         benchmark::DoNotOptimize(result);
         benchmark::DoNotOptimize(taps.data());
     }

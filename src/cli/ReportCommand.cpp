@@ -31,7 +31,7 @@ ExitCode ReportCommand::Run(CliSession& session) {
     }
     CFirData filter = document->Filter();
     if (bits_) {
-        const ChannelFlags channels = ResolveChannels(ChannelChoice::Default, filter.IsReal());
+        const ChannelFlags channels = ResolveChannels(DefaultChannels(filter.IsReal()));
         if (!filter.Quantize(*bits_, channels.inphase, channels.quadrature)) {
             return ExitCode::BadInput;
         }

@@ -19,11 +19,11 @@ const std::map<std::string, ResponseKind> kKinds = {
     {"group-delay", ResponseKind::GroupDelay},
 };
 
-const std::map<std::string, ResponseSelection> kSelections = {
-    {"inphase", ResponseSelection::Inphase},
-    {"quadrature", ResponseSelection::Quadrature},
-    {"both", ResponseSelection::Both},
-    {"complex", ResponseSelection::Complex},
+const std::map<std::string, ChannelSelection> kSelections = {
+    {"inphase", ChannelSelection::Inphase},
+    {"quadrature", ChannelSelection::Quadrature},
+    {"both", ChannelSelection::InphaseAndQuadrature},
+    {"complex", ChannelSelection::ComplexFilter},
 };
 
 }  // namespace
@@ -61,7 +61,7 @@ bool ResponseCommand::CheckSelection(CliSession& session, const CFirData& filter
         session.Error("The filter has no coefficients.");
         return false;
     }
-    if (selection_ != ResponseSelection::Inphase && filter.IsReal()) {
+    if (selection_ != ChannelSelection::Inphase && filter.IsReal()) {
         session.Error(
             "The coefficients are real: --select quadrature, both and complex need a "
             "complex filter.");
@@ -81,7 +81,8 @@ ExitCode ResponseCommand::Run(CliSession& session) {
         return ExitCode::BadInput;
     }
     const double halfFs = filter.GetSampleRate() / 2.0;
-    const double from = from_.value_or(selection_ == ResponseSelection::Complex ? -halfFs : 0.0);
+    const double from =
+        from_.value_or(selection_ == ChannelSelection::ComplexFilter ? -halfFs : 0.0);
     const double to = to_.value_or(halfFs);
     if (points_ > 1 && !(from < to)) {
         session.Error("The first frequency must be below the last.");

@@ -31,7 +31,7 @@ private:
 
     std::string project_;
     ResponseKind kind_ = ResponseKind::Magnitude;
-    ResponseSelection selection_ = ResponseSelection::Inphase;
+    ChannelSelection selection_ = ChannelSelection::Inphase;
     std::optional<double> from_;
     std::optional<double> to_;
     std::int32_t points_ = 512;

@@ -5,25 +5,25 @@
 #include <span>
 
 #include "design/FirData.h"
-#include "math/ResponseQuantity.h"
 #include "plot/PhaseTrace.h"
 
 namespace tapwright::cli {
 
 namespace {
 
-std::vector<int> SelectCodes(ResponseSelection selection) {
+// The responses of the traces: one per channel when both are shown side by side.
+std::vector<ChannelSelection> TraceSelections(ChannelSelection selection) {
     switch (selection) {
-        case ResponseSelection::Quadrature:
-            return {kSelectQuadrature};
-        case ResponseSelection::Both:
-            return {kSelectInphase, kSelectQuadrature};
-        case ResponseSelection::Complex:
-            return {kSelectComplex};
-        case ResponseSelection::Inphase:
+        case ChannelSelection::Quadrature:
+            return {ChannelSelection::Quadrature};
+        case ChannelSelection::InphaseAndQuadrature:
+            return {ChannelSelection::Inphase, ChannelSelection::Quadrature};
+        case ChannelSelection::ComplexFilter:
+            return {ChannelSelection::ComplexFilter};
+        case ChannelSelection::Inphase:
             break;
     }
-    return {kSelectInphase};
+    return {ChannelSelection::Inphase};
 }
 
 // Turns a trace of wrapped phases into what the kind shows.
@@ -63,11 +63,11 @@ std::vector<double> EvenlySpaced(double first, double last, std::int32_t points)
 }
 
 ResponseTable EvaluateResponse(const CFirData& filter, ResponseKind kind,
-                               ResponseSelection selection, std::vector<double> frequencies) {
+                               ChannelSelection selection, std::vector<double> frequencies) {
     ResponseTable table;
     table.frequencies = std::move(frequencies);
     const bool wantPhase = kind != ResponseKind::Magnitude;
-    for (const int select : SelectCodes(selection)) {
+    for (const ChannelSelection select : TraceSelections(selection)) {
         std::vector<double> trace(table.frequencies.size());
         filter.GetPlotValues(select, wantPhase, table.frequencies, trace);
         PostProcess(kind, table.frequencies, trace);

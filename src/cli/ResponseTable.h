@@ -4,6 +4,8 @@
 #include <iosfwd>
 #include <vector>
 
+#include "math/ChannelSelection.h"
+
 namespace tapwright {
 class CFirData;
 }
@@ -13,15 +15,11 @@ namespace tapwright::cli {
 // What a response table shows per frequency.
 enum class ResponseKind { Magnitude, Phase, UnwrappedPhase, PhaseDelay, GroupDelay };
 
-// Which coefficients it is evaluated from: the channels as real filters, both channels as
-// two columns, or the complex filter.
-enum class ResponseSelection { Inphase, Quadrature, Both, Complex };
-
 // points frequencies evenly spaced from first to last, both included (first alone for one
 // point).
 std::vector<double> EvenlySpaced(double first, double last, std::int32_t points);
 
-// The frequencies and one column of values per trace (two for Both).
+// The frequencies and one column of values per trace (two for both channels side by side).
 struct ResponseTable {
     std::vector<double> frequencies;
     std::vector<std::vector<double>> traces;
@@ -31,7 +29,7 @@ struct ResponseTable {
 // sampling frequency, increasing): magnitude in dB held at the filter's floor, phase in
 // degrees, unwrapped phase, or a delay in the reciprocal unit.
 ResponseTable EvaluateResponse(const CFirData& filter, ResponseKind kind,
-                               ResponseSelection selection, std::vector<double> frequencies);
+                               ChannelSelection selection, std::vector<double> frequencies);
 
 // Tab-separated lines "frequency<TAB>value[<TAB>value2]", each number in the shortest form
 // that reads back as the same double.

@@ -40,9 +40,9 @@ std::span<const double> BlockSpan(const CDataColumn& channel, std::int32_t block
     return {samples.Data(), static_cast<std::size_t>(samples.GetSize())};
 }
 
-// |H| of the selection (1 Inphase, 2 Quadrature, 4 complex) at nu cycles per sample; the
-// filter length is that of the Inphase channel.
-double MagnitudeAt(const CLumenData& data, int select, double nu) {
+// |H| of one channel or the complex filter at nu cycles per sample; the filter length is that
+// of the Inphase channel.
+double MagnitudeAt(const CLumenData& data, ChannelSelection select, double nu) {
     ResponseEvaluator evaluator(select);
     for (std::int32_t block = 0; block < data.Inphase().GetNumBlocks(); ++block) {
         evaluator.AppendTaps(BlockSpan(data.Inphase(), block), BlockSpan(data.Quadrature(), block));
@@ -56,8 +56,9 @@ ChannelMeasures MagnitudesAt(const CLumenData& data, double nu) {
         const double none = std::numeric_limits<double>::quiet_NaN();
         return {none, none, none};
     }
-    return {MagnitudeAt(data, kSelectInphase, nu), MagnitudeAt(data, kSelectQuadrature, nu),
-            MagnitudeAt(data, kSelectComplex, nu)};
+    return {MagnitudeAt(data, ChannelSelection::Inphase, nu),
+            MagnitudeAt(data, ChannelSelection::Quadrature, nu),
+            MagnitudeAt(data, ChannelSelection::ComplexFilter, nu)};
 }
 
 ChannelMeasures Measure(const CLumenData& data, ScaleMode mode, double frequency) {

@@ -10,15 +10,12 @@
 #include "math/BandExtremes.h"
 #include "math/EngineChoice.h"
 #include "math/ResponseEvaluator.h"
+#include "math/ResponseType.h"
 
 namespace tapwright {
 
 class ArchiveReader;
 class ArchiveWriter;
-
-// What the designed response does: the symmetry of the taps and the desired response on the
-// design grid follow from it.
-enum class ResponseType : std::int32_t { Filter = 1, Differentiator = 2, Hilbert = 3 };
 
 // A FIR filter: the coefficients (the Inphase channel holds the designed taps) together with
 // the specification they are designed from: the response type, the tap count, the grid
@@ -166,26 +163,28 @@ public:
 
     // ==== Frequency response (FirResponse.cpp) ===========================================
 
-    // The response of the coefficients at one frequency: select 1 Inphase, 2 Quadrature or
-    // 4 Complex (any other code means Inphase); the phase in degrees (-180 to 180) when
-    // wantPhase, otherwise the power |H|^2; the frequency in cycles per sample when
-    // normalized, otherwise in the unit of the sampling frequency. No coefficients give 0.
-    double GetResponse(int select, bool wantPhase, double frequency, bool normalized) const;
+    // The response of the coefficients at one frequency: of the Inphase or the Quadrature
+    // channel or of the complex filter (both channels side by side mean Inphase); the phase
+    // in degrees (-180 to 180) when wantPhase, otherwise the power |H|^2; the frequency in
+    // cycles per sample when normalized, otherwise in the unit of the sampling frequency. No
+    // coefficients give 0.
+    double GetResponse(ChannelSelection select, bool wantPhase, double frequency,
+                       bool normalized) const;
 
     // What a response plot shows at a frequency in the unit of the sampling frequency: the
-    // phase in degrees, or the power in dB held at least at the response floor. Selections
-    // other than 1, 2 and 4 give 0.
-    double GetPlotValue(int select, bool wantPhase, double frequency) const;
+    // phase in degrees, or the power in dB held at least at the response floor. Both
+    // channels side by side, which are two traces, give 0.
+    double GetPlotValue(ChannelSelection select, bool wantPhase, double frequency) const;
 
     // GetPlotValue for min(frequencies.size(), values.size()) frequencies at once, copying
     // the coefficients only once.
-    void GetPlotValues(int select, bool wantPhase, std::span<const double> frequencies,
+    void GetPlotValues(ChannelSelection select, bool wantPhase, std::span<const double> frequencies,
                        std::span<double> values) const;
 
     // An evaluator holding a copy of the current coefficients of the selection, for callers
     // that evaluate many frequencies (in cycles per sample). Later changes of the
     // coefficients do not reach it.
-    ResponseEvaluator GetResponseEvaluator(int select) const;
+    ResponseEvaluator GetResponseEvaluator(ChannelSelection select) const;
 
     // ==== Design driver (FirDesign.cpp) ==================================================
 

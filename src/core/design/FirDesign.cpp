@@ -291,9 +291,9 @@ bool CFirData::Design(const std::string& prefix, bool verbose) {
     }
     // An engine that refuses its arguments writes nothing: store zeros, not stale taps.
     std::fill(designTaps_.begin(), designTaps_.end(), 0.0);
-    lastEngine_ = DesignEquiripple(static_cast<int>(responseType_), numTaps_, gridDensity_,
-                                   GetNumBands(), bandEdges_, desiredGain_, bandWeight_,
-                                   designTaps_, StatusLineProgress(prefix));
+    lastEngine_ =
+        DesignEquiripple(responseType_, numTaps_, gridDensity_, GetNumBands(), bandEdges_,
+                         desiredGain_, bandWeight_, designTaps_, StatusLineProgress(prefix));
     StoreDesign();
     if (!verbose || lastEngine_.level) {
         return lastEngine_.level;

@@ -20,13 +20,16 @@ ResponseQuantity QuantityFor(bool wantPhase) {
     return wantPhase ? ResponseQuantity::Phase : ResponseQuantity::Power;
 }
 
-bool IsPlottedSelection(int select) {
-    return select == kSelectInphase || select == kSelectQuadrature || select == kSelectComplex;
+// A plot evaluates one response per trace, so both channels side by side (or a value that is
+// no selection at all) gives no trace.
+bool IsPlottedSelection(ChannelSelection select) {
+    return select == ChannelSelection::Inphase || select == ChannelSelection::Quadrature ||
+           select == ChannelSelection::ComplexFilter;
 }
 
 }  // namespace
 
-ResponseEvaluator CFirData::GetResponseEvaluator(int select) const {
+ResponseEvaluator CFirData::GetResponseEvaluator(ChannelSelection select) const {
     // Both channels share the block layout, so block b of the Quadrature channel holds the
     // taps of block b of the Inphase channel (or fewer, which read as zeros).
     ResponseEvaluator evaluator(select);
@@ -38,7 +41,7 @@ ResponseEvaluator CFirData::GetResponseEvaluator(int select) const {
     return evaluator;
 }
 
-double CFirData::GetResponse(int select, bool wantPhase, double frequency,
+double CFirData::GetResponse(ChannelSelection select, bool wantPhase, double frequency,
                              bool normalized) const {
     if (Inphase().GetNumPoints() < 1) {
         return 0.0;
@@ -47,7 +50,7 @@ double CFirData::GetResponse(int select, bool wantPhase, double frequency,
     return GetResponseEvaluator(select).Evaluate(nu, QuantityFor(wantPhase));
 }
 
-double CFirData::GetPlotValue(int select, bool wantPhase, double frequency) const {
+double CFirData::GetPlotValue(ChannelSelection select, bool wantPhase, double frequency) const {
     if (!IsPlottedSelection(select)) {
         return 0.0;
     }
@@ -55,8 +58,8 @@ double CFirData::GetPlotValue(int select, bool wantPhase, double frequency) cons
     return PlotValue(quantity, GetResponse(select, wantPhase, frequency, false), minResponseDb_);
 }
 
-void CFirData::GetPlotValues(int select, bool wantPhase, std::span<const double> frequencies,
-                             std::span<double> values) const {
+void CFirData::GetPlotValues(ChannelSelection select, bool wantPhase,
+                             std::span<const double> frequencies, std::span<double> values) const {
     const std::size_t count = std::min(frequencies.size(), values.size());
     if (!IsPlottedSelection(select)) {
         std::fill_n(values.begin(), count, 0.0);

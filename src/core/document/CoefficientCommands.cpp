@@ -9,18 +9,17 @@
 
 namespace tapwright {
 
-ChannelFlags ResolveChannels(ChannelChoice choice, bool isReal) {
-    switch (choice) {
-        case ChannelChoice::Inphase:
+ChannelFlags ResolveChannels(ChannelSelection channels) {
+    switch (channels) {
+        case ChannelSelection::Inphase:
             return {true, false};
-        case ChannelChoice::Quadrature:
+        case ChannelSelection::Quadrature:
             return {false, true};
-        case ChannelChoice::Both:
-            return {true, true};
-        case ChannelChoice::Default:
+        case ChannelSelection::InphaseAndQuadrature:
+        case ChannelSelection::ComplexFilter:
             break;
     }
-    return {true, !isReal};
+    return {true, true};
 }
 
 bool ConfirmOverwrite(const CFirData& filter, std::string_view operation) {
@@ -37,7 +36,7 @@ CoefficientCommands::CoefficientCommands(CFirData& filter, CoefficientDialogs& d
                                          CoefficientCommandHooks hooks)
     : filter_(filter), dialogs_(dialogs), preferences_(preferences), hooks_(std::move(hooks)) {}
 
-bool CoefficientCommands::Window(ChannelChoice channels) {
+bool CoefficientCommands::Window(ChannelSelection channels) {
     if (filter_.GetWindowType() != kNoWindow &&
         Ui().ShowMessage(kWindowAgainQuestion, MessageButtons::YesNo, MessageIcon::Question) !=
             MessageResult::Yes) {
@@ -51,7 +50,7 @@ bool CoefficientCommands::Window(ChannelChoice channels) {
 
     Ui().ShowStatus(kWindowingStatus);
     const WaitCursor wait;
-    const ChannelFlags flags = Channels(channels);
+    const ChannelFlags flags = ResolveChannels(channels);
     if (!filter_.Window(dialog.type, dialog.alpha, flags.inphase, flags.quadrature)) {
         return false;
     }
@@ -60,7 +59,7 @@ bool CoefficientCommands::Window(ChannelChoice channels) {
     return true;
 }
 
-bool CoefficientCommands::Scale(ChannelChoice channels) {
+bool CoefficientCommands::Scale(ChannelSelection channels) {
     CScaleDlg dialog = dialogs_.scale;
     dialog.unitLabel = filter_.GetFrequencyUnits().FrequencyUnit();
     if (!Ui().Run(dialog)) {
@@ -69,21 +68,21 @@ bool CoefficientCommands::Scale(ChannelChoice channels) {
     dialogs_.scale = dialog;
 
     // A refused scale has told the user why; the dialog's settings are kept all the same.
-    const ChannelFlags flags = Channels(channels);
+    const ChannelFlags flags = ResolveChannels(channels);
     filter_.ScaleTo(dialog.mode, dialog.ScaleValue(), dialog.frequency, flags.inphase,
                     flags.quadrature);
     DataChanged();
     return true;
 }
 
-bool CoefficientCommands::Quantize(ChannelChoice channels) {
+bool CoefficientCommands::Quantize(ChannelSelection channels) {
     CQuantizeDlg dialog = dialogs_.quantize;
     if (!Ui().Run(dialog)) {
         return false;
     }
     dialogs_.quantize = dialog;
 
-    const ChannelFlags flags = Channels(channels);
+    const ChannelFlags flags = ResolveChannels(channels);
     if (!filter_.Quantize(dialog.bits, flags.inphase, flags.quadrature)) {
         return false;
     }
@@ -91,7 +90,7 @@ bool CoefficientCommands::Quantize(ChannelChoice channels) {
     return true;
 }
 
-bool CoefficientCommands::FillConstant(ChannelChoice channels) {
+bool CoefficientCommands::FillConstant(ChannelSelection channels) {
     CCombFill dialog = dialogs_.fill;
     do {
         if (!Ui().Run(dialog)) {
@@ -100,13 +99,13 @@ bool CoefficientCommands::FillConstant(ChannelChoice channels) {
     } while (!IsUsableFillCount(dialog.taps, "fill taps"));
     dialogs_.fill = dialog;
 
-    const ChannelFlags flags = Channels(channels);
+    const ChannelFlags flags = ResolveChannels(channels);
     filter_.FillConstant(dialog.taps, dialog.constant, flags.inphase, flags.quadrature);
     ShowFrequencyResponse();
     return true;
 }
 
-bool CoefficientCommands::FillSine(ChannelChoice channels) {
+bool CoefficientCommands::FillSine(ChannelSelection channels) {
     if (!ConfirmOverwrite(filter_, kGeneratingCoefficients)) {
         return false;
     }
@@ -123,7 +122,7 @@ bool CoefficientCommands::FillSine(ChannelChoice channels) {
     }
 
     Ui().ShowStatus(kGeneratingStatus);
-    const ChannelFlags flags = Channels(channels);
+    const ChannelFlags flags = ResolveChannels(channels);
     if (dialog.mode == SineMode::Cycles) {
         filter_.FillSineCycles(dialog.count, dialog.cycles, flags.inphase, flags.quadrature);
     } else {
@@ -150,7 +149,7 @@ bool CoefficientCommands::Mix() {
     filter_.SetDesigned(false);
     DataChanged();
     if (preferences_.m_bScaleAfterMix) {
-        Scale(ChannelChoice::Default);
+        Scale(DefaultChannels(filter_.IsReal()));
     }
     return true;
 }
@@ -171,10 +170,6 @@ bool CoefficientCommands::SwapChannels() {
     filter_.SwapChannels();
     DataChanged();
     return true;
-}
-
-ChannelFlags CoefficientCommands::Channels(ChannelChoice choice) const {
-    return ResolveChannels(choice, filter_.IsReal());
 }
 
 bool CoefficientCommands::HasUsableSampleRate() const {

@@ -9,22 +9,21 @@
 #include "document/ScaleDlg.h"
 #include "document/SineDlg.h"
 #include "document/WindowDlg.h"
+#include "math/ChannelSelection.h"
 
 namespace tapwright {
 
 class CFirData;
 class CPreferences;
 
-// The channels a Filter command works on. Default means the Inphase channel for real data
-// and both channels for complex data.
-enum class ChannelChoice { Inphase, Quadrature, Both, Default };
-
+// The channels a Filter command works on.
 struct ChannelFlags {
     bool inphase = false;
     bool quadrature = false;
 };
 
-ChannelFlags ResolveChannels(ChannelChoice choice, bool isReal);
+// Both channels side by side and the complex filter both work on the two channels.
+ChannelFlags ResolveChannels(ChannelSelection channels);
 
 // The Filter dialogs whose last settings a project keeps between uses and saves.
 struct CoefficientDialogs {
@@ -63,22 +62,22 @@ public:
 
     // Asks before windowing again, runs the window dialog and windows the visible range.
     // The filter is no longer the designed one.
-    bool Window(ChannelChoice channels);
+    bool Window(ChannelSelection channels);
 
     // Runs the scale dialog and scales to its value.
-    bool Scale(ChannelChoice channels);
+    bool Scale(ChannelSelection channels);
 
     // Runs the quantize dialog and quantizes to its bit count.
-    bool Quantize(ChannelChoice channels);
+    bool Quantize(ChannelSelection channels);
 
     // Runs the fill dialog until it is cancelled or gives a usable tap count, fills, and
     // shows the frequency response.
-    bool FillConstant(ChannelChoice channels);
+    bool FillConstant(ChannelSelection channels);
 
     // Asks before replacing a filter that is not blank, runs the sine generator until it is
     // cancelled or gives a usable count, fills, and shows the frequency response. The
     // filter is no longer the designed one.
-    bool FillSine(ChannelChoice channels);
+    bool FillSine(ChannelSelection channels);
 
     // Runs the mix dialog and mixes both channels; the filter is no longer the designed
     // one. Scales afterwards (default channels) when the preferences ask for it.
@@ -89,7 +88,6 @@ public:
     bool SwapChannels();
 
 private:
-    ChannelFlags Channels(ChannelChoice choice) const;
     // Shows a stop message and gives false unless the sampling frequency is above 0.
     bool HasUsableSampleRate() const;
     // Shows a stop message and gives false unless 0 < count <= the filter's largest size;

@@ -12,7 +12,7 @@ namespace {
 
 using DocCommand = Command<CFirDoc>;
 using Rule = std::function<bool(const CFirDoc&)>;
-using ChannelCommand = bool (CoefficientCommands::*)(ChannelChoice);
+using ChannelCommand = bool (CoefficientCommands::*)(ChannelSelection);
 
 const Rule kAlways;
 const Rule kHasPoints = [](const CFirDoc& document) { return document.HasPoints(); };
@@ -33,8 +33,8 @@ std::function<void(CFirDoc&)> Recorded(const char* stepName,
 }
 
 // The Inphase entry needs points; the Quadrature and both-channel entries complex points.
-const Rule& ChannelRule(ChannelChoice choice) {
-    return choice == ChannelChoice::Inphase ? kHasPoints : kHasComplexPoints;
+const Rule& ChannelRule(ChannelSelection choice) {
+    return choice == ChannelSelection::Inphase ? kHasPoints : kHasComplexPoints;
 }
 
 // A command with a menu entry; the status text may be empty.
@@ -55,23 +55,29 @@ void AddChannelFamily(std::vector<DocCommand>& table, CommandId first, const std
                       const char* stepName, ChannelCommand operation, bool needsPoints,
                       const std::string& complexStatus = {}) {
     struct Entry {
-        ChannelChoice choice;
+        ChannelSelection choice;
         const char* text;
     };
-    constexpr std::array<Entry, 3> kEntries = {{{ChannelChoice::Inphase, "&Inphase..."},
-                                                {ChannelChoice::Quadrature, "&Quadrature..."},
-                                                {ChannelChoice::Both, "&Complex..."}}};
+    constexpr std::array<Entry, 3> kEntries = {
+        {{ChannelSelection::Inphase, "&Inphase..."},
+         {ChannelSelection::Quadrature, "&Quadrature..."},
+         {ChannelSelection::InphaseAndQuadrature, "&Complex..."}}};
     for (std::size_t i = 0; i < kEntries.size(); ++i) {
-        const ChannelChoice choice = kEntries[i].choice;
-        table.push_back(MenuCommand(first + static_cast<CommandId>(i), kFilterMenu + "/" + popup,
-                                    kEntries[i].text,
-                                    choice == ChannelChoice::Both ? complexStatus : "",
-                                    Recorded(stepName,
-                                             [operation, choice](CFirDoc& document) {
-                                                 (document.Coefficients().*operation)(choice);
-                                             }),
-                                    needsPoints ? ChannelRule(choice) : kAlways));
+        const ChannelSelection choice = kEntries[i].choice;
+        table.push_back(MenuCommand(
+            first + static_cast<CommandId>(i), kFilterMenu + "/" + popup, kEntries[i].text,
+            choice == ChannelSelection::InphaseAndQuadrature ? complexStatus : "",
+            Recorded(stepName,
+                     [operation, choice](CFirDoc& document) {
+                         (document.Coefficients().*operation)(choice);
+                     }),
+            needsPoints ? ChannelRule(choice) : kAlways));
     }
+}
+
+// The channels the tool bar's default forms work on.
+ChannelSelection DefaultChannelsOf(const CFirDoc& document) {
+    return DefaultChannels(document.Filter().IsReal());
 }
 
 // The tool bar's default form of a family, enabled when the filter has points.
@@ -155,22 +161,22 @@ void AddViewCommands(std::vector<DocCommand>& table) {
 
     constexpr std::array<const char*, kResponseMenuRows.size()> kRowTexts = {
         "Magnitude", "Phase", "Unwrapped Phase", "Group Delay", "Phase Delay"};
-    constexpr std::array<FilterSelection, 4> kSelections = {
-        FilterSelection::Inphase, FilterSelection::Quadrature, FilterSelection::Both,
-        FilterSelection::Complex};
+    constexpr std::array<ChannelSelection, 4> kSelections = {
+        ChannelSelection::Inphase, ChannelSelection::Quadrature,
+        ChannelSelection::InphaseAndQuadrature, ChannelSelection::ComplexFilter};
     constexpr std::array<const char*, kSelections.size()> kSelectionTexts = {
         "Inphase Filter", "Quadrature Filter", "I &And Q Filters", "&Complex Filter"};
     for (std::size_t row = 0; row < kResponseMenuRows.size(); ++row) {
         for (std::size_t column = 0; column < kSelections.size(); ++column) {
             const ResponseDisplay display = kResponseMenuRows[row];
-            const FilterSelection selection = kSelections[column];
+            const ChannelSelection selection = kSelections[column];
             table.push_back(MenuCommand(
                 ResponseCommand(display, selection),
                 kViewMenu + "/&Frequency Response/" + kRowTexts[row], kSelectionTexts[column], "",
                 [display, selection](CFirDoc& document) {
                     document.ViewFrequencyResponse(display, selection);
                 },
-                selection == FilterSelection::Inphase ? kHasPoints : kHasComplexPoints));
+                selection == ChannelSelection::Inphase ? kHasPoints : kHasComplexPoints));
         }
     }
 
@@ -193,34 +199,35 @@ void AddViewCommands(std::vector<DocCommand>& table) {
     }
 
     struct CoefficientEntry {
-        CoefficientChannels channels;
+        ChannelSelection channels;
         const char* text;
     };
     constexpr std::array<CoefficientEntry, 3> kCoefficientEntries = {
-        {{CoefficientChannels::Inphase, "&Inphase"},
-         {CoefficientChannels::Quadrature, "&Quadrature"},
-         {CoefficientChannels::Complex, "&Complex"}}};
+        {{ChannelSelection::Inphase, "&Inphase"},
+         {ChannelSelection::Quadrature, "&Quadrature"},
+         {ChannelSelection::InphaseAndQuadrature, "&Complex"}}};
     for (const CoefficientEntry& entry : kCoefficientEntries) {
-        const CoefficientChannels channels = entry.channels;
+        const ChannelSelection channels = entry.channels;
         table.push_back(MenuCommand(
             CoefficientsCommand(channels), kViewMenu + "/&Coefficient Data", entry.text, "",
             [channels](CFirDoc& document) { document.ViewCoefficients(channels); },
-            channels == CoefficientChannels::Inphase ? kHasPoints : kHasComplexPoints));
+            channels == ChannelSelection::Inphase ? kHasPoints : kHasComplexPoints));
     }
 }
 
 void AddDefaultCommands(std::vector<DocCommand>& table) {
     table.push_back(DefaultCommand(kCmdDefaultWindow, "Window filter coefficients\nWindow",
                                    Recorded("Window", [](CFirDoc& document) {
-                                       document.Coefficients().Window(ChannelChoice::Default);
+                                       document.Coefficients().Window(DefaultChannelsOf(document));
                                    })));
     table.push_back(DefaultCommand(kCmdDefaultScale, "Scale filter coefficients\nScale",
                                    Recorded("Scale", [](CFirDoc& document) {
-                                       document.Coefficients().Scale(ChannelChoice::Default);
+                                       document.Coefficients().Scale(DefaultChannelsOf(document));
                                    })));
     table.push_back(DefaultCommand(kCmdDefaultQuantize, "Quantize filter coefficients\nQuantize",
                                    Recorded("Quantize", [](CFirDoc& document) {
-                                       document.Coefficients().Quantize(ChannelChoice::Default);
+                                       document.Coefficients().Quantize(
+                                           DefaultChannelsOf(document));
                                    })));
     table.push_back(DefaultCommand(kCmdDefaultResponse, "View filter magnitude\nView Magnitude",
                                    [](CFirDoc& document) { document.ViewDefaultResponse(); }));

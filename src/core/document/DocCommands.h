@@ -54,23 +54,24 @@ inline constexpr std::array<ResponseDisplay, 5> kResponseMenuRows = {
     ResponseDisplay::Magnitude, ResponseDisplay::Phase, ResponseDisplay::UnwrappedPhase,
     ResponseDisplay::GroupDelay, ResponseDisplay::PhaseDelay};
 inline constexpr CommandId kCmdViewResponseFirst = 1100;
-constexpr CommandId ResponseCommand(ResponseDisplay display, FilterSelection selection) {
+// Each row holds the four selections in the order of their hint field.
+constexpr CommandId ResponseCommand(ResponseDisplay display, ChannelSelection selection) {
     CommandId row = 0;
     while (kResponseMenuRows[row] != display) {
         ++row;
     }
-    return kCmdViewResponseFirst + 4 * row + static_cast<CommandId>(selection);
+    return kCmdViewResponseFirst + 4 * row + static_cast<CommandId>(ResponseHintField(selection));
 }
 
 // The impulse views in the order of ImpulseDisplay, and the coefficient editors in the
-// order of CoefficientChannels.
+// order of their hint field.
 inline constexpr CommandId kCmdViewImpulseFirst = 1120;
 constexpr CommandId ImpulseCommand(ImpulseDisplay display) {
     return kCmdViewImpulseFirst + static_cast<CommandId>(display) - 1;
 }
 inline constexpr CommandId kCmdViewCoefficientsFirst = 1130;
-constexpr CommandId CoefficientsCommand(CoefficientChannels channels) {
-    return kCmdViewCoefficientsFirst + static_cast<CommandId>(channels) - 1;
+constexpr CommandId CoefficientsCommand(ChannelSelection channels) {
+    return kCmdViewCoefficientsFirst + static_cast<CommandId>(CoefficientHintField(channels)) - 1;
 }
 
 // The tool bar's default forms: Inphase for real data, both channels (or the complex view)
@@ -95,14 +96,16 @@ struct MenuAlias {
     const char* menuText;
 };
 inline constexpr std::array<MenuAlias, 7> kCoefficientEditorResponseItems = {{
-    {ResponseCommand(ResponseDisplay::Magnitude, FilterSelection::Inphase), "&Inphase Magnitude"},
-    {ResponseCommand(ResponseDisplay::Magnitude, FilterSelection::Quadrature),
+    {ResponseCommand(ResponseDisplay::Magnitude, ChannelSelection::Inphase), "&Inphase Magnitude"},
+    {ResponseCommand(ResponseDisplay::Magnitude, ChannelSelection::Quadrature),
      "&Quadrature Magnitude"},
-    {ResponseCommand(ResponseDisplay::Magnitude, FilterSelection::Both), "I &And Q Magnitudes"},
-    {ResponseCommand(ResponseDisplay::Magnitude, FilterSelection::Complex), "Complex &Magnitude"},
-    {ResponseCommand(ResponseDisplay::Phase, FilterSelection::Inphase), "Inphase Phase"},
-    {ResponseCommand(ResponseDisplay::Phase, FilterSelection::Quadrature), "Quadrature Phase"},
-    {ResponseCommand(ResponseDisplay::Phase, FilterSelection::Complex), "Complex &Phase"},
+    {ResponseCommand(ResponseDisplay::Magnitude, ChannelSelection::InphaseAndQuadrature),
+     "I &And Q Magnitudes"},
+    {ResponseCommand(ResponseDisplay::Magnitude, ChannelSelection::ComplexFilter),
+     "Complex &Magnitude"},
+    {ResponseCommand(ResponseDisplay::Phase, ChannelSelection::Inphase), "Inphase Phase"},
+    {ResponseCommand(ResponseDisplay::Phase, ChannelSelection::Quadrature), "Quadrature Phase"},
+    {ResponseCommand(ResponseDisplay::Phase, ChannelSelection::ComplexFilter), "Complex &Phase"},
 }};
 
 }  // namespace tapwright

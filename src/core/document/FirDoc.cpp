@@ -28,11 +28,12 @@ std::string NumberText(double value) {
 }
 
 constexpr ViewRequest kComplexResponse = {
-    ViewKind::FrequencyResponse, ResponseHint(ResponseDisplay::Magnitude, FilterSelection::Complex),
+    ViewKind::FrequencyResponse,
+    ResponseHint(ResponseDisplay::Magnitude, ChannelSelection::ComplexFilter),
     CFirDoc::kResponseTitle};
 constexpr ViewRequest kInphaseResponse = {
-    ViewKind::FrequencyResponse, ResponseHint(ResponseDisplay::Magnitude, FilterSelection::Inphase),
-    CFirDoc::kResponseTitle};
+    ViewKind::FrequencyResponse,
+    ResponseHint(ResponseDisplay::Magnitude, ChannelSelection::Inphase), CFirDoc::kResponseTitle};
 
 const char* ImpulseTitle(ImpulseDisplay display) {
     switch (display) {
@@ -50,13 +51,14 @@ const char* ImpulseTitle(ImpulseDisplay display) {
     return "FIR Complex Impulse Response Phase";
 }
 
-const char* CoefficientTitle(CoefficientChannels channels) {
+const char* CoefficientTitle(ChannelSelection channels) {
     switch (channels) {
-        case CoefficientChannels::Inphase:
+        case ChannelSelection::Inphase:
             return "FIR Inphase Coefficients";
-        case CoefficientChannels::Quadrature:
+        case ChannelSelection::Quadrature:
             return "FIR Quadrature Coefficients";
-        case CoefficientChannels::Complex:
+        case ChannelSelection::InphaseAndQuadrature:
+        case ChannelSelection::ComplexFilter:
             break;
     }
     return "FIR Complex Coefficients";
@@ -66,7 +68,7 @@ ViewRequest ImpulseRequest(ImpulseDisplay display) {
     return {ViewKind::Graph, ImpulseHint(display), ImpulseTitle(display)};
 }
 
-ViewRequest CoefficientRequest(CoefficientChannels channels) {
+ViewRequest CoefficientRequest(ChannelSelection channels) {
     return {ViewKind::CoefficientEditor, CoefficientHint(channels), CoefficientTitle(channels)};
 }
 
@@ -242,11 +244,12 @@ void CFirDoc::ShowImpulseResponse(CLumenData& data) {
 
 void CFirDoc::ShowCoefficients(CLumenData& data) {
     if (data.IsReal()) {
-        OpenOrActivate(CoefficientRequest(CoefficientChannels::Inphase), data);
+        OpenOrActivate(CoefficientRequest(ChannelSelection::Inphase), data);
     } else {
-        OpenOrActivate({ViewKind::CoefficientEditor, CoefficientHint(CoefficientChannels::Complex),
-                        "FIR Inphase and Quadrature Coefficients"},
-                       data);
+        OpenOrActivate(
+            {ViewKind::CoefficientEditor, CoefficientHint(ChannelSelection::InphaseAndQuadrature),
+             "FIR Inphase and Quadrature Coefficients"},
+            data);
     }
 }
 
@@ -264,7 +267,7 @@ void CFirDoc::ShowAfterDesign() {
     }
     UpdateAllViews(nullptr, hint::kAnything, nullptr);
     if (preferences.m_bScaleAfterDesign) {
-        coefficients_.Scale(ChannelChoice::Default);
+        coefficients_.Scale(DefaultChannels(filter_.IsReal()));
     }
 }
 
@@ -276,7 +279,7 @@ void CFirDoc::ShowSpecifications() {
     OpenOrActivate({EditorKind(), hint::kDesignLoaded, kDesignTitle}, filter_);
 }
 
-void CFirDoc::ViewFrequencyResponse(ResponseDisplay display, FilterSelection selection) {
+void CFirDoc::ViewFrequencyResponse(ResponseDisplay display, ChannelSelection selection) {
     OpenNew({ViewKind::FrequencyResponse, ResponseHint(display, selection), kResponseTitle},
             filter_);
 }
@@ -285,13 +288,14 @@ void CFirDoc::ViewImpulseResponse(ImpulseDisplay display) {
     OpenNew(ImpulseRequest(display), filter_);
 }
 
-void CFirDoc::ViewCoefficients(CoefficientChannels channels) {
+void CFirDoc::ViewCoefficients(ChannelSelection channels) {
     OpenNew(CoefficientRequest(channels), filter_);
 }
 
 void CFirDoc::ViewDefaultResponse() {
-    ViewFrequencyResponse(ResponseDisplay::Magnitude,
-                          filter_.IsReal() ? FilterSelection::Inphase : FilterSelection::Complex);
+    const ChannelSelection selection =
+        filter_.IsReal() ? ChannelSelection::Inphase : ChannelSelection::ComplexFilter;
+    ViewFrequencyResponse(ResponseDisplay::Magnitude, selection);
 }
 
 void CFirDoc::ViewDefaultImpulse() {
@@ -299,8 +303,7 @@ void CFirDoc::ViewDefaultImpulse() {
 }
 
 void CFirDoc::ViewDefaultCoefficients() {
-    ViewCoefficients(filter_.IsReal() ? CoefficientChannels::Inphase
-                                      : CoefficientChannels::Complex);
+    ViewCoefficients(DefaultChannels(filter_.IsReal()));
 }
 
 // ---- Commands -----------------------------------------------------------------------------
@@ -375,7 +378,7 @@ bool CFirDoc::ImportCoefficients() {
     }
     UpdateAllViews(nullptr, hint::kAnything, nullptr);
     if (preferences.m_bScaleAfterRead) {
-        coefficients_.Scale(ChannelChoice::Default);
+        coefficients_.Scale(DefaultChannels(filter_.IsReal()));
     }
     return true;
 }

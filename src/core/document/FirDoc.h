@@ -12,7 +12,9 @@
 #include "document/SerDoc.h"
 #include "document/UndoHistory.h"
 #include "document/WindowLayout.h"
+#include "math/ChannelSelection.h"
 #include "platform/View.h"
+#include "plot/ResponseHintField.h"
 
 namespace tapwright {
 
@@ -28,9 +30,6 @@ enum class ResponseDisplay : std::uint32_t {
     GroupDelay = 8,
 };
 
-// Which coefficients a response plot evaluates.
-enum class FilterSelection : std::uint32_t { Inphase = 0, Quadrature = 1, Both = 2, Complex = 3 };
-
 // What an impulse response plot shows.
 enum class ImpulseDisplay : std::uint32_t {
     Inphase = 1,
@@ -40,19 +39,31 @@ enum class ImpulseDisplay : std::uint32_t {
     ComplexPhase = 5,
 };
 
-// The channels a coefficient editor shows.
-enum class CoefficientChannels : std::uint32_t { Inphase = 1, Quadrature = 2, Complex = 3 };
+// The channels a coefficient editor shows, as its hint carries them in bits 4 to 7: 1 Inphase,
+// 2 Quadrature, 3 both side by side. The complex filter's coefficients are its two channels.
+constexpr std::uint32_t CoefficientHintField(ChannelSelection channels) {
+    switch (channels) {
+        case ChannelSelection::Quadrature:
+            return 2;
+        case ChannelSelection::InphaseAndQuadrature:
+        case ChannelSelection::ComplexFilter:
+            return 3;
+        case ChannelSelection::Inphase:
+            break;
+    }
+    return 1;
+}
 
 // The hints that ask a newly opened or activated view for its display.
-constexpr std::uint32_t ResponseHint(ResponseDisplay display, FilterSelection selection) {
+constexpr std::uint32_t ResponseHint(ResponseDisplay display, ChannelSelection selection) {
     return hint::kOpenResponse + 16 * static_cast<std::uint32_t>(display) +
-           256 * static_cast<std::uint32_t>(selection);
+           256 * ResponseHintField(selection);
 }
 constexpr std::uint32_t ImpulseHint(ImpulseDisplay display) {
     return hint::kShowChannel + 16 * static_cast<std::uint32_t>(display) + 256 * 3;
 }
-constexpr std::uint32_t CoefficientHint(CoefficientChannels channels) {
-    return hint::kShowChannel + 16 * static_cast<std::uint32_t>(channels) + 256 * 3;
+constexpr std::uint32_t CoefficientHint(ChannelSelection channels) {
+    return hint::kShowChannel + 16 * CoefficientHintField(channels) + 256 * 3;
 }
 
 // A window the document opens or activates on a data set: the kind of view, the hint that
@@ -143,9 +154,9 @@ public:
     void ShowSpecifications();
 
     // The View menu: always a new window.
-    void ViewFrequencyResponse(ResponseDisplay display, FilterSelection selection);
+    void ViewFrequencyResponse(ResponseDisplay display, ChannelSelection selection);
     void ViewImpulseResponse(ImpulseDisplay display);
-    void ViewCoefficients(CoefficientChannels channels);
+    void ViewCoefficients(ChannelSelection channels);
     // The tool bar's forms: the Inphase view of real data, the complex one otherwise.
     void ViewDefaultResponse();
     void ViewDefaultImpulse();

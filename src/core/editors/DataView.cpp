@@ -15,14 +15,14 @@ namespace {
 
 // The channel a coefficient request names in bits 4 to 7 of its hint: 1 Inphase,
 // 2 Quadrature, 3 both; anything else means Inphase.
-DataViewChannel ChannelOfHint(std::uint32_t value) {
+ChannelSelection ChannelOfHint(std::uint32_t value) {
     switch (hint::Field1(value)) {
         case 2:
-            return DataViewChannel::Quadrature;
+            return ChannelSelection::Quadrature;
         case 3:
-            return DataViewChannel::Complex;
+            return ChannelSelection::InphaseAndQuadrature;
         default:
-            return DataViewChannel::Inphase;
+            return ChannelSelection::Inphase;
     }
 }
 
@@ -89,13 +89,14 @@ void CDataView::ShowData() {
     {
         WaitCursor wait;
         switch (formatDialog_.channel) {
-            case DataViewChannel::Quadrature:
+            case ChannelSelection::Quadrature:
                 written = data_->WriteBytes(format, 1);
                 break;
-            case DataViewChannel::Complex:
+            case ChannelSelection::InphaseAndQuadrature:
+            case ChannelSelection::ComplexFilter:
                 written = data_->WriteBytes(format, 0, 1);
                 break;
-            case DataViewChannel::Inphase:
+            case ChannelSelection::Inphase:
                 written = data_->WriteBytes(format, 0);
                 break;
         }
@@ -145,14 +146,15 @@ void CDataView::OnUpdateFilter() {
     int read = 0;
     std::int32_t column = 0;
     switch (formatDialog_.channel) {
-        case DataViewChannel::Quadrature:
+        case ChannelSelection::Quadrature:
             read = data_->ReadBytes(format, edited, name, 1);
             column = 1;
             break;
-        case DataViewChannel::Complex:
+        case ChannelSelection::InphaseAndQuadrature:
+        case ChannelSelection::ComplexFilter:
             read = data_->ReadBytes(format, edited, name, 0, 1);
             break;
-        case DataViewChannel::Inphase:
+        case ChannelSelection::Inphase:
             read = data_->ReadBytes(format, edited, name, 0);
             break;
     }

@@ -3,12 +3,37 @@
 #include <cstdint>
 
 #include "fileio/DataFormat.h"
+#include "math/ChannelSelection.h"
 
 namespace tapwright {
 
-// The channels the coefficient editor can show, as the "View Coefficients:" radios number
-// them.
-enum class DataViewChannel : std::int32_t { Inphase = 0, Quadrature = 1, Complex = 2 };
+// The channels the coefficient editor shows, as the "View Coefficients:" radios number them:
+// 0 Inphase, 1 Quadrature, 2 both side by side. The complex filter's coefficients are its two
+// channels.
+constexpr int DataViewChannelIndex(ChannelSelection channels) {
+    switch (channels) {
+        case ChannelSelection::Quadrature:
+            return 1;
+        case ChannelSelection::InphaseAndQuadrature:
+        case ChannelSelection::ComplexFilter:
+            return 2;
+        case ChannelSelection::Inphase:
+            break;
+    }
+    return 0;
+}
+
+// The channels of a radio; any other index means Inphase.
+constexpr ChannelSelection DataViewChannelAt(int index) {
+    switch (index) {
+        case 1:
+            return ChannelSelection::Quadrature;
+        case 2:
+            return ChannelSelection::InphaseAndQuadrature;
+        default:
+            return ChannelSelection::Inphase;
+    }
+}
 
 // The record of the "Data View Format" dialog: which channel the coefficient editor shows,
 // and in which of the formats that can be both written and read.
@@ -18,7 +43,7 @@ public:
     static constexpr const char* kChannelGroup = "View Coefficients:";
     static constexpr const char* kFormatGroup = "In Format:";
 
-    DataViewChannel channel = DataViewChannel::Inphase;
+    ChannelSelection channel = ChannelSelection::Inphase;
     CDataFormat format;  // no format until one is chosen
     // Whether Cancel can be pressed: not on the first showing, where a format must be chosen.
     bool cancelAllowed = true;

@@ -7,7 +7,6 @@ namespace tapwright {
 namespace {
 
 constexpr double kPiValue = 3.141592653589793;
-constexpr int kDifferentiator = 2;
 constexpr int kDefaultDensity = 16;
 
 // Below this slope a differentiator band is weighted plainly: weighting by 1/f only makes
@@ -25,25 +24,25 @@ double ApproximationProblem::Q(double f) const {
 
 double ApproximationProblem::Desired(std::size_t b, double f) const {
     const double value = bands[b].desired;
-    return type == kDifferentiator ? value * f : value;
+    return type == ResponseType::Differentiator ? value * f : value;
 }
 
 double ApproximationProblem::Weight(std::size_t b, double f) const {
     const ApproximationBand& band = bands[b];
-    if (type == kDifferentiator && band.desired >= kSmallestWeightedSlope) {
+    if (type == ResponseType::Differentiator && band.desired >= kSmallestWeightedSlope) {
         return band.weight / f;
     }
     return band.weight;
 }
 
-ApproximationProblem MakeApproximationProblem(int type, int numTaps, int density, int numBands,
-                                              std::span<const double> edges,
+ApproximationProblem MakeApproximationProblem(ResponseType type, int numTaps, int density,
+                                              int numBands, std::span<const double> edges,
                                               std::span<const double> desired,
                                               std::span<const double> weights) {
     ApproximationProblem problem;
     problem.type = type;
     problem.numTaps = numTaps;
-    problem.oddSymmetry = type != 1;
+    problem.oddSymmetry = type != ResponseType::Filter;
     problem.oddLength = numTaps % 2 == 1;
     problem.numCosines = numTaps / 2 + (problem.oddLength && !problem.oddSymmetry ? 1 : 0);
     const double step =

@@ -3,6 +3,8 @@
 #include <span>
 #include <vector>
 
+#include "math/ResponseType.h"
+
 namespace tapwright {
 
 // One band of a linear-phase design on the continuous frequency axis (cycles per sample).
@@ -17,7 +19,7 @@ struct ApproximationBand {
 // the taps, and the number r of cosine functions. The amplitude response is A(f) = Q(f) P(f)
 // with P a sum of r cosines; Q is forced by the symmetry and parity of the taps.
 struct ApproximationProblem {
-    int type = 1;  // 1 multiband filter, 2 differentiator, 3 Hilbert transformer
+    ResponseType type = ResponseType::Filter;
     int numTaps = 0;
     bool oddSymmetry = false;
     bool oddLength = false;
@@ -45,8 +47,8 @@ struct ApproximationProblem {
 // ascending pairs, desired values and weights per band). A band end closer than one grid step
 // (0.5 / (density r)) to a zero of Q is moved to that distance, as the grid of the grid
 // exchange does; a band left empty by that is dropped. The counts must match the spans.
-ApproximationProblem MakeApproximationProblem(int type, int numTaps, int density, int numBands,
-                                              std::span<const double> edges,
+ApproximationProblem MakeApproximationProblem(ResponseType type, int numTaps, int density,
+                                              int numBands, std::span<const double> edges,
                                               std::span<const double> desired,
                                               std::span<const double> weights);
 

@@ -43,8 +43,8 @@ class ExactResponse {
 public:
     explicit ExactResponse(std::span<const double> taps)
         : centre_(0.5 * static_cast<double>(taps.size() - 1)),
-          response_(taps, {}, kSelectInphase),
-          ramp_(CentredRamp(taps, centre_), {}, kSelectInphase) {}
+          response_(taps, {}, ChannelSelection::Inphase),
+          ramp_(CentredRamp(taps, centre_), {}, ChannelSelection::Inphase) {}
 
     double Centre() const { return centre_; }
     ResponsePoint At(double frequency) const {

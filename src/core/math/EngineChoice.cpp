@@ -43,7 +43,7 @@ struct Candidate {
 
 }  // namespace
 
-EngineOutcome DesignEquiripple(int type, int numTaps, int density, int numBands,
+EngineOutcome DesignEquiripple(ResponseType type, int numTaps, int density, int numBands,
                                std::span<const double> edges, std::span<const double> desired,
                                std::span<const double> weights, std::span<double> h,
                                const ExchangeProgress& progress) {

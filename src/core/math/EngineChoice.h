@@ -3,6 +3,7 @@
 #include <span>
 
 #include "math/ExchangeProgress.h"
+#include "math/ResponseType.h"
 
 namespace tapwright {
 
@@ -29,7 +30,7 @@ inline constexpr double kLevelSpread = 0.01;
 // kLongestClassicTaps, runs the exchange on the continuous bands, and keeps whichever taps
 // have the smaller peak weighted error. Arguments as for RemezDesign; both engines call progress
 // at the start of every iteration. h is untouched when neither engine can design the arguments.
-EngineOutcome DesignEquiripple(int type, int numTaps, int density, int numBands,
+EngineOutcome DesignEquiripple(ResponseType type, int numTaps, int density, int numBands,
                                std::span<const double> edges, std::span<const double> desired,
                                std::span<const double> weights, std::span<double> h,
                                const ExchangeProgress& progress);

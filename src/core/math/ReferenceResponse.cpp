@@ -1,26 +1,28 @@
 #include "math/ReferenceResponse.h"
 
-#include "math/ResponseQuantity.h"
+#include "math/Constants.h"
 
 #include <cmath>
 
 namespace tapwright {
 
 SelectedTap SelectTap(std::span<const double> inphase, std::span<const double> quadrature,
-                      int select, std::size_t n) {
+                      ChannelSelection select, std::size_t n) {
     const double q = n < quadrature.size() ? quadrature[n] : 0.0;
     switch (select) {
-        case kSelectQuadrature:
+        case ChannelSelection::Quadrature:
             return {q, 0.0};
-        case kSelectComplex:
+        case ChannelSelection::ComplexFilter:
             return {inphase[n], q};
-        default:
-            return {inphase[n], 0.0};
+        case ChannelSelection::Inphase:
+        case ChannelSelection::InphaseAndQuadrature:
+            break;
     }
+    return {inphase[n], 0.0};
 }
 
 std::complex<double> ReferenceResponse(std::span<const double> inphase,
-                                       std::span<const double> quadrature, int select,
+                                       std::span<const double> quadrature, ChannelSelection select,
                                        double nu) {
     const double step = -kTwoPi * nu;
     double theta = 0.0;

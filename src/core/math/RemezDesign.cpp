@@ -60,9 +60,10 @@ int DesignOnGrid(const RemezShape& shape, const RemezBands& bands, std::span<dou
     return stop == RemezStop::DeviationStalled ? 0 : 1;
 }
 
-int DesignFilter(int type, int numTaps, int density, int numBands, std::span<const double> edges,
-                 std::span<const double> desired, std::span<const double> weights,
-                 std::span<double> h, const ExchangeProgress& progress, RemezReport* report) {
+int DesignFilter(ResponseType type, int numTaps, int density, int numBands,
+                 std::span<const double> edges, std::span<const double> desired,
+                 std::span<const double> weights, std::span<double> h,
+                 const ExchangeProgress& progress, RemezReport* report) {
     if (!RemezArgumentsUsable(type, numTaps, numBands, edges, desired, weights, h)) {
         return 0;
     }
@@ -78,10 +79,10 @@ int DesignFilter(int type, int numTaps, int density, int numBands, std::span<con
 
 }  // namespace
 
-bool RemezArgumentsUsable(int type, int numTaps, int numBands, std::span<const double> edges,
-                          std::span<const double> desired, std::span<const double> weights,
-                          std::span<double> h) {
-    if (numTaps < 3 || numBands < 1 || type < 1 || type > 3) {
+bool RemezArgumentsUsable(ResponseType type, int numTaps, int numBands,
+                          std::span<const double> edges, std::span<const double> desired,
+                          std::span<const double> weights, std::span<double> h) {
+    if (numTaps < 3 || numBands < 1 || !IsKnownResponseType(type)) {
         return false;
     }
     const auto bands = static_cast<std::size_t>(numBands);
@@ -93,16 +94,18 @@ bool RemezArgumentsUsable(int type, int numTaps, int numBands, std::span<const d
            AllFinite(weights.first(bands));
 }
 
-int RemezDesign(int type, int numTaps, int density, int numBands, std::span<const double> edges,
-                std::span<const double> desired, std::span<const double> weights,
-                std::span<double> h, const ExchangeProgress& progress) {
+int RemezDesign(ResponseType type, int numTaps, int density, int numBands,
+                std::span<const double> edges, std::span<const double> desired,
+                std::span<const double> weights, std::span<double> h,
+                const ExchangeProgress& progress) {
     return DesignFilter(type, numTaps, density, numBands, edges, desired, weights, h, progress,
                         nullptr);
 }
 
-int RemezDesign(int type, int numTaps, int density, int numBands, std::span<const double> edges,
-                std::span<const double> desired, std::span<const double> weights,
-                std::span<double> h, const ExchangeProgress& progress, RemezReport& report) {
+int RemezDesign(ResponseType type, int numTaps, int density, int numBands,
+                std::span<const double> edges, std::span<const double> desired,
+                std::span<const double> weights, std::span<double> h,
+                const ExchangeProgress& progress, RemezReport& report) {
     return DesignFilter(type, numTaps, density, numBands, edges, desired, weights, h, progress,
                         &report);
 }

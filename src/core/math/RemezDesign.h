@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "math/RemezExchange.h"
+#include "math/ResponseType.h"
 
 namespace tapwright {
 
@@ -19,13 +20,13 @@ struct RemezReport {
 
 // Whether the arguments describe a design at all: a known type, at least 3 taps, a band,
 // arrays as long as the counts, and finite values.
-bool RemezArgumentsUsable(int type, int numTaps, int numBands, std::span<const double> edges,
-                          std::span<const double> desired, std::span<const double> weights,
-                          std::span<double> h);
+bool RemezArgumentsUsable(ResponseType type, int numTaps, int numBands,
+                          std::span<const double> edges, std::span<const double> desired,
+                          std::span<const double> weights, std::span<double> h);
 
 // Designs the linear-phase FIR filter of numTaps taps whose weighted error over the bands is
-// equiripple and minimal (the Parks-McClellan exchange). type: 1 multiband filter,
-// 2 differentiator (desired values are slopes), 3 Hilbert transformer. edges holds the lower
+// equiripple and minimal (the Parks-McClellan exchange); a differentiator's desired values are
+// slopes. edges holds the lower
 // and upper edge of each band in cycles per sample, ascending; density is the number of grid
 // points per cosine function, 16 when 0 or less. progress (when set) is called at the start of
 // every iteration.
@@ -36,14 +37,16 @@ bool RemezArgumentsUsable(int type, int numTaps, int numBands, std::span<const d
 // nothing is shown. Also returns 0 when the deviation stopped growing; h then holds the taps
 // of the last extremal set, unless rounding made them something other than numbers, in which
 // case h is untouched. Reaching the iteration limit of 25 still counts as success.
-int RemezDesign(int type, int numTaps, int density, int numBands, std::span<const double> edges,
-                std::span<const double> desired, std::span<const double> weights,
-                std::span<double> h, const ExchangeProgress& progress);
+int RemezDesign(ResponseType type, int numTaps, int density, int numBands,
+                std::span<const double> edges, std::span<const double> desired,
+                std::span<const double> weights, std::span<double> h,
+                const ExchangeProgress& progress);
 
 // The same, also filling report; the report is left as it was when the arguments are
 // unusable or the grid cannot be built.
-int RemezDesign(int type, int numTaps, int density, int numBands, std::span<const double> edges,
-                std::span<const double> desired, std::span<const double> weights,
-                std::span<double> h, const ExchangeProgress& progress, RemezReport& report);
+int RemezDesign(ResponseType type, int numTaps, int density, int numBands,
+                std::span<const double> edges, std::span<const double> desired,
+                std::span<const double> weights, std::span<double> h,
+                const ExchangeProgress& progress, RemezReport& report);
 
 }  // namespace tapwright

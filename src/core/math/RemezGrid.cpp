@@ -9,22 +9,20 @@ namespace tapwright {
 
 namespace {
 
-constexpr int kDifferentiator = 2;
-
 // Below this slope a differentiator band is treated as a stopband: weighting it by 1/f would
 // make the weight meaningless where the desired response is (nearly) zero.
 constexpr double kSmallestWeightedSlope = 0.0001;
 
 double DesiredAt(const RemezBands& bands, int band, double f) {
     const double value = bands.desired[static_cast<std::size_t>(band)];
-    return bands.type == kDifferentiator ? value * f : value;
+    return bands.type == ResponseType::Differentiator ? value * f : value;
 }
 
 // A differentiator's error is weighted relative to the desired response |D(f)| = slope * f.
 double WeightAt(const RemezBands& bands, int band, double f) {
     const auto b = static_cast<std::size_t>(band);
     const double weight = bands.weights[b];
-    if (bands.type == kDifferentiator && bands.desired[b] >= kSmallestWeightedSlope) {
+    if (bands.type == ResponseType::Differentiator && bands.desired[b] >= kSmallestWeightedSlope) {
         return weight / f;
     }
     return weight;
@@ -58,8 +56,8 @@ double PointBound(const RemezBands& bands, const RemezShape& shape) {
 
 }  // namespace
 
-RemezShape::RemezShape(int type, int numTaps, int density)
-    : oddSymmetry(type != 1), oddLength(numTaps % 2 == 1) {
+RemezShape::RemezShape(ResponseType type, int numTaps, int density)
+    : oddSymmetry(type != ResponseType::Filter), oddLength(numTaps % 2 == 1) {
     numCosines = numTaps / 2 + (oddLength && !oddSymmetry ? 1 : 0);
     spacing = 0.5 / (static_cast<double>(density) * numCosines);
 }

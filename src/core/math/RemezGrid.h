@@ -3,13 +3,15 @@
 #include <span>
 #include <vector>
 
+#include "math/ResponseType.h"
+
 namespace tapwright {
 
 // What the response type and the length make of a design: the symmetry of the taps, the
 // number r of cosine functions the amplitude response is built from, and the spacing of the
 // dense frequency grid.
 struct RemezShape {
-    RemezShape(int type, int numTaps, int density);
+    RemezShape(ResponseType type, int numTaps, int density);
 
     bool oddSymmetry = false;  // differentiators and Hilbert transformers: h[n] = -h[N-1-n]
     bool oddLength = false;
@@ -18,9 +20,9 @@ struct RemezShape {
 };
 
 // The band table of a design as the engine receives it. Edges are pairs (lower, upper) in
-// cycles per sample; type 1 is a multiband filter, 2 a differentiator, 3 a Hilbert transformer.
+// cycles per sample; a differentiator's desired values are slopes.
 struct RemezBands {
-    int type = 1;
+    ResponseType type = ResponseType::Filter;
     int numBands = 0;
     std::span<const double> edges;
     std::span<const double> desired;

@@ -30,17 +30,17 @@ std::complex<double> UnitCirclePoint(double nu) {
     }
 }
 
-ResponseEvaluator::ResponseEvaluator(int select) : select_(select) {}
+ResponseEvaluator::ResponseEvaluator(ChannelSelection select) : select_(select) {}
 
 ResponseEvaluator::ResponseEvaluator(std::span<const double> inphase,
-                                     std::span<const double> quadrature, int select)
+                                     std::span<const double> quadrature, ChannelSelection select)
     : ResponseEvaluator(select) {
     AppendTaps(inphase, quadrature);
 }
 
 void ResponseEvaluator::AppendTaps(std::span<const double> inphase,
                                    std::span<const double> quadrature) {
-    const bool isComplex = select_ == kSelectComplex;
+    const bool isComplex = select_ == ChannelSelection::ComplexFilter;
     real_.reserve(real_.size() + inphase.size());
     if (isComplex) {
         imag_.reserve(imag_.size() + inphase.size());

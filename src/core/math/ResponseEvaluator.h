@@ -1,5 +1,6 @@
 #pragma once
 
+#include "math/ChannelSelection.h"
 #include "math/ResponseQuantity.h"
 
 #include <complex>
@@ -22,13 +23,13 @@ namespace tapwright {
 // nu, so any real nu is accepted and reduced to one turn exactly.
 class ResponseEvaluator {
 public:
-    // An evaluator without taps for the selection code (1 Inphase, 2 Quadrature,
-    // 4 Complex; any other code means Inphase). Its responses are 0.
-    explicit ResponseEvaluator(int select);
+    // An evaluator without taps for one channel or the complex filter (see SelectTap: the
+    // Inphase channel stands for both channels side by side). Its responses are 0.
+    explicit ResponseEvaluator(ChannelSelection select);
 
     // The taps of the two channels; see AppendTaps.
     ResponseEvaluator(std::span<const double> inphase, std::span<const double> quadrature,
-                      int select);
+                      ChannelSelection select);
 
     // Appends the next inphase.size() taps, so that a channel kept in blocks can be passed
     // block by block. A Quadrature run shorter than the Inphase run reads as zeros; a
@@ -52,9 +53,9 @@ private:
     void EvaluateLanes(const double* zReal, const double* zImag, double* hReal,
                        double* hImag) const;
 
-    int select_;
+    ChannelSelection select_;
     std::vector<double> real_;
-    std::vector<double> imag_;  // empty unless the selection is Complex
+    std::vector<double> imag_;  // empty unless the selection is the complex filter
 };
 
 // e^(-j 2 pi nu), computed from the fraction of a turn reduced to an eighth of a turn, so

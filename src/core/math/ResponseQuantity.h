@@ -11,12 +11,6 @@ namespace tapwright {
 // degrees, -180 to 180.
 enum class ResponseQuantity { Power, Phase };
 
-// The filter selection codes that pick the coefficients a response is evaluated from.
-// Any code other than Quadrature or Complex means Inphase.
-inline constexpr int kSelectInphase = 1;
-inline constexpr int kSelectQuadrature = 2;
-inline constexpr int kSelectComplex = 4;
-
 // X^2 + Y^2 of the response X + jY.
 inline double PowerOf(std::complex<double> response) { return std::norm(response); }
 

@@ -10,6 +10,7 @@
 #include "platform/UserInterface.h"
 #include "plot/AutoscaleGrid.h"
 #include "plot/PhaseTrace.h"
+#include "plot/ResponseHintField.h"
 
 namespace tapwright {
 
@@ -20,20 +21,6 @@ constexpr double kInitialValueMinimum = -100.0;
 constexpr double kInitialValueMaximum = 20.0;
 
 constexpr Pen kLimitPen{PenStyle::Dashed, 1, kBlack};
-
-// The selection an opening hint asks for in bits 8 to 11.
-FirPlotSelection SelectionFromHint(std::uint32_t field) {
-    switch (field) {
-        case 1:
-            return FirPlotSelection::Quadrature;
-        case 2:
-            return FirPlotSelection::InphaseAndQuadrature;
-        case 3:
-            return FirPlotSelection::Complex;
-        default:
-            return FirPlotSelection::Inphase;
-    }
-}
 
 std::span<double> Values(CDoubleArray& array) {
     return {array.Data(), static_cast<std::size_t>(array.GetSize())};
@@ -56,7 +43,7 @@ struct ReadoutQuantity {
     std::string unit;
 };
 
-Command<CGraph> SelectionCommand(CommandId id, const char* text, FirPlotSelection selection) {
+Command<CGraph> SelectionCommand(CommandId id, const char* text, ChannelSelection selection) {
     return {id,
             "&Plot/Filter",
             text,
@@ -104,17 +91,17 @@ void CFirPlot::OnUpdate(CView*, std::uint32_t hintValue, CDataSet* object) {
         if (isReal != LastRealState()) {
             if (isReal) {
                 XState().minimum = 0.0;
-                selection_ = FirPlotSelection::Inphase;
-            } else if (selection_ == FirPlotSelection::Inphase) {
+                selection_ = ChannelSelection::Inphase;
+            } else if (selection_ == ChannelSelection::Inphase) {
                 XState().minimum = -XState().maximum;
-                selection_ = FirPlotSelection::Complex;
+                selection_ = ChannelSelection::ComplexFilter;
             }
         }
         SetLastRealState(isReal);
         if (attached || action == hint::kSampleRate) {
             const double half = filter_->GetFrequencyUnits().GetSampleRate() * 0.5;
             XState().maximum = half;
-            XState().minimum = selection_ == FirPlotSelection::Complex ? -half : 0.0;
+            XState().minimum = selection_ == ChannelSelection::ComplexFilter ? -half : 0.0;
             forceRescale = true;
         }
     }
@@ -132,7 +119,7 @@ void CFirPlot::Attach(CFirData& filter, std::uint32_t hintValue) {
     YState().minimum = kInitialValueMinimum;
     YState().maximum = kInitialValueMaximum;
     SetPlotType(PlotTypeFromHint(hint::Field1(hintValue)));
-    selection_ = SelectionFromHint(hint::Field2(hintValue));
+    selection_ = ResponseSelectionOfHintField(hint::Field2(hintValue));
 }
 
 bool CFirPlot::HasData() const {
@@ -141,7 +128,7 @@ bool CFirPlot::HasData() const {
 
 std::uint32_t CFirPlot::ReopenHint() const {
     return hint::kOpenResponse + 16 * HintFieldOf(DisplayKind()) +
-           256 * (static_cast<std::uint32_t>(selection_) - 1);
+           256 * ResponseHintField(selection_);
 }
 
 AxisSpan CFirPlot::FullXSpan() const {
@@ -149,7 +136,7 @@ AxisSpan CFirPlot::FullXSpan() const {
         return CGraph::FullXSpan();
     }
     const double half = filter_->GetFrequencyUnits().GetSampleRate() * 0.5;
-    return {selection_ == FirPlotSelection::Complex ? -half : 0.0, half};
+    return {selection_ == ChannelSelection::ComplexFilter ? -half : 0.0, half};
 }
 
 bool CFirPlot::SetViewRange(double x1, double x2, bool) {
@@ -167,13 +154,14 @@ void CFirPlot::EvaluateTraces(std::span<const double> frequencies) {
     for (const double f : frequencies) {
         series.x.Add(f);
     }
-    const bool both = selection_ == FirPlotSelection::InphaseAndQuadrature;
-    const int first = both ? kSelectInphase : static_cast<int>(selection_);
+    const bool both = selection_ == ChannelSelection::InphaseAndQuadrature;
+    const ChannelSelection first = both ? ChannelSelection::Inphase : selection_;
     series.y.SetSize(count);
     filter_->GetPlotValues(first, WantsPhase(), frequencies, Values(series.y));
     if (both) {
         series.y2.SetSize(count);
-        filter_->GetPlotValues(kSelectQuadrature, WantsPhase(), frequencies, Values(series.y2));
+        filter_->GetPlotValues(ChannelSelection::Quadrature, WantsPhase(), frequencies,
+                               Values(series.y2));
     }
 }
 
@@ -246,16 +234,16 @@ void CFirPlot::SetTitles() {
                 break;
         }
         switch (selection_) {
-            case FirPlotSelection::Quadrature:
+            case ChannelSelection::Quadrature:
                 titles_.mainTitle = "Quadrature Filter Frequency Response";
                 break;
-            case FirPlotSelection::InphaseAndQuadrature:
+            case ChannelSelection::InphaseAndQuadrature:
                 titles_.mainTitle = "Inphase and Quadrature Filter Frequency Responses";
                 break;
-            case FirPlotSelection::Complex:
+            case ChannelSelection::ComplexFilter:
                 titles_.mainTitle = "Complex Filter Frequency Response";
                 break;
-            default:
+            case ChannelSelection::Inphase:
                 titles_.mainTitle = "Inphase Filter Frequency Response";
                 break;
         }
@@ -405,7 +393,7 @@ void CFirPlot::DrawSlopeLimits(DrawContext& dc, int c1, int c2, double gain, dou
 
 // ---- Commands --------------------------------------------------------------------------
 
-void CFirPlot::OnSelection(FirPlotSelection selection) {
+void CFirPlot::OnSelection(ChannelSelection selection) {
     selection_ = selection;
     ClearSeries();
     Invalidate();
@@ -414,10 +402,10 @@ void CFirPlot::OnSelection(FirPlotSelection selection) {
 const CommandTable<CGraph>& CFirPlot::Commands() const {
     static const CommandTable<CGraph> table = [] {
         std::vector<Command<CGraph>> commands = {
-            SelectionCommand(kCmdFilterInphase, "&Inphase", FirPlotSelection::Inphase),
-            SelectionCommand(kCmdFilterQuadrature, "&Quadrature", FirPlotSelection::Quadrature),
-            SelectionCommand(kCmdFilterIAndQ, "I &And Q", FirPlotSelection::InphaseAndQuadrature),
-            SelectionCommand(kCmdFilterComplex, "&Complex", FirPlotSelection::Complex),
+            SelectionCommand(kCmdFilterInphase, "&Inphase", ChannelSelection::Inphase),
+            SelectionCommand(kCmdFilterQuadrature, "&Quadrature", ChannelSelection::Quadrature),
+            SelectionCommand(kCmdFilterIAndQ, "I &And Q", ChannelSelection::InphaseAndQuadrature),
+            SelectionCommand(kCmdFilterComplex, "&Complex", ChannelSelection::ComplexFilter),
             KindCommand(kCmdResponseMagnitude, "&Magnitude", PlotType::ComplexMagnitude),
             KindCommand(kCmdResponsePhase, "&Phase", PlotType::ComplexPhase),
             KindCommand(kCmdResponseUnwrappedPhase, "&Unwrapped Phase", PlotType::UnwrappedPhase),

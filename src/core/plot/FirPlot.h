@@ -5,6 +5,7 @@
 #include <string>
 
 #include "fileio/TitlesDlg.h"
+#include "math/ChannelSelection.h"
 #include "plot/Graph.h"
 
 namespace tapwright {
@@ -21,10 +22,6 @@ inline constexpr CommandId kCmdResponsePhase = 32927;
 inline constexpr CommandId kCmdResponseUnwrappedPhase = 32948;
 inline constexpr CommandId kCmdResponsePhaseDelay = 32949;
 inline constexpr CommandId kCmdResponseGroupDelay = 32950;
-
-// Which coefficients a response plot evaluates: the channels as real filters, both of them
-// as two traces, or the complex filter.
-enum class FirPlotSelection { Inphase = 1, Quadrature = 2, InphaseAndQuadrature = 3, Complex = 4 };
 
 // The frequency response window of a filter: the magnitude, phase, unwrapped phase, phase
 // delay or group delay (the graph's plot type is the display kind) of the Inphase,
@@ -65,7 +62,7 @@ public:
 
     // The Filter commands. The Response commands are the graph's plot type commands with
     // the display kinds.
-    void OnSelection(FirPlotSelection selection);
+    void OnSelection(ChannelSelection selection);
 
     // Turns phase traces into the unwrapped phase, the phase delay or the group delay of
     // the display kind.
@@ -74,7 +71,7 @@ public:
     // The text of the readout of a trace point.
     std::string ReadoutText(std::int32_t index) const;
 
-    FirPlotSelection Selection() const { return selection_; }
+    ChannelSelection Selection() const { return selection_; }
     PlotType DisplayKind() const { return GetPlotType(); }
     const CTitlesDlg& TitlesRecord() const { return titles_; }
     CFirData* Filter() const { return filter_; }
@@ -90,7 +87,7 @@ private:
     bool WantsPhase() const { return DisplayKind() != PlotType::ComplexMagnitude; }
 
     CTitlesDlg titles_;
-    FirPlotSelection selection_ = FirPlotSelection::Inphase;
+    ChannelSelection selection_ = ChannelSelection::Inphase;
     CFirData* filter_ = nullptr;  // not owned
 };
 

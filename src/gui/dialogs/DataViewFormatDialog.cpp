@@ -52,12 +52,12 @@ DataViewFormatDialog::DataViewFormatDialog(CDataViewFormatDlg& record, QWidget* 
     }
     formats_->setCurrentIndex(edited_.formats.selected);
     options_->setEnabled(edited_.IsOptionsEnabled());
-    CheckButton(*channels_, static_cast<int>(edited_.channel));
+    CheckButton(*channels_, DataViewChannelIndex(edited_.channel));
     findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Cancel)->setEnabled(
         edited_.cancelAllowed);
 
     connect(channels_, &QButtonGroup::idClicked,
-            [this](int channel) { edited_.channel = static_cast<DataViewChannel>(channel); });
+            [this](int channel) { edited_.channel = DataViewChannelAt(channel); });
     connect(formats_, &QComboBox::currentIndexChanged,
             [this](int selected) { OnFormatChanged(selected); });
     connect(options_, &QPushButton::clicked, [this] { edited_.OnOptions(); });

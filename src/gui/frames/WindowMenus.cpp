@@ -137,7 +137,7 @@ QMenu* WindowMenus::MakeViewMenu(bool coefficientEditor) {
     if (!coefficientEditor) {
         AddDocumentCommands(
             *menu, kViewRoot,
-            {{ResponseCommand(ResponseDisplay::Magnitude, FilterSelection::Inphase)}, {}, {}});
+            {{ResponseCommand(ResponseDisplay::Magnitude, ChannelSelection::Inphase)}, {}, {}});
     } else {
         AddDocumentCommands(*menu, kViewRoot,
                             {{ImpulseCommand(ImpulseDisplay::Inphase)}, {}, kResponsePopup});

@@ -340,7 +340,7 @@ struct TrueLevels {
 };
 
 TrueLevels MeasureDensely(const CFirData& filter, double lower, double upper) {
-    const ResponseEvaluator response = filter.GetResponseEvaluator(kSelectInphase);
+    const ResponseEvaluator response = filter.GetResponseEvaluator(ChannelSelection::Inphase);
     const auto power = [&response](double f) {
         return response.Evaluate(f, ResponseQuantity::Power);
     };
@@ -394,16 +394,18 @@ TEST(FirDesignTest, VerdictHoldsBetweenTheGridPointsOfALongDesign) {
     // The grid exchange's taps at 337: its grid holds the error level, but between the grid
     // points the stopband rises above it.
     filter.SetNumTaps(337);
-    ASSERT_EQ(RemezDesign(1, 337, 16, 2, filter.BandEdges(), filter.DesiredGains(),
-                          filter.BandWeights(), filter.DesignTaps(), StatusLineProgress("")),
-              1);
+    ASSERT_EQ(
+        RemezDesign(ResponseType::Filter, 337, 16, 2, filter.BandEdges(), filter.DesiredGains(),
+                    filter.BandWeights(), filter.DesignTaps(), StatusLineProgress("")),
+        1);
     filter.StoreDesign();
     const double trueAttenuation = -10.0 * std::log10(MeasureDensely(filter, 0.11, 0.5).largest);
     EXPECT_NEAR(trueAttenuation, 79.62, 0.01);
     EXPECT_NEAR(filter.GetBandActualDb(1), trueAttenuation, 1e-5);
     EXPECT_FALSE(filter.MeetsSpec());
     const CFirData::BandMeasurement stop = filter.MeasureBand(1);
-    EXPECT_NEAR(10.0 * std::log10(filter.GetResponse(1, false, stop.worstFrequency, true)),
+    EXPECT_NEAR(10.0 * std::log10(filter.GetResponse(ChannelSelection::Inphase, false,
+                                                     stop.worstFrequency, true)),
                 -stop.actualDb, 1e-9);
 
     // The optimisation ends on a length that truly passes, one tap longer than one that

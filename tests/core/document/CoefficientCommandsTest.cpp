@@ -46,7 +46,7 @@ TEST_F(CoefficientCommandsTest, WindowAsksBeforeWindowingAgain) {
         dialog.type = WindowType::Hanning;
         return dialog.OnOK();
     });
-    ASSERT_TRUE(commands_.Window(ChannelChoice::Default));
+    ASSERT_TRUE(commands_.Window(DefaultChannels(filter_.IsReal())));
     ExpectSamplesNear(filter_.Inphase(), {0.0, 0.5, 1.0, 0.5});
     EXPECT_EQ(ui_.StatusTexts(), (std::vector<std::string>{"Windowing Time Data..."}));
     EXPECT_EQ(ui_.WaitCursorUses(), 1);
@@ -56,7 +56,7 @@ TEST_F(CoefficientCommandsTest, WindowAsksBeforeWindowingAgain) {
 
     const char* again = "The time data has already been windowed.  Window again?";
     ui_.ExpectMessage(again, MessageResult::No);
-    EXPECT_FALSE(commands_.Window(ChannelChoice::Default));
+    EXPECT_FALSE(commands_.Window(DefaultChannels(filter_.IsReal())));
     EXPECT_EQ(ui_.Messages()[0].icon, MessageIcon::Question);
 
     // Yes, then Cancel: the kept choice stays as it was.
@@ -65,7 +65,7 @@ TEST_F(CoefficientCommandsTest, WindowAsksBeforeWindowingAgain) {
         dialog.type = WindowType::Gaussian;
         return false;
     });
-    EXPECT_FALSE(commands_.Window(ChannelChoice::Default));
+    EXPECT_FALSE(commands_.Window(DefaultChannels(filter_.IsReal())));
     EXPECT_EQ(dialogs_.window.type, WindowType::Hanning);
     ExpectSamplesNear(filter_.Inphase(), {0.0, 0.5, 1.0, 0.5});
     EXPECT_EQ(dataChanged_, 1);
@@ -80,7 +80,7 @@ TEST_F(CoefficientCommandsTest, ScaleShowsTheFrequencyUnitAndScalesInDecibels) {
         dialog.value = 6.0;
         return true;
     });
-    ASSERT_TRUE(commands_.Scale(ChannelChoice::Default));
+    ASSERT_TRUE(commands_.Scale(DefaultChannels(filter_.IsReal())));
     const double factor = std::pow(10.0, 0.3);
     ExpectSamplesNear(filter_.Inphase(), {factor, -2.0 * factor});
     EXPECT_EQ(dialogs_.scale.mode, ScaleMode::Multiply);
@@ -97,7 +97,7 @@ TEST_F(CoefficientCommandsTest, QuantizeDialogStaysOpenUntilTheBitCountIsUsable)
         dialog.bits = 3;
         return dialog.OnOK();
     });
-    ASSERT_TRUE(commands_.Quantize(ChannelChoice::Inphase));
+    ASSERT_TRUE(commands_.Quantize(ChannelSelection::Inphase));
     EXPECT_EQ(Samples(filter_.Inphase()), (std::vector<double>{0.25, -0.25}));
     EXPECT_EQ(dialogs_.quantize.bits, 3);
     EXPECT_TRUE(filter_.IsDesigned());
@@ -116,7 +116,7 @@ TEST_F(CoefficientCommandsTest, FillRepeatsTheDialogUntilTheTapCountIsUsable) {
         dialog.OnTapsEdited();
         return true;
     });
-    ASSERT_TRUE(commands_.FillConstant(ChannelChoice::Quadrature));
+    ASSERT_TRUE(commands_.FillConstant(ChannelSelection::Quadrature));
     EXPECT_EQ(Samples(filter_.Quadrature()), std::vector<double>(4, 0.25));
     EXPECT_EQ(Samples(filter_.Inphase()), std::vector<double>(4, 0.0));
     EXPECT_FALSE(filter_.IsReal());
@@ -129,7 +129,7 @@ TEST_F(CoefficientCommandsTest, SineAsksBeforeOverwritingAFilterThatIsNotBlank) 
     SetCoefficients({0.5, 0.5});
     const char* question = "Generating Coefficients will overwrite all current data.";
     ui_.ExpectMessage(question, MessageResult::Cancel);
-    EXPECT_FALSE(commands_.FillSine(ChannelChoice::Inphase));
+    EXPECT_FALSE(commands_.FillSine(ChannelSelection::Inphase));
     EXPECT_EQ(Samples(filter_.Inphase()), (std::vector<double>{0.5, 0.5}));
     EXPECT_EQ(ui_.Messages()[0].buttons, MessageButtons::OkCancel);
 
@@ -140,7 +140,7 @@ TEST_F(CoefficientCommandsTest, SineAsksBeforeOverwritingAFilterThatIsNotBlank) 
         dialog.OnCyclesFocus();
         return true;
     });
-    ASSERT_TRUE(commands_.FillSine(ChannelChoice::Inphase));
+    ASSERT_TRUE(commands_.FillSine(ChannelSelection::Inphase));
     ExpectSamplesNear(filter_.Inphase(), {1.0, 0.0, -1.0, 0.0, 1.0, 0.0, -1.0, 0.0});
     EXPECT_EQ(ui_.StatusTexts(), (std::vector<std::string>{"Generating Coeffients..."}));
     EXPECT_FALSE(filter_.IsDesigned());
@@ -149,7 +149,7 @@ TEST_F(CoefficientCommandsTest, SineAsksBeforeOverwritingAFilterThatIsNotBlank) 
     CFirData blank;
     CoefficientCommands onBlank(blank, dialogs_, preferences_);
     ui_.ExpectDialog<CSineDlg>([](CSineDlg&) { return true; });
-    EXPECT_TRUE(onBlank.FillSine(ChannelChoice::Both));
+    EXPECT_TRUE(onBlank.FillSine(ChannelSelection::InphaseAndQuadrature));
     EXPECT_EQ(blank.Inphase().GetNumPoints(), 8);
     EXPECT_FALSE(blank.IsReal());
 }

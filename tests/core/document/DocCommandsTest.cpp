@@ -18,10 +18,10 @@ const std::vector<CommandId> kInphaseEntries = {
     kCmdWindowInphase,
     kCmdScaleInphase,
     kCmdQuantizeInphase,
-    ResponseCommand(ResponseDisplay::Magnitude, FilterSelection::Inphase),
-    ResponseCommand(ResponseDisplay::GroupDelay, FilterSelection::Inphase),
+    ResponseCommand(ResponseDisplay::Magnitude, ChannelSelection::Inphase),
+    ResponseCommand(ResponseDisplay::GroupDelay, ChannelSelection::Inphase),
     ImpulseCommand(ImpulseDisplay::Inphase),
-    CoefficientsCommand(CoefficientChannels::Inphase),
+    CoefficientsCommand(ChannelSelection::Inphase),
 };
 
 // Their Quadrature and complex entries.
@@ -32,13 +32,13 @@ const std::vector<CommandId> kComplexEntries = {
     kCmdScaleComplex,
     kCmdQuantizeQuadrature,
     kCmdQuantizeComplex,
-    ResponseCommand(ResponseDisplay::Magnitude, FilterSelection::Quadrature),
-    ResponseCommand(ResponseDisplay::Phase, FilterSelection::Both),
-    ResponseCommand(ResponseDisplay::PhaseDelay, FilterSelection::Complex),
+    ResponseCommand(ResponseDisplay::Magnitude, ChannelSelection::Quadrature),
+    ResponseCommand(ResponseDisplay::Phase, ChannelSelection::InphaseAndQuadrature),
+    ResponseCommand(ResponseDisplay::PhaseDelay, ChannelSelection::ComplexFilter),
     ImpulseCommand(ImpulseDisplay::Quadrature),
     ImpulseCommand(ImpulseDisplay::ComplexPhase),
-    CoefficientsCommand(CoefficientChannels::Quadrature),
-    CoefficientsCommand(CoefficientChannels::Complex),
+    CoefficientsCommand(ChannelSelection::Quadrature),
+    CoefficientsCommand(ChannelSelection::InphaseAndQuadrature),
 };
 
 // Commands that need points whatever the data.
@@ -130,7 +130,7 @@ TEST_F(DocCommandsTest, ResponseCommandsOpenTheViewTheirHintNames) {
     document.Filter().FillSine(8, 0.1, true, true);
     const auto& editorUpdates = frames.Views(ViewKind::SimpleEditor).front()->updates;
     ASSERT_TRUE(FirDocCommands().Execute(
-        document, ResponseCommand(ResponseDisplay::GroupDelay, FilterSelection::Quadrature)));
+        document, ResponseCommand(ResponseDisplay::GroupDelay, ChannelSelection::Quadrature)));
     EXPECT_EQ(editorUpdates.back().hint, 3u + 16 * 8 + 256 * 1);
     ASSERT_TRUE(
         FirDocCommands().Execute(document, ImpulseCommand(ImpulseDisplay::ComplexMagnitude)));

@@ -114,8 +114,8 @@ TEST_F(FirDocTest, DesigningTwiceReusesOneResponseWindowWhileTheViewCommandOpens
     EXPECT_EQ(frames.Views(ViewKind::FrequencyResponse).size(), 1u);
     EXPECT_EQ(frames.activated.size(), 1u);
 
-    document.ViewFrequencyResponse(ResponseDisplay::Magnitude, FilterSelection::Inphase);
-    document.ViewFrequencyResponse(ResponseDisplay::Magnitude, FilterSelection::Inphase);
+    document.ViewFrequencyResponse(ResponseDisplay::Magnitude, ChannelSelection::Inphase);
+    document.ViewFrequencyResponse(ResponseDisplay::Magnitude, ChannelSelection::Inphase);
     EXPECT_EQ(frames.Views(ViewKind::FrequencyResponse).size(), 3u);
 }
 
@@ -324,7 +324,7 @@ TEST_F(FirDocTest, FilterCommandsMarkTheProjectAndClearTheDesignedFlag) {
     document.Filter().FillConstant(16, 0.25, true, false);
     document.Filter().SetDesigned(true);
     ui.ExpectDialog<CWindowDlg>([](CWindowDlg&) { return true; });
-    ASSERT_TRUE(document.Coefficients().Window(ChannelChoice::Default));
+    ASSERT_TRUE(document.Coefficients().Window(DefaultChannels(document.Filter().IsReal())));
     EXPECT_TRUE(document.IsModified());
     EXPECT_FALSE(document.Filter().IsDesigned());
     EXPECT_EQ(frames.Views(ViewKind::SimpleEditor).front()->updates.back().hint, hint::kAnything);
@@ -335,7 +335,7 @@ TEST_F(FirDocTest, FilterCommandsMarkTheProjectAndClearTheDesignedFlag) {
         dialog.taps = 4;
         return true;
     });
-    ASSERT_TRUE(document.Coefficients().FillConstant(ChannelChoice::Inphase));
+    ASSERT_TRUE(document.Coefficients().FillConstant(ChannelSelection::Inphase));
     EXPECT_TRUE(document.IsModified());
     EXPECT_EQ(frames.Views(ViewKind::FrequencyResponse).size(), 1u);
 }

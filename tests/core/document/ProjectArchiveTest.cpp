@@ -101,7 +101,7 @@ TEST_F(ProjectArchiveTest, NewProjectSavedAndReopenedKeepsItsSpecification) {
 
     // Nothing was windowed, so the window command goes straight to its dialog.
     ui.ExpectDialog<CWindowDlg>([](CWindowDlg&) { return false; });
-    EXPECT_FALSE(reopened.Coefficients().Window(ChannelChoice::Inphase));
+    EXPECT_FALSE(reopened.Coefficients().Window(ChannelSelection::Inphase));
 }
 
 TEST_F(ProjectArchiveTest, DesignedProjectRoundTripsBitForBit) {

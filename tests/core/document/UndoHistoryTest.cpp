@@ -299,7 +299,7 @@ const UndoCase kCases[] = {
      },
      [](UndoCommandTest& t) {
          t.ui.ExpectDialog<CDataViewFormatDlg>(ChooseFormat("Text:Decimal"));
-         t.document.ViewCoefficients(CoefficientChannels::Inphase);
+         t.document.ViewCoefficients(ChannelSelection::Inphase);
      }},
 };
 

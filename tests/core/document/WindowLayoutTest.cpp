@@ -131,7 +131,7 @@ TEST_F(ProjectWindowsTest, ThreeArrangedWindowsReopenAsTheyWereLeft) {
     frames.PlaceFrame(editor, {10, 10, 410, 310});
     CView& response = *document.OpenNew(
         {ViewKind::FrequencyResponse,
-         ResponseHint(ResponseDisplay::Phase, FilterSelection::Inphase), CFirDoc::kResponseTitle},
+         ResponseHint(ResponseDisplay::Phase, ChannelSelection::Inphase), CFirDoc::kResponseTitle},
         document.Filter());
     frames.PlaceFrame(response, {420, 10, 920, 400});
     response.RestoreSpans({0.1, 0.3, -90.0, 90.0});  // as the user zoomed it

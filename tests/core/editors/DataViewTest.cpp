@@ -35,7 +35,7 @@ std::function<bool(CDataViewFormatDlg&)> Choose(const std::string& name, bool ca
 class DataViewTest : public testing::Test {
 protected:
     // Opens a coefficient editor from the View menu, confirming the first format dialog.
-    CDataView& Open(CoefficientChannels channels, const std::string& format) {
+    CDataView& Open(ChannelSelection channels, const std::string& format) {
         ui.ExpectDialog<CDataViewFormatDlg>(Choose(format, false));
         document.ViewCoefficients(channels);
         return *frames.All<CDataView>().back();
@@ -56,10 +56,10 @@ TEST_F(DataViewTest, HexOfThreeTapsShowsThreeLinesOfFourDigits) {
             "Text:Binary",  "Asm:ADI PM", "Binary:float", "Binary:double", "Binary:Wave"};
         EXPECT_EQ(dialog.formats.names, offered);
         EXPECT_EQ(dialog.formats.selected, -1);
-        EXPECT_EQ(dialog.channel, DataViewChannel::Inphase);
+        EXPECT_EQ(dialog.channel, ChannelSelection::Inphase);
         return Choose("Text:Hex", false)(dialog);
     });
-    document.ViewCoefficients(CoefficientChannels::Inphase);
+    document.ViewCoefficients(ChannelSelection::Inphase);
     const CDataView& view = *frames.All<CDataView>().front();
     EXPECT_EQ(view.ViewData(), &filter);
     EXPECT_EQ(view.text, "2000\r\nD99B\r\n4000\r\n");
@@ -67,7 +67,7 @@ TEST_F(DataViewTest, HexOfThreeTapsShowsThreeLinesOfFourDigits) {
 
 TEST_F(DataViewTest, EditedValueChangesThatCoefficientAndTheRestAsTheTextShowsThem) {
     test::SetCoefficients(filter, {0.1, 0.25, 0.75}, {0.125, 0.125, 0.125});
-    CDataView& view = Open(CoefficientChannels::Inphase, "Text:Hex");
+    CDataView& view = Open(ChannelSelection::Inphase, "Text:Hex");
     ASSERT_EQ(view.text, "0CCD\r\n2000\r\n6000\r\n");
 
     view.text = "0CCD\r\n1000\r\n6000\r\n";
@@ -82,7 +82,7 @@ TEST_F(DataViewTest, EditedValueChangesThatCoefficientAndTheRestAsTheTextShowsTh
 
 TEST_F(DataViewTest, DeletedLinesBecomeZerosAndAddedLinesGrowTheQuadratureWithZeros) {
     test::SetCoefficients(filter, {0.25, 0.5, 0.25});
-    CDataView& view = Open(CoefficientChannels::Inphase, "Text:Fract");
+    CDataView& view = Open(ChannelSelection::Inphase, "Text:Fract");
     ASSERT_EQ(view.text, "  8192\r\n 16384\r\n  8192\r\n");
 
     view.text = "  8192\r\n 16384\r\n";
@@ -99,8 +99,8 @@ TEST_F(DataViewTest, DeletedLinesBecomeZerosAndAddedLinesGrowTheQuadratureWithZe
 
 TEST_F(DataViewTest, ComplexReadEndsAtTheLineThatLacksItsSecondNumber) {
     test::SetCoefficients(filter, {0.5, 0.25, 0.125}, {-0.5, -0.25, -0.125});
-    CDataView& view = Open(CoefficientChannels::Complex, "Text:Decimal");
-    EXPECT_EQ(view.FormatDialog().channel, DataViewChannel::Complex);
+    CDataView& view = Open(ChannelSelection::InphaseAndQuadrature, "Text:Decimal");
+    EXPECT_EQ(view.FormatDialog().channel, ChannelSelection::InphaseAndQuadrature);
     view.text = " 0.750000000000 -0.750000000000\r\n 0.250000000000\r\n 0.1 -0.1\r\n";
     ui.ExpectMessage(
         "Read 1 point (Inphase and Quadrature) from \"FIR Complex Coefficients\".\n"
@@ -114,7 +114,7 @@ TEST_F(DataViewTest, ComplexReadEndsAtTheLineThatLacksItsSecondNumber) {
 TEST_F(DataViewTest, TextThatCannotBeWrittenOrReadLeavesTheFilterAlone) {
     test::SetCoefficients(filter, {1.0, 0.5});
     ui.ExpectMessage(CDataSetIO::kOverflowQuestion, MessageResult::No);
-    CDataView& view = Open(CoefficientChannels::Inphase, "Text:Hex");
+    CDataView& view = Open(ChannelSelection::Inphase, "Text:Hex");
     EXPECT_EQ(view.text, CDataView::kCannotWriteText);
 
     view.OnUpdateFilter();  // the explanation is no coefficient text
@@ -127,7 +127,7 @@ TEST_F(DataViewTest, TextThatCannotBeWrittenOrReadLeavesTheFilterAlone) {
 // An update that changes nothing must not look like one that worked.
 TEST_F(DataViewTest, UpdateSaysWhetherTheTextYieldedNumbers) {
     test::SetCoefficients(filter, {0.25, 0.5});
-    CDataView& view = Open(CoefficientChannels::Inphase, "Text:Decimal");
+    CDataView& view = Open(ChannelSelection::Inphase, "Text:Decimal");
     view.text = "no numbers here\r\n";
     ui.ExpectMessage(
         "Read 0 values from \"FIR Inphase Coefficients\".\n"
@@ -146,7 +146,7 @@ TEST_F(DataViewTest, UpdateSaysWhetherTheTextYieldedNumbers) {
 
 TEST_F(DataViewTest, NoFormatGivesAnEmptyTextAndAFormatChosenLaterShowsTheData) {
     test::SetCoefficients(filter, {0.25, 0.5});
-    CDataView& view = Open(CoefficientChannels::Inphase, "");
+    CDataView& view = Open(ChannelSelection::Inphase, "");
     EXPECT_EQ(view.text, "");
 
     ui.ExpectDialog<CDataViewFormatDlg>([](CDataViewFormatDlg&) { return false; });
@@ -162,12 +162,25 @@ TEST_F(DataViewTest, NothingIsWrittenToTheCurrentDirectory) {
     const std::filesystem::path previous = std::filesystem::current_path();
     std::filesystem::current_path(directory.Path());
     test::SetCoefficients(filter, {0.25, 0.5, 0.25});
-    CDataView& view = Open(CoefficientChannels::Inphase, "Text:Decimal");
+    CDataView& view = Open(ChannelSelection::Inphase, "Text:Decimal");
     view.text = " 0.5\r\n";
     view.OnUpdateFilter();
     std::filesystem::current_path(previous);
     EXPECT_EQ(ChannelValues(filter.Inphase()), (std::vector<double>{0.5, 0.0, 0.0}));
     EXPECT_TRUE(directory.Names().empty());
+}
+
+TEST(DataViewFormatDlgTest, TheRadiosNumberTheChannelsTheEditorCanShow) {
+    const ChannelSelection radios[] = {ChannelSelection::Inphase, ChannelSelection::Quadrature,
+                                       ChannelSelection::InphaseAndQuadrature};
+    for (int index = 0; index < 3; ++index) {
+        EXPECT_EQ(DataViewChannelIndex(radios[index]), index);
+        EXPECT_EQ(DataViewChannelAt(index), radios[index]);
+    }
+    // The complex filter's coefficients are its two channels side by side.
+    EXPECT_EQ(DataViewChannelIndex(ChannelSelection::ComplexFilter), 2);
+    EXPECT_EQ(DataViewChannelAt(3), ChannelSelection::Inphase);
+    EXPECT_EQ(DataViewChannelAt(-1), ChannelSelection::Inphase);
 }
 
 }  // namespace

@@ -20,7 +20,7 @@ constexpr double kPi = 3.141592653589793;
 class DenseReference {
 public:
     explicit DenseReference(const std::vector<double>& taps)
-        : response_(taps, {}, kSelectInphase), taps_(taps.size()) {}
+        : response_(taps, {}, ChannelSelection::Inphase), taps_(taps.size()) {}
 
     double Power(double f) const { return response_.Evaluate(f, ResponseQuantity::Power); }
 

@@ -28,12 +28,12 @@ struct Lowpass {
 
     EngineOutcome Design(std::vector<double>& taps, const std::string& prefix = "") const {
         taps.assign(static_cast<std::size_t>(numTaps), 0.0);
-        return DesignEquiripple(1, numTaps, 16, 2, edges, desired, weights, taps,
+        return DesignEquiripple(ResponseType::Filter, numTaps, 16, 2, edges, desired, weights, taps,
                                 StatusLineProgress(prefix));
     }
     double PeakError(const std::vector<double>& taps) const {
-        return CertifyEquiripple(
-                   taps, MakeApproximationProblem(1, numTaps, 16, 2, edges, desired, weights))
+        return CertifyEquiripple(taps, MakeApproximationProblem(ResponseType::Filter, numTaps, 16,
+                                                                2, edges, desired, weights))
             .peakError;
     }
 };
@@ -61,8 +61,8 @@ TEST(EngineChoiceTest, LevelGridDesignKeepsTheGridExchangesTaps) {
     EXPECT_LT(outcome.spread, kLevelSpread);
     ExpectIterationTexts(ui.StatusTexts(), "");
     std::vector<double> classic(47);
-    ASSERT_EQ(RemezDesign(1, 47, 16, 2, spec.edges, spec.desired, spec.weights, classic,
-                          StatusLineProgress("")),
+    ASSERT_EQ(RemezDesign(ResponseType::Filter, 47, 16, 2, spec.edges, spec.desired, spec.weights,
+                          classic, StatusLineProgress("")),
               1);
     EXPECT_EQ(taps, classic);
 }
@@ -78,7 +78,7 @@ TEST(EngineChoiceTest, GridDesignWhoseTrueErrorIsNotLevelIsImproved) {
     EXPECT_LT(outcome.spread, 1e-3);
     ExpectIterationTexts(ui.StatusTexts(), "NTaps = 101, ");
     std::vector<double> classic(101);
-    RemezDesign(1, 101, 16, 2, spec.edges, spec.desired, spec.weights, classic,
+    RemezDesign(ResponseType::Filter, 101, 16, 2, spec.edges, spec.desired, spec.weights, classic,
                 StatusLineProgress(""));
     EXPECT_LT(spec.PeakError(taps), 0.98 * spec.PeakError(classic));
 }
@@ -115,8 +115,8 @@ TEST(EngineChoiceTest, UnusableArgumentsLeaveTheTapsAlone) {
     const std::vector<double> edges{0.0, 0.2, 0.3, 0.5};
     const std::vector<double> desired{1.0, 0.0};
     const std::vector<double> weights{1.0, 1.0};
-    const EngineOutcome outcome =
-        DesignEquiripple(1, 2, 16, 2, edges, desired, weights, taps, StatusLineProgress(""));
+    const EngineOutcome outcome = DesignEquiripple(ResponseType::Filter, 2, 16, 2, edges, desired,
+                                                   weights, taps, StatusLineProgress(""));
     EXPECT_FALSE(outcome.level);
     EXPECT_EQ(taps, std::vector<double>(2, 7.0));
     EXPECT_TRUE(ui.StatusTexts().empty());

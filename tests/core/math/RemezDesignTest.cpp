@@ -15,15 +15,15 @@
 namespace tapwright {
 namespace {
 
-constexpr int kFilter = 1;
-constexpr int kDifferentiator = 2;
-constexpr int kHilbert = 3;
+constexpr ResponseType kFilter = ResponseType::Filter;
+constexpr ResponseType kDifferentiator = ResponseType::Differentiator;
+constexpr ResponseType kHilbert = ResponseType::Hilbert;
 constexpr double kTwoPi = 6.283185307179586;
 constexpr double kUntouched = 12345.0;
 
 struct FilterSpec {
     const char* name;
-    int type;
+    ResponseType type;
     int numTaps;
     std::vector<double> edges;
     std::vector<double> desired;
@@ -35,9 +35,9 @@ struct FilterSpec {
     int NumCosines() const { return numTaps / 2 + (numTaps % 2 == 1 && !OddSymmetry() ? 1 : 0); }
 };
 
-FilterSpec MakeFilterSpec(const char* name, int type, int numTaps, std::vector<double> edges,
-                          std::vector<double> desired, std::vector<double> weights,
-                          int density = 16) {
+FilterSpec MakeFilterSpec(const char* name, ResponseType type, int numTaps,
+                          std::vector<double> edges, std::vector<double> desired,
+                          std::vector<double> weights, int density = 16) {
     return FilterSpec{
         name, type, numTaps, std::move(edges), std::move(desired), std::move(weights), density};
 }
@@ -225,7 +225,7 @@ constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 
 struct InvalidCall {
     const char* name;
-    int type;
+    ResponseType type;
     int numTaps;
     int numBands;
     std::vector<double> edges;
@@ -258,19 +258,19 @@ const std::vector<double> kTwoBands{0.0, 0.2, 0.3, 0.5};
 
 INSTANTIATE_TEST_SUITE_P(
     Arguments, RemezInvalidArgumentTest,
-    ::testing::Values(InvalidCall{"TwoTaps", kFilter, 2, 2, kTwoBands, 2, 2},
-                      InvalidCall{"NoBands", kFilter, 21, 0, kTwoBands, 2, 21},
-                      InvalidCall{"TypeZero", 0, 21, 2, kTwoBands, 2, 21},
-                      InvalidCall{"TypeFour", 4, 21, 2, kTwoBands, 2, 21},
-                      InvalidCall{"TooFewEdges", kFilter, 21, 2, {0.0, 0.2, 0.3}, 2, 21},
-                      InvalidCall{"TooFewBandValues", kFilter, 21, 2, kTwoBands, 1, 21},
-                      InvalidCall{"TooFewTaps", kFilter, 21, 2, kTwoBands, 2, 20},
-                      InvalidCall{"EdgeNotANumber", kFilter, 21, 2, {0.0, 0.2, kNaN, 0.5}, 2, 21},
-                      // Fewer grid points than the 52 extremal points of 101 taps.
-                      InvalidCall{
-                          "GridTooSmall", kFilter, 101, 2, {0.0, 0.001, 0.499, 0.5}, 2, 101},
-                      InvalidCall{"GridTooLarge", kFilter, 10001, 2, kTwoBands, 2, 10001,
-                                  std::numeric_limits<int>::max()}),
+    ::testing::Values(
+        InvalidCall{"TwoTaps", kFilter, 2, 2, kTwoBands, 2, 2},
+        InvalidCall{"NoBands", kFilter, 21, 0, kTwoBands, 2, 21},
+        InvalidCall{"TypeZero", static_cast<ResponseType>(0), 21, 2, kTwoBands, 2, 21},
+        InvalidCall{"TypeFour", static_cast<ResponseType>(4), 21, 2, kTwoBands, 2, 21},
+        InvalidCall{"TooFewEdges", kFilter, 21, 2, {0.0, 0.2, 0.3}, 2, 21},
+        InvalidCall{"TooFewBandValues", kFilter, 21, 2, kTwoBands, 1, 21},
+        InvalidCall{"TooFewTaps", kFilter, 21, 2, kTwoBands, 2, 20},
+        InvalidCall{"EdgeNotANumber", kFilter, 21, 2, {0.0, 0.2, kNaN, 0.5}, 2, 21},
+        // Fewer grid points than the 52 extremal points of 101 taps.
+        InvalidCall{"GridTooSmall", kFilter, 101, 2, {0.0, 0.001, 0.499, 0.5}, 2, 101},
+        InvalidCall{"GridTooLarge", kFilter, 10001, 2, kTwoBands, 2, 10001,
+                    std::numeric_limits<int>::max()}),
     [](const ::testing::TestParamInfo<InvalidCall>& info) { return std::string(info.param.name); });
 
 TEST_F(RemezDesignTest, ShowsEveryIterationWithThePrefix) {

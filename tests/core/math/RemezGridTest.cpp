@@ -8,16 +8,16 @@
 namespace tapwright {
 namespace {
 
-constexpr int kFilter = 1;
-constexpr int kDifferentiator = 2;
-constexpr int kHilbert = 3;
+constexpr ResponseType kFilter = ResponseType::Filter;
+constexpr ResponseType kDifferentiator = ResponseType::Differentiator;
+constexpr ResponseType kHilbert = ResponseType::Hilbert;
 
 struct SampledGrid {
     RemezShape shape;
     RemezGrid grid;
 };
 
-SampledGrid Sample(int type, int numTaps, const std::vector<double>& edges,
+SampledGrid Sample(ResponseType type, int numTaps, const std::vector<double>& edges,
                    const std::vector<double>& desired, const std::vector<double>& weights) {
     SampledGrid sampled{RemezShape(type, numTaps, 16), RemezGrid()};
     const RemezBands bands{type, static_cast<int>(desired.size()), edges, desired, weights};
@@ -61,7 +61,7 @@ TEST(RemezGridTest, BandsRunFromLowerEdgeInGridStepsAndEndOnTheUpperEdge) {
 }
 
 struct NyquistCase {
-    int type;
+    ResponseType type;
     int numTaps;
     bool keepsNyquist;
 };
@@ -88,11 +88,11 @@ INSTANTIATE_TEST_SUITE_P(TypesAndParities, RemezGridNyquistTest,
                                            NyquistCase{kDifferentiator, 21, false}));
 
 TEST(RemezGridTest, OddSymmetricGridsStartOneStepAboveZero) {
-    for (const int type : {kDifferentiator, kHilbert}) {
+    for (const ResponseType type : {kDifferentiator, kHilbert}) {
         const SampledGrid fromZero = Sample(type, 21, {0.0, 0.4}, {1.0}, {1.0});
-        EXPECT_EQ(fromZero.grid.Frequency(0), fromZero.shape.spacing) << type;
+        EXPECT_EQ(fromZero.grid.Frequency(0), fromZero.shape.spacing) << static_cast<int>(type);
         const SampledGrid fromEdge = Sample(type, 21, {0.1, 0.4}, {1.0}, {1.0});
-        EXPECT_EQ(fromEdge.grid.Frequency(0), 0.1) << type;
+        EXPECT_EQ(fromEdge.grid.Frequency(0), 0.1) << static_cast<int>(type);
     }
     const SampledGrid filter = Sample(kFilter, 21, {0.0, 0.4}, {1.0}, {1.0});
     EXPECT_EQ(filter.grid.Frequency(0), 0.0);

@@ -17,7 +17,8 @@ constexpr double kMinDb = -110.0;
 enum class Method { Reference, Evaluator };
 
 std::complex<double> Response(Method method, const std::vector<double>& inphase,
-                              const std::vector<double>& quadrature, int select, double nu) {
+                              const std::vector<double>& quadrature, ChannelSelection select,
+                              double nu) {
     if (method == Method::Reference) {
         return ReferenceResponse(inphase, quadrature, select, nu);
     }
@@ -28,58 +29,62 @@ std::complex<double> Response(Method method, const std::vector<double>& inphase,
 class KnownResponseTest : public testing::TestWithParam<Method> {
 protected:
     double Db(const std::vector<double>& inphase, const std::vector<double>& quadrature,
-              int select, double nu) const {
+              ChannelSelection select, double nu) const {
         const double power = PowerOf(Response(GetParam(), inphase, quadrature, select, nu));
         return PlotValue(ResponseQuantity::Power, power, kMinDb);
     }
     double Phase(const std::vector<double>& inphase, const std::vector<double>& quadrature,
-                 int select, double nu) const {
+                 ChannelSelection select, double nu) const {
         return PhaseDegreesOf(Response(GetParam(), inphase, quadrature, select, nu));
     }
 };
 
 TEST_P(KnownResponseTest, SingleUnitTapIsZeroDbAndZeroDegreesEverywhere) {
     for (const double nu : {-0.5, -0.3, 0.0, 0.1, 0.25, 0.4999, 0.5}) {
-        EXPECT_NEAR(Db({1.0}, {0.0}, kSelectInphase, nu), 0.0, 1e-12) << nu;
-        EXPECT_NEAR(Phase({1.0}, {0.0}, kSelectInphase, nu), 0.0, 1e-12) << nu;
+        EXPECT_NEAR(Db({1.0}, {0.0}, ChannelSelection::Inphase, nu), 0.0, 1e-12) << nu;
+        EXPECT_NEAR(Phase({1.0}, {0.0}, ChannelSelection::Inphase, nu), 0.0, 1e-12) << nu;
     }
 }
 
 TEST_P(KnownResponseTest, TwoUnitTapsShowTheFloorAtHalfTheSamplingRate) {
-    const double power = PowerOf(Response(GetParam(), {1.0, 1.0}, {0.0, 0.0}, kSelectInphase, 0.5));
+    const double power =
+        PowerOf(Response(GetParam(), {1.0, 1.0}, {0.0, 0.0}, ChannelSelection::Inphase, 0.5));
     EXPECT_LT(power, 1e-30);
-    EXPECT_EQ(Db({1.0, 1.0}, {0.0, 0.0}, kSelectInphase, 0.5), kMinDb);
-    EXPECT_NEAR(Db({1.0, 1.0}, {0.0, 0.0}, kSelectInphase, 0.0), 10.0 * std::log10(4.0), 1e-12);
+    EXPECT_EQ(Db({1.0, 1.0}, {0.0, 0.0}, ChannelSelection::Inphase, 0.5), kMinDb);
+    EXPECT_NEAR(Db({1.0, 1.0}, {0.0, 0.0}, ChannelSelection::Inphase, 0.0), 10.0 * std::log10(4.0),
+                1e-12);
 }
 
 TEST_P(KnownResponseTest, AveragerIsMinus45DegreesAtAQuarterOfTheSamplingRate) {
-    EXPECT_NEAR(Phase({0.5, 0.5}, {0.0, 0.0}, kSelectInphase, 0.25), -45.0, 1e-12);
-    EXPECT_NEAR(Db({0.5, 0.5}, {0.0, 0.0}, kSelectInphase, 0.25), 10.0 * std::log10(0.5), 1e-12);
+    EXPECT_NEAR(Phase({0.5, 0.5}, {0.0, 0.0}, ChannelSelection::Inphase, 0.25), -45.0, 1e-12);
+    EXPECT_NEAR(Db({0.5, 0.5}, {0.0, 0.0}, ChannelSelection::Inphase, 0.25), 10.0 * std::log10(0.5),
+                1e-12);
     // Quadrature reads its own channel as a real filter; Inphase is ignored.
-    EXPECT_NEAR(Phase({3.0, -1.0}, {0.5, 0.5}, kSelectQuadrature, 0.25), -45.0, 1e-12);
+    EXPECT_NEAR(Phase({3.0, -1.0}, {0.5, 0.5}, ChannelSelection::Quadrature, 0.25), -45.0, 1e-12);
 }
 
 TEST_P(KnownResponseTest, ComplexUnitTapIsThreeDbAnd45DegreesEverywhere) {
     for (const double nu : {-0.5, -0.2, 0.0, 0.3, 0.5}) {
-        EXPECT_NEAR(Db({1.0}, {1.0}, kSelectComplex, nu), 3.0103, 1e-4) << nu;
-        EXPECT_NEAR(Phase({1.0}, {1.0}, kSelectComplex, nu), 45.0, 1e-12) << nu;
+        EXPECT_NEAR(Db({1.0}, {1.0}, ChannelSelection::ComplexFilter, nu), 3.0103, 1e-4) << nu;
+        EXPECT_NEAR(Phase({1.0}, {1.0}, ChannelSelection::ComplexFilter, nu), 45.0, 1e-12) << nu;
     }
     // An unknown selection code means Inphase.
-    EXPECT_NEAR(Db({1.0}, {1.0}, 7, 0.3), 0.0, 1e-12);
+    EXPECT_NEAR(Db({1.0}, {1.0}, static_cast<ChannelSelection>(7), 0.3), 0.0, 1e-12);
 }
 
 TEST_P(KnownResponseTest, NoTapsGiveZeroPowerZeroPhaseAndTheFloor) {
-    EXPECT_EQ(Response(GetParam(), {}, {}, kSelectComplex, 0.2), std::complex<double>(0.0, 0.0));
-    EXPECT_EQ(Db({}, {}, kSelectInphase, 0.2), kMinDb);
-    EXPECT_EQ(Phase({}, {}, kSelectInphase, 0.2), 0.0);
+    EXPECT_EQ(Response(GetParam(), {}, {}, ChannelSelection::ComplexFilter, 0.2),
+              std::complex<double>(0.0, 0.0));
+    EXPECT_EQ(Db({}, {}, ChannelSelection::Inphase, 0.2), kMinDb);
+    EXPECT_EQ(Phase({}, {}, ChannelSelection::Inphase, 0.2), 0.0);
 }
 
 TEST_P(KnownResponseTest, MissingQuadratureSamplesReadAsZeros) {
     const std::vector<double> inphase{1.0, 2.0, 3.0};
     const std::complex<double> shortChannel =
-        Response(GetParam(), inphase, {0.5}, kSelectComplex, 0.1);
+        Response(GetParam(), inphase, {0.5}, ChannelSelection::ComplexFilter, 0.1);
     const std::complex<double> padded =
-        Response(GetParam(), inphase, {0.5, 0.0, 0.0}, kSelectComplex, 0.1);
+        Response(GetParam(), inphase, {0.5, 0.0, 0.0}, ChannelSelection::ComplexFilter, 0.1);
     EXPECT_NEAR(std::abs(shortChannel - padded), 0.0, 1e-14);
 }
 
@@ -114,12 +119,24 @@ TEST(UnitCirclePointTest, MatchesTheExponentialAndIsExactOnQuarterTurns) {
 struct RandomFilterCase {
     std::size_t taps;
     bool complexData;
-    int select;
+    ChannelSelection select;
 };
+
+// A number per selection for the case names and the random seeds.
+std::size_t SelectionNumber(ChannelSelection select) {
+    switch (select) {
+        case ChannelSelection::Quadrature:
+            return 2;
+        case ChannelSelection::ComplexFilter:
+            return 4;
+        default:
+            return 1;
+    }
+}
 
 std::string CaseName(const testing::TestParamInfo<RandomFilterCase>& info) {
     return std::to_string(info.param.taps) + (info.param.complexData ? "Complex" : "Real") +
-           "Select" + std::to_string(info.param.select);
+           "Select" + std::to_string(SelectionNumber(info.param.select));
 }
 
 // The evaluator against the term-by-term sum on random filters: equal to rounding.
@@ -127,7 +144,7 @@ class EvaluatorAgreementTest : public testing::TestWithParam<RandomFilterCase> {
 protected:
     void SetUp() override {
         const RandomFilterCase& c = GetParam();
-        std::mt19937_64 random(c.taps * 10 + static_cast<std::size_t>(c.select));
+        std::mt19937_64 random(c.taps * 10 + SelectionNumber(c.select));
         std::uniform_real_distribution<double> tap(-1.0, 1.0);
         inphase_.resize(c.taps);
         quadrature_.assign(c.taps, 0.0);
@@ -187,7 +204,9 @@ INSTANTIATE_TEST_SUITE_P(
         std::vector<RandomFilterCase> cases;
         for (const std::size_t taps : {1u, 2u, 3u, 17u, 1000u, 10000u}) {
             for (const bool complexData : {false, true}) {
-                for (const int select : {kSelectInphase, kSelectQuadrature, kSelectComplex}) {
+                for (const ChannelSelection select :
+                     {ChannelSelection::Inphase, ChannelSelection::Quadrature,
+                      ChannelSelection::ComplexFilter}) {
                     cases.push_back({taps, complexData, select});
                 }
             }
@@ -199,10 +218,10 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(ResponseEvaluatorTest, TapsAppendedInBlocksGiveTheSameResponseAsOneRun) {
     const std::vector<double> inphase{0.3, -1.2, 0.7, 2.0, -0.4};
     const std::vector<double> quadrature{1.0, 0.5, -0.25, 0.0, 0.8};
-    ResponseEvaluator blocks(kSelectComplex);
+    ResponseEvaluator blocks(ChannelSelection::ComplexFilter);
     blocks.AppendTaps(std::span(inphase).first(2), std::span(quadrature).first(2));
     blocks.AppendTaps(std::span(inphase).subspan(2), std::span(quadrature).subspan(2));
-    const ResponseEvaluator whole(inphase, quadrature, kSelectComplex);
+    const ResponseEvaluator whole(inphase, quadrature, ChannelSelection::ComplexFilter);
     EXPECT_EQ(blocks.TapCount(), 5u);
     for (const double nu : {-0.4, 0.0, 0.13, 0.5}) {
         EXPECT_EQ(blocks.Evaluate(nu), whole.Evaluate(nu));

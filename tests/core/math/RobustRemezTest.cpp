@@ -15,13 +15,13 @@ namespace tapwright {
 namespace {
 
 constexpr double kPi = 3.141592653589793;
-constexpr int kFilter = 1;
-constexpr int kDifferentiator = 2;
-constexpr int kHilbert = 3;
+constexpr ResponseType kFilter = ResponseType::Filter;
+constexpr ResponseType kDifferentiator = ResponseType::Differentiator;
+constexpr ResponseType kHilbert = ResponseType::Hilbert;
 
 struct Spec {
     const char* name;
-    int type;
+    ResponseType type;
     int numTaps;
     std::vector<double> edges;
     std::vector<double> desired;

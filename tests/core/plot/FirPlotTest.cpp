@@ -45,7 +45,7 @@ TEST_F(FirPlotTest, InphaseViewOfAComplexFilterShowsTheComplexFilterOverBothHalv
     SetCoefficients({1.0, 0.5}, {0.0, 0.5}, 48.0, 1);
     filter.SetName("FIR Frequency Response");
     Open(OpenHint(4, 0));
-    EXPECT_EQ(plot.Selection(), FirPlotSelection::Complex);
+    EXPECT_EQ(plot.Selection(), ChannelSelection::ComplexFilter);
     EXPECT_EQ(plot.DisplayKind(), PlotType::ComplexMagnitude);
     EXPECT_DOUBLE_EQ(plot.XState().minimum, -24.0);
     EXPECT_DOUBLE_EQ(plot.XState().maximum, 24.0);
@@ -60,14 +60,16 @@ TEST_F(FirPlotTest, InphaseViewOfAComplexFilterShowsTheComplexFilterOverBothHalv
     EXPECT_NEAR(f.front(), -24.0, 0.5);
     EXPECT_NEAR(f.back(), 24.0, 0.5);
     // The complex filter's response is not symmetric: it is the complex one being shown.
-    EXPECT_NE(filter.GetPlotValue(4, false, -12.0), filter.GetPlotValue(4, false, 12.0));
-    EXPECT_DOUBLE_EQ(plot.Series().y[0], filter.GetPlotValue(4, false, f.front()));
+    EXPECT_NE(filter.GetPlotValue(ChannelSelection::ComplexFilter, false, -12.0),
+              filter.GetPlotValue(ChannelSelection::ComplexFilter, false, 12.0));
+    EXPECT_DOUBLE_EQ(plot.Series().y[0],
+                     filter.GetPlotValue(ChannelSelection::ComplexFilter, false, f.front()));
 }
 
 TEST_F(FirPlotTest, QuadratureViewOfARealFilterKeepsItsSelectionAndHalfBand) {
     SetCoefficients({1.0, 0.5}, {}, 48.0, 1);
     Open(OpenHint(4, 1));
-    EXPECT_EQ(plot.Selection(), FirPlotSelection::Quadrature);
+    EXPECT_EQ(plot.Selection(), ChannelSelection::Quadrature);
     EXPECT_DOUBLE_EQ(plot.XState().minimum, 0.0);
     EXPECT_DOUBLE_EQ(plot.XState().maximum, 24.0);
     plot.Draw();
@@ -80,12 +82,12 @@ TEST_F(FirPlotTest, QuadratureViewOfARealFilterKeepsItsSelectionAndHalfBand) {
 TEST_F(FirPlotTest, ComplexFilterMadeRealSwitchesToInphaseOverTheHalfBand) {
     SetCoefficients({1.0, 0.5}, {0.0, 0.5}, 2.0);
     Open(OpenHint(4, 3));
-    ASSERT_EQ(plot.Selection(), FirPlotSelection::Complex);
+    ASSERT_EQ(plot.Selection(), ChannelSelection::ComplexFilter);
     ASSERT_DOUBLE_EQ(plot.XState().minimum, -1.0);
 
     SetCoefficients({1.0, 0.5}, {}, 2.0);
     plot.OnUpdate(nullptr, hint::kAnything, nullptr);
-    EXPECT_EQ(plot.Selection(), FirPlotSelection::Inphase);
+    EXPECT_EQ(plot.Selection(), ChannelSelection::Inphase);
     EXPECT_DOUBLE_EQ(plot.XState().minimum, 0.0);
     EXPECT_TRUE(plot.forceRescale);
 }
@@ -118,7 +120,7 @@ TEST_F(FirPlotTest, ReadoutNamesTheFrequencyInTheFilterUnits) {
     SetCoefficients({0.5, 0.5}, {}, 48.0, 1);
     Open(OpenHint(4, 0));
     plot.Series().x.Add(12.5);
-    plot.Series().y.Add(filter.GetPlotValue(1, false, 12.5));
+    plot.Series().y.Add(filter.GetPlotValue(ChannelSelection::Inphase, false, 12.5));
     const std::string value = CNumString(plot.Series().y[0], 2, Notation::Engineering).Text();
     EXPECT_EQ(plot.ReadoutText(0), "At 12.500 kHz, Inphase filter gain is " + value + " dB.");
     plot.ShowPointReadout(0);
@@ -155,7 +157,8 @@ TEST_F(FirPlotTest, AutoscaleGridFromZeroToOneLeavesOutTheUpperEnd) {
     EXPECT_TRUE(plot.GetDataRange().IsEmpty());
     EXPECT_TRUE(plot.Series().IsEmpty());
     EXPECT_NEAR(plot.YAxis().dataMaximum, 20.0 * std::log10(2.0), 1e-12);
-    EXPECT_NEAR(plot.YAxis().dataMinimum, filter.GetPlotValue(1, false, 127.0 / 128.0), 1e-9);
+    EXPECT_NEAR(plot.YAxis().dataMinimum,
+                filter.GetPlotValue(ChannelSelection::Inphase, false, 127.0 / 128.0), 1e-9);
     EXPECT_GT(plot.YAxis().dataMinimum, filter.GetMinResponseDb());
     EXPECT_DOUBLE_EQ(plot.XAxis().dataMaximum, 1.0);
 }

@@ -17,7 +17,8 @@ std::vector<double> PhaseTrace(const std::vector<double>& taps, const std::vecto
         nu.push_back(x / fs);
     }
     std::vector<double> phase(f.size());
-    ResponseEvaluator(taps, {}, kSelectInphase).Evaluate(nu, ResponseQuantity::Phase, phase);
+    ResponseEvaluator(taps, {}, ChannelSelection::Inphase)
+        .Evaluate(nu, ResponseQuantity::Phase, phase);
     return phase;
 }
 

@@ -30,7 +30,7 @@ TEST(WindowKindTest, NamesWhatEachWindowShows) {
     for (const auto& [display, text] : displays) {
         CFirPlot plot;
         EXPECT_EQ(WindowKindText(plot), "Frequency Response");
-        plot.OnUpdate(nullptr, ResponseHint(display, FilterSelection::Inphase),
+        plot.OnUpdate(nullptr, ResponseHint(display, ChannelSelection::Inphase),
                       &document.Filter());
         EXPECT_EQ(WindowKindText(plot), text);
     }

@@ -175,7 +175,7 @@ TEST_F(DesktopApplicationTest, DroppedSimpleProjectOpensInTheSimpleEditorAndRepl
 TEST_F(DesktopApplicationTest, LastWindowOfAModifiedProjectClosesOnlyAfterTheQuestion) {
     StartWithNewProject(NewProjectChoice::SimpleLowpass);
     CFirDoc& project = *desktop.App().Documents().front();
-    project.ViewFrequencyResponse(ResponseDisplay::Magnitude, FilterSelection::Inphase);
+    project.ViewFrequencyResponse(ResponseDisplay::Magnitude, ChannelSelection::Inphase);
     project.SetModifiedFlag();
     std::vector<gui::ProjectFrame*> frames = desktop.Frames().FramesOf(project);
     ASSERT_EQ(frames.size(), 2u);

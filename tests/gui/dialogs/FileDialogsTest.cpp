@@ -207,7 +207,7 @@ TEST(DataViewFormatDialogTest, WithoutCancelOnlyOkEndsTheDialog) {
     EXPECT_TRUE(Button(dialog, "Options...").isEnabled());
     PressButton(dialog, "OK");
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
-    EXPECT_EQ(record.channel, DataViewChannel::Complex);
+    EXPECT_EQ(record.channel, ChannelSelection::InphaseAndQuadrature);
     EXPECT_EQ(record.format.GetCode(), FormatCode::TextPlot);
 }
 
@@ -222,7 +222,7 @@ TEST(DataViewFormatDialogTest, CancelLeavesTheRecordAsItWas) {
     Child<QComboBox>(dialog, "format").setCurrentText("Binary:float");
     QTest::keyClick(&dialog, Qt::Key_Escape);
     EXPECT_FALSE(dialog.isVisible());
-    EXPECT_EQ(record.channel, DataViewChannel::Inphase);
+    EXPECT_EQ(record.channel, ChannelSelection::Inphase);
     EXPECT_EQ(record.format.GetCode(), FormatCode::TextFract);
 }
 

@@ -281,7 +281,7 @@ TEST_F(SpecificationFormsTest, EditorWindowTakesTheSizeOfItsFormWhenActivated) {
     gui::ProjectFrame* editor = Current();
     const QSize fitted = editor->size();
     editor->resize(fitted + QSize(300, 200));
-    project->ViewFrequencyResponse(ResponseDisplay::Magnitude, FilterSelection::Inphase);
+    project->ViewFrequencyResponse(ResponseDisplay::Magnitude, ChannelSelection::Inphase);
     ASSERT_NE(Current(), editor);
 
     project->ShowSpecifications();

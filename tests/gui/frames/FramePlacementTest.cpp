@@ -87,7 +87,7 @@ TEST_F(FramePlacementShellTest, CascadeKeepsEditorsAtTheirOwnSize) {
     StartWithNewProject(NewProjectChoice::SimpleLowpass);
     NewProject(NewProjectChoice::Advanced);
     desktop.App().Documents().front()->ViewFrequencyResponse(ResponseDisplay::Magnitude,
-                                                              FilterSelection::Inphase);
+                                                             ChannelSelection::Inphase);
     Item(Menu("&Window"), "&Cascade").trigger();
     const std::vector<gui::ProjectFrame*> frames = Frames();
     ASSERT_EQ(frames.size(), 3u);

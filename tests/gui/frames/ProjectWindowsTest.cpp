@@ -20,7 +20,7 @@ TEST_F(ProjectWindowsTest, ThreeArrangedWindowsOpenAgainWhereTheyWereLeft) {
     const QString path = SaveProjectFile("arranged.tws", NewProjectChoice::SimpleLowpass, true);
     CFirDoc* project = desktop.App().OpenDocument(gui::ToCoreString(path));
     ASSERT_NE(project, nullptr);
-    project->ViewFrequencyResponse(ResponseDisplay::GroupDelay, FilterSelection::Inphase);
+    project->ViewFrequencyResponse(ResponseDisplay::GroupDelay, ChannelSelection::Inphase);
     project->ViewImpulseResponse(ImpulseDisplay::Inphase);
     std::vector<gui::ProjectFrame*> frames = desktop.Frames().FramesOf(*project);
     ASSERT_EQ(frames.size(), 3u);
@@ -42,7 +42,7 @@ TEST_F(ProjectWindowsTest, ThreeArrangedWindowsOpenAgainWhereTheyWereLeft) {
         EXPECT_EQ(frames[i]->geometry(), arranged[i]) << "window " << i;
     }
     EXPECT_EQ(frames[1]->View().ReopenHint(),
-              ResponseHint(ResponseDisplay::GroupDelay, FilterSelection::Inphase));
+              ResponseHint(ResponseDisplay::GroupDelay, ChannelSelection::Inphase));
     EXPECT_FALSE(project->IsModified());
 }
 

@@ -75,7 +75,7 @@ TEST_F(WindowMenusTest, SpecificationEditorShowsTheProjectMenus) {
 }
 
 TEST_F(WindowMenusTest, PlotWindowsAddTheirPlotMenuAfterFilter) {
-    project->ViewFrequencyResponse(ResponseDisplay::Magnitude, FilterSelection::Inphase);
+    project->ViewFrequencyResponse(ResponseDisplay::Magnitude, ChannelSelection::Inphase);
     ASSERT_EQ(Current()->Kind(), ViewKind::FrequencyResponse);
     EXPECT_EQ(MenuTitles(),
               (QStringList{"&File", "&Edit", "Fi&lter", "&Plot", "&View", "&Window", "&Help"}));
@@ -96,7 +96,7 @@ TEST_F(WindowMenusTest, PlotWindowsAddTheirPlotMenuAfterFilter) {
 TEST_F(WindowMenusTest, CoefficientEditorHasTheEditorMenuAndShorterResponseItems) {
     ModalScript user;
     user.Then([](QWidget& dialog) { PressButton(dialog, "OK"); });
-    project->ViewCoefficients(CoefficientChannels::Inphase);
+    project->ViewCoefficients(ChannelSelection::Inphase);
     ASSERT_EQ(Current()->Kind(), ViewKind::CoefficientEditor);
     EXPECT_EQ(MenuTitles(),
               (QStringList{"&File", "&Edit", "Fi&lter", "&Editor", "&View", "&Window", "&Help"}));
@@ -193,7 +193,7 @@ TEST_F(WindowMenusTest, ProjectFileMenuListsTheRecentFiles) {
 }
 
 TEST_F(WindowMenusTest, ArrangeIconsLinesUpMinimisedWindowsAlongTheBottom) {
-    project->ViewFrequencyResponse(ResponseDisplay::Magnitude, FilterSelection::Inphase);
+    project->ViewFrequencyResponse(ResponseDisplay::Magnitude, ChannelSelection::Inphase);
     project->ViewImpulseResponse(ImpulseDisplay::Inphase);
     const std::vector<gui::ProjectFrame*> frames = desktop.Frames().FramesOf(*project);
     ASSERT_EQ(frames.size(), 3u);

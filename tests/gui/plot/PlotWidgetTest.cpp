@@ -213,7 +213,7 @@ TEST_F(PlotWidgetTest, PictureIsDrawnAgainOnlyWhenTheViewOrTheSizeAsks) {
     // One frequency per pixel column of the wider plot.
     EXPECT_GT(plot.Series().x.GetSize(), columns + 200);
 
-    plot.OnSelection(FirPlotSelection::Quadrature);
+    plot.OnSelection(ChannelSelection::Quadrature);
     widget.repaint();
     EXPECT_EQ(drawings(), first + 2);
 }
