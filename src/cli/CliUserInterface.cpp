@@ -5,7 +5,6 @@
 #include <string_view>
 
 #include "document/DataFilesDlg.h"
-#include "document/SampleRateDlg.h"
 #include "fileio/FileAccess.h"
 #include "fileio/WaveFormatDlg.h"
 
@@ -66,25 +65,9 @@ MessageResult CliUserInterface::ShowMessage(const std::string& text, MessageButt
     if (warnings_.contains(text)) {
         icon = MessageIcon::Exclamation;
     }
-    if (icon == MessageIcon::Stop) {
-        ++errors_;
-    }
     if (buttons == MessageButtons::Ok) {
         Write(icon, text);
         return MessageResult::Ok;
-    }
-    if (answeredYes_.contains(text)) {
-        if (verbose_) {
-            Write(icon, text);
-            Write(MessageIcon::None, "answered Yes");
-        }
-        return YesAnswer(buttons);
-    }
-    if (const auto no = answeredNo_.find(text); no != answeredNo_.end()) {
-        ++declined_;
-        Write(icon, text);
-        Write(MessageIcon::None, "answered No: " + no->second);
-        return DefaultAnswer(buttons);
     }
     const MessageResult answer = assumeYes_ ? YesAnswer(buttons) : DefaultAnswer(buttons);
     Write(icon, text);
@@ -98,24 +81,23 @@ MessageResult CliUserInterface::ShowMessage(const std::string& text, MessageButt
     return answer;
 }
 
+void CliUserInterface::NoteAnsweredYes(const std::string& question) {
+    if (verbose_) {
+        Write(MessageIcon::Question, question);
+        Write(MessageIcon::None, "answered Yes");
+    }
+}
+
+void CliUserInterface::NoteAnsweredNo(const std::string& question, const std::string& reason) {
+    Write(MessageIcon::Question, question);
+    Write(MessageIcon::None, "answered No: " + reason);
+}
+
 void CliUserInterface::ShowStatus(const std::string& text) {
     if (verbose_) {
         err_ << text << '\n';
         err_.flush();
     }
-}
-
-bool CliUserInterface::Run(CSampleRateDlg& dialog) {
-    // Answered once: the flow asks again after a refused frequency, and the same answer
-    // would be refused for ever.
-    if (!sampleRate_) {
-        ++declined_;
-        return false;
-    }
-    dialog.frequency = sampleRate_->GetSampleRate();
-    dialog.unitIndex = sampleRate_->GetUnitIndex();
-    sampleRate_.reset();
-    return true;
 }
 
 bool CliUserInterface::HasOptionsFor(const CDataFormat& format) const {

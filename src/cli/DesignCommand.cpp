@@ -23,6 +23,34 @@ CFirView* EditorOf(const CFirDoc& document) {
     return nullptr;
 }
 
+// The editor's own tap count field.
+std::int32_t& TapsOf(CFirView& editor) {
+    if (auto* bandEditor = dynamic_cast<CRspSpec*>(&editor)) {
+        return bandEditor->numTaps;
+    }
+    return dynamic_cast<COneBand&>(editor).numTaps;
+}
+
+// The specification from the editor's fields with this tap count; false after the editor's
+// message.
+bool Specify(CFirView& editor, std::int32_t taps) {
+    TapsOf(editor) = taps;
+    return editor.ControlsToSpec();
+}
+
+// A tap count above the largest filter is cut to it when the user agrees (--yes), as the
+// editors do.
+bool AcceptTapLimit(CliSession& session, std::int32_t& taps) {
+    if (taps <= CFirData::kMaxTaps) {
+        return true;
+    }
+    if (!session.Ask(CFirData::TooManyTapsQuestion())) {
+        return false;
+    }
+    taps = CFirData::kMaxTaps;
+    return true;
+}
+
 }  // namespace
 
 DesignCommand::DesignCommand(CLI::App& parent)
@@ -62,72 +90,93 @@ ExitCode DesignCommand::Run(CliSession& session) {
     if (!CheckArguments(session)) {
         return ExitCode::BadInput;
     }
-    CliUserInterface& ui = session.Ui();
-    // A design without a usable tap count estimates one first: that is what the command
-    // means, not a question for the user.
-    ui.AnswerYesTo(CFirView::kTooFewTapsQuestion);
-    ui.AnswerNoTo(CRspSpec::kSetSampleRateQuestion, "give the sampling frequency with --fs");
     CFirDoc* document =
         session.NewProject(spec_.IsAdvanced() ? kTemplateAdvanced : kTemplateSimple);
     CFirView* editor = document != nullptr ? EditorOf(*document) : nullptr;
     if (editor == nullptr) {
         return ExitCode::BadInput;
     }
-    const bool filled = spec_.IsAdvanced()
-                            ? FillBandEditor(session, dynamic_cast<CRspSpec&>(*editor), spec_)
-                            : FillSimpleEditor(session, dynamic_cast<COneBand&>(*editor), spec_);
-    if (!filled || !Press(session, *editor)) {
+    const bool filled =
+        spec_.IsAdvanced()
+            ? FillBandEditor(session, *document, dynamic_cast<CRspSpec&>(*editor), spec_)
+            : FillSimpleEditor(*document, dynamic_cast<COneBand&>(*editor), spec_);
+    if (!filled) {
         return ExitCode::BadInput;
     }
-    return Finish(session, *document);
+    const bool designed = spec_.Optimize() ? Optimize(session, *document, *editor)
+                                           : Design(session, *document, *editor);
+    return designed ? Finish(session, *document) : ExitCode::BadInput;
 }
 
-bool DesignCommand::Press(CliSession& session, CFirView& editor) {
-    if (spec_.Optimize()) {
-        return PressOptimize(session, editor);
+bool DesignCommand::Design(CliSession& session, CFirDoc& document, CFirView& editor) {
+    std::int32_t taps = spec_.Taps().value_or(0);
+    if (!AcceptTapLimit(session, taps) || !Specify(editor, taps)) {
+        return false;
     }
-    const int errors = session.Ui().ErrorCount();
-    const int declined = session.Ui().DeclinedCount();
-    auto* bandEditor = dynamic_cast<CRspSpec*>(&editor);
-    std::int32_t& taps =
-        bandEditor != nullptr ? bandEditor->numTaps : dynamic_cast<COneBand&>(editor).numTaps;
-    if (editor.DoDesign(taps)) {
-        return true;
-    }
-    if (session.Ui().ErrorCount() == errors && session.Ui().DeclinedCount() == declined) {
-        session.Error("Nothing was designed.");
-    }
-    return false;
-}
-
-bool DesignCommand::PressOptimize(CliSession& session, CFirView& editor) {
-    CFirData& filter = *editor.FirData();
-    const int errors = session.Ui().ErrorCount();
-    const int declined = session.Ui().DeclinedCount();
-    if (auto* bandEditor = dynamic_cast<CRspSpec*>(&editor)) {
-        // The band editor offers Optimize only for a Filter it could design.
-        if (!bandEditor->IsOptimizeEnabled()) {
-            if (filter.GetResponseType() != ResponseType::Filter) {
-                session.Error("Optimize is offered for filter responses only.");
-            } else if (filter.Validate(true)) {
-                session.Error("The specification cannot be optimized.");
-            }
+    CFirData& filter = document.Filter();
+    if (taps < CFirData::kMinTaps && filter.CanEstimate(false)) {
+        // A design without a usable tap count estimates one first: that is what the command
+        // means, not a question for the user.
+        session.Ui().NoteAnsweredYes(CFirView::kTooFewTapsQuestion);
+        taps = filter.EstimateTaps();
+        if (taps == 0) {
+            session.Error("Nothing was designed.");
             return false;
         }
-        bandEditor->OnOptimizeClicked();
-    } else {
-        editor.OnOptimize();
+        // An estimate beyond the largest filter meets the same limit as a given length.
+        if (!AcceptTapLimit(session, taps) || !Specify(editor, taps)) {
+            return false;
+        }
     }
-    if (filter.GetNumPoints() > 0) {
-        return true;
+    if (const auto refusal = filter.CheckSpecification()) {
+        session.Error(*refusal);
+        return false;
     }
-    // Optimize refuses a specification it cannot design without saying why; the check that
-    // refused it says it here.
-    if (session.Ui().ErrorCount() == errors && session.Ui().DeclinedCount() == declined &&
-        filter.Validate(true)) {
-        session.Error("Nothing was designed.");
+    // A design whose engine failed is kept, as the editor keeps it: it is judged below.
+    if (const DesignOutcome outcome = filter.Design(""); outcome.message) {
+        session.Show(outcome.message->text, outcome.message->icon);
     }
-    return false;
+    filter.SetDesigned(true);
+    document.ShowAfterDesign();
+    session.Ui().ShowResult(CFirView::DesignResultText(filter));
+    return true;
+}
+
+bool DesignCommand::Optimize(CliSession& session, CFirDoc& document, CFirView& editor) {
+    CFirData& filter = document.Filter();
+    // The band editor offers Optimize only for a Filter it could design.
+    if (const auto* bandEditor = dynamic_cast<const CRspSpec*>(&editor);
+        bandEditor != nullptr && !bandEditor->IsOptimizeEnabled()) {
+        if (filter.GetResponseType() != ResponseType::Filter) {
+            session.Error("Optimize is offered for filter responses only.");
+        } else {
+            session.Error(
+                filter.CheckSpecification().value_or("The specification cannot be optimized."));
+        }
+        return false;
+    }
+    if (!editor.ControlsToSpec()) {
+        return false;
+    }
+    bool declined = false;
+    const auto confirm = [&session, &declined](const std::string& question) {
+        declined = !session.Ask(question);
+        return !declined;
+    };
+    const auto outcome = filter.Optimize(CFirData::kOptimizeMaxTaps, confirm);
+    if (!outcome) {
+        // Optimize refuses a specification it cannot design without saying why; the check
+        // that refused it says it here.
+        if (!declined) {
+            session.Error(filter.CheckSpecification().value_or("Nothing was designed."));
+        }
+        return false;
+    }
+    session.Ui().ShowResult(outcome->text);
+    session.Show(outcome->text, outcome->icon);
+    filter.SetDesigned(true);
+    document.ShowAfterDesign();
+    return filter.GetNumPoints() > 0;
 }
 
 ExitCode DesignCommand::Finish(CliSession& session, CFirDoc& document) {

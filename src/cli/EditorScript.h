@@ -1,6 +1,7 @@
 #pragma once
 
 namespace tapwright {
+class CFirDoc;
 class COneBand;
 class CRspSpec;
 }  // namespace tapwright
@@ -10,10 +11,13 @@ namespace tapwright::cli {
 class CliSession;
 class SpecArguments;
 
-// Types the specification into an editor's fields, the way a user fills its form, with
-// the sampling frequency set through its "FS" button first. False when the editor refused
-// something (it has said why).
-bool FillSimpleEditor(CliSession& session, COneBand& editor, const SpecArguments& spec);
-bool FillBandEditor(CliSession& session, CRspSpec& editor, const SpecArguments& spec);
+// Gives the project the sampling frequency of the command line, then puts the specification
+// into the editor's fields. The simple editor only holds the fields until a design turns
+// them into bands; the band editor takes each band into its table as it comes, with the
+// units of its columns set first. False when the editor refused something (it has said
+// why).
+bool FillSimpleEditor(CFirDoc& document, COneBand& editor, const SpecArguments& spec);
+bool FillBandEditor(CliSession& session, CFirDoc& document, CRspSpec& editor,
+                    const SpecArguments& spec);
 
 }  // namespace tapwright::cli

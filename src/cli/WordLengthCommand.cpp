@@ -89,7 +89,11 @@ ExitCode WordLengthCommand::Run(CliSession& session) {
         return failure;
     }
     CFirData& filter = document->Filter();
-    if (filter.GetNumBands() == 0 || !filter.Validate(true)) {
+    const auto refusal = filter.CheckSpecification();
+    if (filter.GetNumBands() == 0 || refusal) {
+        if (refusal && filter.GetNumBands() > 0) {
+            session.Error(*refusal);
+        }
         session.Error("The project has no specification that can be designed.");
         return ExitCode::BadInput;
     }

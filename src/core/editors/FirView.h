@@ -57,6 +57,9 @@ public:
 
     explicit CFirView(CFirDoc& document);
 
+    // The status text after a design: the margin it succeeded with, or that it failed.
+    static std::string DesignResultText(const CFirData& filter);
+
     // The form that shows the editor, which shows the fields at once; null detaches it
     // without another exchange.
     void AttachForm(EditorForm* form);
