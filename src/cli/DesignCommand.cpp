@@ -7,7 +7,6 @@
 #include "cli/EditorScript.h"
 #include "design/FirData.h"
 #include "document/FirDoc.h"
-#include "editors/OneBand.h"
 #include "editors/RspSpec.h"
 
 namespace tapwright::cli {
@@ -21,21 +20,6 @@ CFirView* EditorOf(const CFirDoc& document) {
         }
     }
     return nullptr;
-}
-
-// The editor's own tap count field.
-std::int32_t& TapsOf(CFirView& editor) {
-    if (auto* bandEditor = dynamic_cast<CRspSpec*>(&editor)) {
-        return bandEditor->numTaps;
-    }
-    return dynamic_cast<COneBand&>(editor).numTaps;
-}
-
-// The specification from the editor's fields with this tap count; false after the editor's
-// message.
-bool Specify(CFirView& editor, std::int32_t taps) {
-    TapsOf(editor) = taps;
-    return editor.ControlsToSpec();
 }
 
 // A tap count above the largest filter is cut to it when the user agrees (--yes), as the
@@ -96,11 +80,9 @@ ExitCode DesignCommand::Run(CliSession& session) {
     if (editor == nullptr) {
         return ExitCode::BadInput;
     }
-    const bool filled =
-        spec_.IsAdvanced()
-            ? FillBandEditor(session, *document, dynamic_cast<CRspSpec&>(*editor), spec_)
-            : FillSimpleEditor(*document, dynamic_cast<COneBand&>(*editor), spec_);
-    if (!filled) {
+    ApplySampleRate(*document, spec_);
+    auto* bandEditor = dynamic_cast<CRspSpec*>(editor);
+    if (bandEditor != nullptr && !FillBandEditor(session, *bandEditor, spec_)) {
         return ExitCode::BadInput;
     }
     const bool designed = spec_.Optimize() ? Optimize(session, *document, *editor)
@@ -108,9 +90,26 @@ ExitCode DesignCommand::Run(CliSession& session) {
     return designed ? Finish(session, *document) : ExitCode::BadInput;
 }
 
+bool DesignCommand::Specify(CliSession& session, CFirDoc& document, CFirView& editor,
+                            std::int32_t taps) {
+    if (auto* bandEditor = dynamic_cast<CRspSpec*>(&editor)) {
+        bandEditor->numTaps = taps;
+        return bandEditor->ControlsToSpec();
+    }
+    // The simple specification, refused with the messages of the simple editor.
+    CFirData& filter = document.Filter();
+    const SimpleSpec simple = spec_.Simple();
+    if (const char* refusal = simple.FirstRefusal(filter.GetSampleRate())) {
+        session.Error(SimpleSpec::IsBeyondFs(refusal) ? refusal + CFirView::SampleRateHint(filter)
+                                                      : std::string(refusal));
+        return false;
+    }
+    return simple.Apply(filter, taps);
+}
+
 bool DesignCommand::Design(CliSession& session, CFirDoc& document, CFirView& editor) {
     std::int32_t taps = spec_.Taps().value_or(0);
-    if (!AcceptTapLimit(session, taps) || !Specify(editor, taps)) {
+    if (!AcceptTapLimit(session, taps) || !Specify(session, document, editor, taps)) {
         return false;
     }
     CFirData& filter = document.Filter();
@@ -124,7 +123,7 @@ bool DesignCommand::Design(CliSession& session, CFirDoc& document, CFirView& edi
             return false;
         }
         // An estimate beyond the largest filter meets the same limit as a given length.
-        if (!AcceptTapLimit(session, taps) || !Specify(editor, taps)) {
+        if (!AcceptTapLimit(session, taps) || !Specify(session, document, editor, taps)) {
             return false;
         }
     }
@@ -145,8 +144,8 @@ bool DesignCommand::Design(CliSession& session, CFirDoc& document, CFirView& edi
 bool DesignCommand::Optimize(CliSession& session, CFirDoc& document, CFirView& editor) {
     CFirData& filter = document.Filter();
     // The band editor offers Optimize only for a Filter it could design.
-    if (const auto* bandEditor = dynamic_cast<const CRspSpec*>(&editor);
-        bandEditor != nullptr && !bandEditor->IsOptimizeEnabled()) {
+    const auto* bandEditor = dynamic_cast<const CRspSpec*>(&editor);
+    if (bandEditor != nullptr && !bandEditor->IsOptimizeEnabled()) {
         if (filter.GetResponseType() != ResponseType::Filter) {
             session.Error("Optimize is offered for filter responses only.");
         } else {
@@ -155,7 +154,10 @@ bool DesignCommand::Optimize(CliSession& session, CFirDoc& document, CFirView& e
         }
         return false;
     }
-    if (!editor.ControlsToSpec()) {
+    // The band editor holds the length it was filled with.
+    const std::int32_t taps =
+        bandEditor != nullptr ? bandEditor->numTaps : spec_.Taps().value_or(0);
+    if (!Specify(session, document, editor, taps)) {
         return false;
     }
     bool declined = false;

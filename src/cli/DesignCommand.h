@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 
@@ -26,6 +27,9 @@ private:
     ExitCode Run(CliSession& session) override;
     // Checks the arguments that decide what is made; false after a message.
     bool CheckArguments(CliSession& session);
+    // Makes the command's specification, with this tap count, the filter's; false after a
+    // message.
+    bool Specify(CliSession& session, CFirDoc& document, CFirView& editor, std::int32_t taps);
     // Designs or optimizes; false when nothing was designed, after a message.
     bool Design(CliSession& session, CFirDoc& document, CFirView& editor);
     bool Optimize(CliSession& session, CFirDoc& document, CFirView& editor);

@@ -4,19 +4,11 @@
 #include "cli/SpecArguments.h"
 #include "design/FirData.h"
 #include "document/FirDoc.h"
-#include "editors/OneBand.h"
 #include "editors/RspSpec.h"
 
 namespace tapwright::cli {
 
 namespace {
-
-// --fs and --units; the options have already refused a frequency that is not above 0.
-void SetSampleRate(CFirDoc& document, const SpecArguments& spec) {
-    if (const auto units = spec.SampleRate()) {
-        document.ApplySamplingFrequency(*units);
-    }
-}
 
 // The units of the band table's columns, set while the table is still empty, so that no row
 // has to be converted.
@@ -49,28 +41,17 @@ bool AddBand(CliSession& session, CRspSpec& editor, const BandArgument& band) {
 
 }  // namespace
 
-bool FillSimpleEditor(CFirDoc& document, COneBand& editor, const SpecArguments& spec) {
-    if (editor.FirData() == nullptr) {
-        return false;
+void ApplySampleRate(CFirDoc& document, const SpecArguments& spec) {
+    // The options have already refused a frequency that is not above 0.
+    if (const auto units = spec.SampleRate()) {
+        document.ApplySamplingFrequency(*units);
     }
-    SetSampleRate(document, spec);
-    editor.filterKind = spec.Kind();
-    editor.numTaps = spec.Taps().value_or(0);
-    editor.edge1 = spec.Edge1();
-    editor.edge2 = spec.Edge2();
-    editor.centerFrequency = spec.Center();
-    editor.rippleDb = spec.RippleDb();
-    editor.attenuationDb = spec.AttenuationDb();
-    editor.gridDensity = spec.Grid().value_or(editor.gridDensity);
-    return true;
 }
 
-bool FillBandEditor(CliSession& session, CFirDoc& document, CRspSpec& editor,
-                    const SpecArguments& spec) {
+bool FillBandEditor(CliSession& session, CRspSpec& editor, const SpecArguments& spec) {
     if (editor.FirData() == nullptr) {
         return false;
     }
-    SetSampleRate(document, spec);
     SetUnits(editor, spec);
     editor.responseTypeIndex = spec.ResponseTypeIndex();
     // Without a length an optimisation starts where Optimize itself does (from the estimate

@@ -2,7 +2,6 @@
 
 namespace tapwright {
 class CFirDoc;
-class COneBand;
 class CRspSpec;
 }  // namespace tapwright
 
@@ -11,13 +10,12 @@ namespace tapwright::cli {
 class CliSession;
 class SpecArguments;
 
-// Gives the project the sampling frequency of the command line, then puts the specification
-// into the editor's fields. The simple editor only holds the fields until a design turns
-// them into bands; the band editor takes each band into its table as it comes, with the
-// units of its columns set first. False when the editor refused something (it has said
-// why).
-bool FillSimpleEditor(CFirDoc& document, COneBand& editor, const SpecArguments& spec);
-bool FillBandEditor(CliSession& session, CFirDoc& document, CRspSpec& editor,
-                    const SpecArguments& spec);
+// Gives the project the sampling frequency of --fs and --units, when either is given.
+void ApplySampleRate(CFirDoc& document, const SpecArguments& spec);
+
+// Puts the band specification into the band editor: the units of its columns, the response
+// type, tap count and grid density, and each --band into its table as "Add" takes a typed
+// band. False when the editor refused a band (it has said why).
+bool FillBandEditor(CliSession& session, CRspSpec& editor, const SpecArguments& spec);
 
 }  // namespace tapwright::cli

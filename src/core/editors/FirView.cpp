@@ -50,11 +50,8 @@ void CFirView::ShowError(const std::string& text) {
     Ui().ShowMessage(text, MessageButtons::Ok, MessageIcon::Stop);
 }
 
-std::string CFirView::SampleRateHint() const {
-    if (firData_ == nullptr) {
-        return {};
-    }
-    return "\n\nThe sampling frequency is " + firData_->FormatSampleRate() +
+std::string CFirView::SampleRateHint(const CFirData& filter) {
+    return "\n\nThe sampling frequency is " + filter.FormatSampleRate() +
            ". Set it with the \"FS\" button\nor with Filter > Sampling Frequency.";
 }
 

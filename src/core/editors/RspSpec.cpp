@@ -205,7 +205,7 @@ const char* CRspSpec::EdgeRefusal(double lower, double upper) const {
 void CRspSpec::ShowEdgeRefusal(const char* refusal) {
     std::string text = refusal;
     if (refusal != kLowerNotBelowUpperMessage) {
-        text += SampleRateHint();
+        text += SampleRateHint(*FirData());
     }
     ShowError(text);
 }

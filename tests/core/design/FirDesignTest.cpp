@@ -466,5 +466,61 @@ INSTANTIATE_TEST_SUITE_P(
         OutcomeCase{-0.001, 47, "Optimization failed to converge.", MessageIcon::Stop},
         OutcomeCase{std::nan(""), 47, "Optimization failed to converge.", MessageIcon::Stop}));
 
+// The filter only returns what the user is to be told: the fake fails on any message.
+TEST(FirDesignTest, DesignReturnsItsMessagesWithoutShowingThem) {
+    FakeUserInterface ui;
+    CFirData oneBand;
+    oneBand.SetSpecification(ResponseType::Filter, 21, 16);
+    oneBand.AddBand(0.0, 0.2, 1.0, 1.0, false, true, false);
+    const DesignOutcome refused = oneBand.Design("");
+    EXPECT_FALSE(refused.converged);
+    ASSERT_TRUE(refused.message.has_value());
+    EXPECT_EQ(refused.message->text, oneBand.CheckSpecification());
+    EXPECT_EQ(refused.message->icon, MessageIcon::Stop);
+    EXPECT_EQ(oneBand.GetNumPoints(), 0);
+
+    CFirData filter = Lowpass(47);
+    const DesignOutcome designed = filter.Design("");
+    EXPECT_TRUE(designed.converged);
+    EXPECT_FALSE(designed.message.has_value());
+    EXPECT_EQ(filter.GetNumPoints(), 47);
+    EXPECT_TRUE(ui.Messages().empty());
+}
+
+TEST(FirDesignTest, CheckSpecificationRefusesAnEvenLengthAtNyquistThatValidateRaises) {
+    CFirData filter = Highpass(40);
+    const auto refusal = filter.CheckSpecification();
+    ASSERT_TRUE(refusal.has_value());
+    EXPECT_NE(refusal->find("EVEN Number of Taps"), std::string::npos);
+    EXPECT_EQ(filter.GetNumTaps(), 40);
+    EXPECT_TRUE(filter.Validate());
+    EXPECT_EQ(filter.GetNumTaps(), 41);
+    EXPECT_FALSE(filter.CheckSpecification().has_value());
+}
+
+TEST(FirDesignTest, OptimizeAsksThroughItsCallerAndReturnsItsOutcome) {
+    FakeUserInterface ui;
+    // Estimated at 600 taps: the larger cap is the caller's question to answer.
+    CFirData declined = TwoBand(true, 0.003542, 0.1, 40.0);
+    std::vector<std::string> questions;
+    const auto decline = [&questions](const std::string& question) {
+        questions.push_back(question);
+        return false;
+    };
+    EXPECT_FALSE(declined.Optimize(CFirData::kOptimizeMaxTaps, decline).has_value());
+    EXPECT_EQ(questions, std::vector<std::string>{"This filter is estimated to take up to 750 "
+                                                  "taps.\nOptimize using a maximum of 750 taps?"});
+    EXPECT_EQ(declined.GetNumPoints(), 0);
+
+    CFirData filter = Lowpass();
+    const auto outcome = filter.Optimize(CFirData::kOptimizeMaxTaps, decline);
+    ASSERT_TRUE(outcome.has_value());
+    EXPECT_EQ(outcome->text,
+              DescribeOptimizeOutcome(filter.GetDesignMargin(), filter.GetNumTaps()).text);
+    EXPECT_TRUE(filter.MeetsSpec());
+    EXPECT_EQ(questions.size(), 1u);
+    EXPECT_TRUE(ui.Messages().empty());
+}
+
 }  // namespace
 }  // namespace tapwright
