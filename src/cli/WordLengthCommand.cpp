@@ -91,7 +91,8 @@ ExitCode WordLengthCommand::Run(CliSession& session) {
     CFirData& filter = document->Filter();
     const auto refusal = filter.CheckSpecification();
     if (filter.GetNumBands() == 0 || refusal) {
-        if (refusal && filter.GetNumBands() > 0) {
+        // A project without bands has nothing to refuse; one with bands says what is wrong.
+        if (filter.GetNumBands() > 0) {
             session.Error(*refusal);
         }
         session.Error("The project has no specification that can be designed.");
