@@ -71,13 +71,8 @@ MessageResult CliUserInterface::ShowMessage(const std::string& text, MessageButt
     }
     const MessageResult answer = assumeYes_ ? YesAnswer(buttons) : DefaultAnswer(buttons);
     Write(icon, text);
-    if (assumeYes_) {
-        Write(MessageIcon::None, std::string("answered ") + AnswerText(answer) + " (--yes)");
-    } else {
-        ++declined_;
-        Write(MessageIcon::None,
-              std::string("answered ") + AnswerText(answer) + " (--yes answers Yes)");
-    }
+    Write(MessageIcon::None, std::string("answered ") + AnswerText(answer) +
+                                 (assumeYes_ ? " (--yes)" : " (--yes answers Yes)"));
     return answer;
 }
 
@@ -117,15 +112,10 @@ bool CliUserInterface::HasOptionsFor(const CDataFormat& format) const {
 }
 
 bool CliUserInterface::Run(CDataFilesDlg& dialog) {
+    // Offered again after an error, the dialog is closed: the error is the failure.
     if (!dataFiles_) {
-        // Offered again after an error, the dialog is closed: the error is the failure, not
-        // a refusal of the user's.
-        if (!dataFilesAnswered_) {
-            ++declined_;
-        }
         return false;
     }
-    dataFilesAnswered_ = true;
     // Picks the file and its format as the user would in the dialog, then runs the format's
     // options dialog when the command line sets any option.
     const auto choose = [this](DataFileEntry& entry, const DataFileChoice& choice) {
@@ -154,9 +144,6 @@ bool CliUserInterface::Run(CDataFilesDlg& dialog) {
     // Answered once: the flow offers the dialog again after an error, and the same answer
     // would fail for ever.
     dataFiles_.reset();
-    if (!accepted) {
-        ++declined_;
-    }
     return accepted;
 }
 
@@ -175,11 +162,7 @@ bool CliUserInterface::Run(CCOptionsDlg& dialog) {
 bool CliUserInterface::Run(CAsmOptionsDlg& dialog) {
     dialog.name = formatOptions_.asmName.value_or(dialog.name);
     // The dialog's own OK check; a refused name cancels, since nobody is there to fix it.
-    if (!dialog.OnOK()) {
-        ++declined_;
-        return false;
-    }
-    return true;
+    return dialog.OnOK();
 }
 
 }  // namespace tapwright::cli

@@ -74,9 +74,6 @@ public:
     void AnswerDataFiles(DataFilesAnswer answer) { dataFiles_ = std::move(answer); }
     void AnswerFormatOptions(FormatOptionsAnswer answer) { formatOptions_ = std::move(answer); }
 
-    // Questions or dialogs that were answered No, Cancel or refused by their own OK check. A
-    // failed export tells from this whether the input or the file was to blame.
-    int DeclinedCount() const { return declined_; }
 
 private:
     static const char* PrefixOf(MessageIcon icon);
@@ -89,9 +86,7 @@ private:
     bool verbose_;
     std::set<std::string> warnings_;
     std::optional<DataFilesAnswer> dataFiles_;
-    bool dataFilesAnswered_ = false;
     FormatOptionsAnswer formatOptions_;
-    int declined_ = 0;
 };
 
 }  // namespace tapwright::cli
