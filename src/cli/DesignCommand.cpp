@@ -113,7 +113,7 @@ bool DesignCommand::Design(CliSession& session, CFirDoc& document, CFirView& edi
         return false;
     }
     CFirData& filter = document.Filter();
-    if (taps < CFirData::kMinTaps && filter.CanEstimate(false)) {
+    if (taps < CFirData::kMinTaps && filter.CanEstimate()) {
         // A design without a usable tap count estimates one first: that is what the command
         // means, not a question for the user.
         session.Ui().NoteAnsweredYes(CFirView::kTooFewTapsQuestion);

@@ -21,6 +21,13 @@ bool ValidateShowing(const CFirData& filter) {
     return !refusal;
 }
 
+std::int32_t EstimateShowing(const CFirData& filter) {
+    if (const auto reason = filter.CannotEstimateReason()) {
+        Ui().ShowMessage(*reason, MessageButtons::Ok, MessageIcon::Stop);
+    }
+    return filter.EstimateTaps();
+}
+
 bool OptimizeAsking(CFirData& filter, std::int32_t maxTaps) {
     const auto confirm = [](const std::string& question) {
         return Ui().ShowMessage(question, MessageButtons::YesNo, MessageIcon::Question) ==

@@ -17,6 +17,9 @@ bool DesignShowing(CFirData& filter);
 // The specification's check with its refusal shown; true when it can be designed.
 bool ValidateShowing(const CFirData& filter);
 
+// The tap count estimate with the reason against one shown, as the Estimate buttons show it.
+std::int32_t EstimateShowing(const CFirData& filter);
+
 // Optimize with its questions asked and its outcome shown in a box and on the status line;
 // true when it designed something.
 bool OptimizeAsking(CFirData& filter, std::int32_t maxTaps);

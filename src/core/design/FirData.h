@@ -204,13 +204,13 @@ public:
     // The question asked before a design longer than kMaxTaps is cut to kMaxTaps.
     static std::string TooManyTapsQuestion();
 
-    // Whether the tap count can be estimated: exactly one passband and one stopband of a
-    // Filter, covering 0 to Fs/2. With verbose the first reason against is shown.
-    bool CanEstimate(bool verbose) const;
+    // Why the tap count cannot be estimated, as the error message that tells the user; none
+    // when it can: exactly one passband and one stopband of a Filter, covering 0 to Fs/2.
+    std::optional<std::string> CannotEstimateReason() const;
+    bool CanEstimate() const { return !CannotEstimateReason(); }
 
     // The estimated tap count, at least 3, also when it is beyond kMaxTaps (the limit applies
-    // where a design is made); the current tap count, after the reason has been shown, when
-    // no estimate is possible.
+    // where a design is made); the current tap count when no estimate is possible.
     std::int32_t EstimateTaps() const;
 
     // Checks the specification, runs the design engine with the progress prefix on the

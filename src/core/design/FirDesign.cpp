@@ -11,7 +11,6 @@
 #include "math/Constants.h"
 #include "math/ResponseQuantity.h"
 #include "numtext/NumString.h"
-#include "platform/UserInterface.h"
 
 namespace tapwright {
 
@@ -29,10 +28,6 @@ constexpr double kNoMarginDb = -120.0;
 constexpr double kLargerCapFactor = 1.25;
 // The first length an optimisation tries when no estimate is possible.
 constexpr std::int32_t kFirstGuessTaps = 9;
-
-void ShowError(const std::string& text) {
-    Ui().ShowMessage(text, MessageButtons::Ok, MessageIcon::Stop);
-}
 
 std::string TapText(std::int32_t taps) { return CNumString(taps, 10, 0).Text(); }
 
@@ -103,7 +98,7 @@ private:
 bool TapSearch::Start(std::int32_t maxTaps) {
     // No filter longer than the largest one the system handles is ever designed.
     cap_ = LimitCap(std::max(maxTaps, filter_.GetNumTaps()));
-    if (!filter_.CanEstimate(false)) {
+    if (!filter_.CanEstimate()) {
         lo_ = hi_ = std::min(std::max(filter_.GetNumTaps(), kFirstGuessTaps), cap_);
         return true;
     }
@@ -218,32 +213,25 @@ std::string CFirData::TooManyTapsQuestion() {
            "Design filter using " + limit + " taps?";
 }
 
-bool CFirData::CanEstimate(bool verbose) const {
-    const auto refuse = [verbose](const char* text) {
-        if (verbose) {
-            ShowError(text);
-        }
-        return false;
-    };
+std::optional<std::string> CFirData::CannotEstimateReason() const {
     if (GetNumBands() != 2) {
-        return refuse(
-            "Error: Cannot estimate FIR with other than two bands.\n"
-            "(Exactly one passband and one stopband is required.)");
+        return "Error: Cannot estimate FIR with other than two bands.\n"
+               "(Exactly one passband and one stopband is required.)";
     }
     if (IsPassband(0) == IsPassband(1)) {
-        return refuse("Cannot estimate if there is not one passband and one stopband.");
+        return "Cannot estimate if there is not one passband and one stopband.";
     }
     if (responseType_ != ResponseType::Filter) {
-        return refuse("Cannot estimate Number of Taps for Differentiator or Hilbert.");
+        return "Cannot estimate Number of Taps for Differentiator or Hilbert.";
     }
     if (GetLowerEdge(0) > kEstimateLowestEdge || GetUpperEdge(1) < kEstimateHighestEdge) {
-        return refuse("Cannot estimate if both the bottom and top of the band are not specified.");
+        return "Cannot estimate if both the bottom and top of the band are not specified.";
     }
-    return true;
+    return std::nullopt;
 }
 
 std::int32_t CFirData::EstimateTaps() const {
-    if (!CanEstimate(true)) {
+    if (!CanEstimate()) {
         return numTaps_;
     }
     const double rounded = RoundedLengthEstimate(1.0 / GetBandWeight(0), 1.0 / GetBandWeight(1),

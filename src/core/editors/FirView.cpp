@@ -124,7 +124,7 @@ bool CFirView::DoDesign(std::int32_t& taps) {
     if (!ControlsToSpec()) {
         return false;
     }
-    if (taps < CFirData::kMinTaps && filter.CanEstimate(false)) {
+    if (taps < CFirData::kMinTaps && filter.CanEstimate()) {
         if (!AnsweredYes(kTooFewTapsQuestion, MessageIcon::None)) {
             return false;
         }
@@ -189,7 +189,7 @@ void CFirView::OnOptimize() {
 EstimateOptimizeState CFirView::EnableEstimateOptimize() {
     EstimateOptimizeState state;
     if (firData_ != nullptr) {
-        state.estimate = firData_->CanEstimate(false);
+        state.estimate = firData_->CanEstimate();
         state.optimize =
             firData_->Validate() && firData_->GetResponseType() == ResponseType::Filter;
     }

@@ -84,7 +84,11 @@ void COneBand::OnExchange() {
 // ---- Clicks -------------------------------------------------------------------------------
 
 void COneBand::OnEstimateClicked() {
-    if (!ControlsToSpec() || !FirData()->CanEstimate(true)) {
+    if (!ControlsToSpec()) {
+        return;
+    }
+    if (const auto reason = FirData()->CannotEstimateReason()) {
+        ShowError(*reason);
         return;
     }
     const std::int32_t estimate = FirData()->EstimateTaps();

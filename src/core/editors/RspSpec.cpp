@@ -307,7 +307,11 @@ void CRspSpec::OnClearAllClicked() {
 }
 
 void CRspSpec::OnEstimateClicked() {
-    if (!ControlsToSpec() || !FirData()->CanEstimate(true)) {
+    if (!ControlsToSpec()) {
+        return;
+    }
+    if (const auto reason = FirData()->CannotEstimateReason()) {
+        ShowError(*reason);
         return;
     }
     const std::int32_t estimate = FirData()->EstimateTaps();

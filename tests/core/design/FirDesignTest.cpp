@@ -66,10 +66,10 @@ TEST_P(CanEstimateTest, RefusesWithItsReasonAndKeepsTheTapCount) {
     CFirData filter;
     filter.SetSpecification(ResponseType::Filter, 25, 16);
     GetParam().build(filter);
-    EXPECT_FALSE(filter.CanEstimate(false));
+    EXPECT_FALSE(filter.CanEstimate());
     EXPECT_TRUE(ui.Messages().empty());
     ui.ExpectMessage(GetParam().message);
-    EXPECT_EQ(filter.EstimateTaps(), 25);
+    EXPECT_EQ(EstimateShowing(filter), 25);
     ASSERT_EQ(ui.Messages().size(), 1u);
     EXPECT_EQ(ui.Messages()[0].icon, MessageIcon::Stop);
 }
@@ -478,6 +478,9 @@ TEST(FirDesignTest, DesignReturnsItsMessagesWithoutShowingThem) {
     EXPECT_EQ(refused.message->text, oneBand.CheckSpecification());
     EXPECT_EQ(refused.message->icon, MessageIcon::Stop);
     EXPECT_EQ(oneBand.GetNumPoints(), 0);
+    // No estimate either: the length stays, and the reason is the caller's to show.
+    EXPECT_EQ(oneBand.EstimateTaps(), 21);
+    EXPECT_TRUE(oneBand.CannotEstimateReason().has_value());
 
     CFirData filter = Lowpass(47);
     const DesignOutcome designed = filter.Design("");
