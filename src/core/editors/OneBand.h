@@ -2,7 +2,6 @@
 
 #include <cstdint>
 #include <string>
-#include <vector>
 
 #include "data/Preferences.h"
 #include "design/SimpleSpec.h"
