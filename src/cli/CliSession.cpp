@@ -58,7 +58,16 @@ ExitCode CliSession::SaveProject(CFirDoc& document, const std::string& path) {
 }
 
 void CliSession::Error(const std::string& text) {
-    ui_.ShowMessage(text, MessageButtons::Ok, MessageIcon::Stop, {});
+    Show(text, MessageIcon::Stop);
+}
+
+void CliSession::Show(const std::string& text, MessageIcon icon) {
+    ui_.ShowMessage(text, MessageButtons::Ok, icon, {});
+}
+
+bool CliSession::Ask(const std::string& question) {
+    return ui_.ShowMessage(question, MessageButtons::YesNo, MessageIcon::Question, {}) ==
+           MessageResult::Yes;
 }
 
 ExitCode VerdictOf(const CFirData& filter) {

@@ -39,6 +39,11 @@ public:
 
     // Shows a message of the tool itself, the way the core's are shown.
     void Error(const std::string& text);
+    // Shows a message a model operation returned for the user, with its own icon.
+    void Show(const std::string& text, MessageIcon icon);
+    // Asks a Yes/No question the desktop program asks at the same point; true on Yes, which
+    // --yes gives.
+    bool Ask(const std::string& question);
 
 private:
     CliUserInterface ui_;

@@ -5,7 +5,6 @@
 #include <string_view>
 
 #include "document/DataFilesDlg.h"
-#include "document/SampleRateDlg.h"
 #include "fileio/FileAccess.h"
 #include "fileio/WaveFormatDlg.h"
 
@@ -66,36 +65,27 @@ MessageResult CliUserInterface::ShowMessage(const std::string& text, MessageButt
     if (warnings_.contains(text)) {
         icon = MessageIcon::Exclamation;
     }
-    if (icon == MessageIcon::Stop) {
-        ++errors_;
-    }
     if (buttons == MessageButtons::Ok) {
         Write(icon, text);
         return MessageResult::Ok;
     }
-    if (answeredYes_.contains(text)) {
-        if (verbose_) {
-            Write(icon, text);
-            Write(MessageIcon::None, "answered Yes");
-        }
-        return YesAnswer(buttons);
-    }
-    if (const auto no = answeredNo_.find(text); no != answeredNo_.end()) {
-        ++declined_;
-        Write(icon, text);
-        Write(MessageIcon::None, "answered No: " + no->second);
-        return DefaultAnswer(buttons);
-    }
     const MessageResult answer = assumeYes_ ? YesAnswer(buttons) : DefaultAnswer(buttons);
     Write(icon, text);
-    if (assumeYes_) {
-        Write(MessageIcon::None, std::string("answered ") + AnswerText(answer) + " (--yes)");
-    } else {
-        ++declined_;
-        Write(MessageIcon::None,
-              std::string("answered ") + AnswerText(answer) + " (--yes answers Yes)");
-    }
+    Write(MessageIcon::None, std::string("answered ") + AnswerText(answer) +
+                                 (assumeYes_ ? " (--yes)" : " (--yes answers Yes)"));
     return answer;
+}
+
+void CliUserInterface::NoteAnsweredYes(const std::string& question) {
+    if (verbose_) {
+        Write(MessageIcon::Question, question);
+        Write(MessageIcon::None, "answered Yes");
+    }
+}
+
+void CliUserInterface::NoteAnsweredNo(const std::string& question, const std::string& reason) {
+    Write(MessageIcon::Question, question);
+    Write(MessageIcon::None, "answered No: " + reason);
 }
 
 void CliUserInterface::ShowStatus(const std::string& text) {
@@ -103,19 +93,6 @@ void CliUserInterface::ShowStatus(const std::string& text) {
         err_ << text << '\n';
         err_.flush();
     }
-}
-
-bool CliUserInterface::Run(CSampleRateDlg& dialog) {
-    // Answered once: the flow asks again after a refused frequency, and the same answer
-    // would be refused for ever.
-    if (!sampleRate_) {
-        ++declined_;
-        return false;
-    }
-    dialog.frequency = sampleRate_->GetSampleRate();
-    dialog.unitIndex = sampleRate_->GetUnitIndex();
-    sampleRate_.reset();
-    return true;
 }
 
 bool CliUserInterface::HasOptionsFor(const CDataFormat& format) const {
@@ -135,15 +112,10 @@ bool CliUserInterface::HasOptionsFor(const CDataFormat& format) const {
 }
 
 bool CliUserInterface::Run(CDataFilesDlg& dialog) {
+    // Offered again after an error, the dialog is closed: the error is the failure.
     if (!dataFiles_) {
-        // Offered again after an error, the dialog is closed: the error is the failure, not
-        // a refusal of the user's.
-        if (!dataFilesAnswered_) {
-            ++declined_;
-        }
         return false;
     }
-    dataFilesAnswered_ = true;
     // Picks the file and its format as the user would in the dialog, then runs the format's
     // options dialog when the command line sets any option.
     const auto choose = [this](DataFileEntry& entry, const DataFileChoice& choice) {
@@ -172,9 +144,6 @@ bool CliUserInterface::Run(CDataFilesDlg& dialog) {
     // Answered once: the flow offers the dialog again after an error, and the same answer
     // would fail for ever.
     dataFiles_.reset();
-    if (!accepted) {
-        ++declined_;
-    }
     return accepted;
 }
 
@@ -193,11 +162,7 @@ bool CliUserInterface::Run(CCOptionsDlg& dialog) {
 bool CliUserInterface::Run(CAsmOptionsDlg& dialog) {
     dialog.name = formatOptions_.asmName.value_or(dialog.name);
     // The dialog's own OK check; a refused name cancels, since nobody is there to fix it.
-    if (!dialog.OnOK()) {
-        ++declined_;
-        return false;
-    }
-    return true;
+    return dialog.OnOK();
 }
 
 }  // namespace tapwright::cli

@@ -2,12 +2,10 @@
 
 #include <cstdint>
 #include <iosfwd>
-#include <map>
 #include <optional>
 #include <set>
 #include <string>
 
-#include "data/FreqUnits.h"
 #include "platform/UserInterface.h"
 
 namespace tapwright {
@@ -54,37 +52,28 @@ public:
     void BeginWaitCursor() override {}
     void EndWaitCursor() override {}
 
-    bool Run(CSampleRateDlg& dialog) override;
     bool Run(CDataFilesDlg& dialog) override;
     bool Run(CWaveFormatDlg& dialog) override;
     bool Run(CCOptionsDlg& dialog) override;
     bool Run(CAsmOptionsDlg& dialog) override;
 
-    // A question that the command itself answers Yes, because its meaning is part of the
-    // command (the estimate before a design without a tap count). It is not shown unless
-    // verbose.
-    void AnswerYesTo(std::string question) { answeredYes_.insert(std::move(question)); }
+    // Tells, when verbose, that the command answered Yes itself to a question the desktop
+    // program asks at this point, because its meaning is part of the command (the estimate
+    // before a design without a tap count).
+    void NoteAnsweredYes(const std::string& question);
 
-    // A question that must be answered No whatever --yes says, because a Yes would lead
-    // to a dialog the command line has already answered; the reason tells the user what
-    // to give instead.
-    void AnswerNoTo(std::string question, std::string reason) {
-        answeredNo_[std::move(question)] = std::move(reason);
-    }
+    // Tells that the command answers No, whatever --yes says, to a question the desktop
+    // program asks at this point, because a Yes would lead to a dialog the command line
+    // answers through its options; the reason tells the user what to give instead.
+    void NoteAnsweredNo(const std::string& question, const std::string& reason);
 
     // A message the core shows as an error that the command line reports as a warning,
     // because the command goes on and succeeds after it.
     void ShowAsWarning(std::string text) { warnings_.insert(std::move(text)); }
 
-    void AnswerSampleRate(const CFreqUnits& units) { sampleRate_ = units; }
     void AnswerDataFiles(DataFilesAnswer answer) { dataFiles_ = std::move(answer); }
     void AnswerFormatOptions(FormatOptionsAnswer answer) { formatOptions_ = std::move(answer); }
 
-    // Error messages shown so far, and questions or dialogs that were answered No, Cancel or
-    // refused by their own OK check. A command that failed tells from these whether the
-    // user was told why, and whether the input or a file was to blame.
-    int ErrorCount() const { return errors_; }
-    int DeclinedCount() const { return declined_; }
 
 private:
     static const char* PrefixOf(MessageIcon icon);
@@ -95,15 +84,9 @@ private:
     std::ostream& err_;
     bool assumeYes_;
     bool verbose_;
-    std::set<std::string> answeredYes_;
-    std::map<std::string, std::string> answeredNo_;
     std::set<std::string> warnings_;
-    std::optional<CFreqUnits> sampleRate_;
     std::optional<DataFilesAnswer> dataFiles_;
-    bool dataFilesAnswered_ = false;
     FormatOptionsAnswer formatOptions_;
-    int errors_ = 0;
-    int declined_ = 0;
 };
 
 }  // namespace tapwright::cli

@@ -7,7 +7,6 @@
 #include "cli/EditorScript.h"
 #include "design/FirData.h"
 #include "document/FirDoc.h"
-#include "editors/OneBand.h"
 #include "editors/RspSpec.h"
 
 namespace tapwright::cli {
@@ -21,6 +20,19 @@ CFirView* EditorOf(const CFirDoc& document) {
         }
     }
     return nullptr;
+}
+
+// A tap count above the largest filter is cut to it when the user agrees (--yes), as the
+// editors do.
+bool AcceptTapLimit(CliSession& session, std::int32_t& taps) {
+    if (taps <= CFirData::kMaxTaps) {
+        return true;
+    }
+    if (!session.Ask(CFirData::TooManyTapsQuestion())) {
+        return false;
+    }
+    taps = CFirData::kMaxTaps;
+    return true;
 }
 
 }  // namespace
@@ -62,72 +74,111 @@ ExitCode DesignCommand::Run(CliSession& session) {
     if (!CheckArguments(session)) {
         return ExitCode::BadInput;
     }
-    CliUserInterface& ui = session.Ui();
-    // A design without a usable tap count estimates one first: that is what the command
-    // means, not a question for the user.
-    ui.AnswerYesTo(CFirView::kTooFewTapsQuestion);
-    ui.AnswerNoTo(CRspSpec::kSetSampleRateQuestion, "give the sampling frequency with --fs");
     CFirDoc* document =
         session.NewProject(spec_.IsAdvanced() ? kTemplateAdvanced : kTemplateSimple);
     CFirView* editor = document != nullptr ? EditorOf(*document) : nullptr;
     if (editor == nullptr) {
         return ExitCode::BadInput;
     }
-    const bool filled = spec_.IsAdvanced()
-                            ? FillBandEditor(session, dynamic_cast<CRspSpec&>(*editor), spec_)
-                            : FillSimpleEditor(session, dynamic_cast<COneBand&>(*editor), spec_);
-    if (!filled || !Press(session, *editor)) {
+    ApplySampleRate(*document, spec_);
+    auto* bandEditor = dynamic_cast<CRspSpec*>(editor);
+    if (bandEditor != nullptr && !FillBandEditor(session, *bandEditor, spec_)) {
         return ExitCode::BadInput;
     }
-    return Finish(session, *document);
+    const bool designed = spec_.Optimize() ? Optimize(session, *document, *editor)
+                                           : Design(session, *document, *editor);
+    return designed ? Finish(session, *document) : ExitCode::BadInput;
 }
 
-bool DesignCommand::Press(CliSession& session, CFirView& editor) {
-    if (spec_.Optimize()) {
-        return PressOptimize(session, editor);
-    }
-    const int errors = session.Ui().ErrorCount();
-    const int declined = session.Ui().DeclinedCount();
-    auto* bandEditor = dynamic_cast<CRspSpec*>(&editor);
-    std::int32_t& taps =
-        bandEditor != nullptr ? bandEditor->numTaps : dynamic_cast<COneBand&>(editor).numTaps;
-    if (editor.DoDesign(taps)) {
-        return true;
-    }
-    if (session.Ui().ErrorCount() == errors && session.Ui().DeclinedCount() == declined) {
-        session.Error("Nothing was designed.");
-    }
-    return false;
-}
-
-bool DesignCommand::PressOptimize(CliSession& session, CFirView& editor) {
-    CFirData& filter = *editor.FirData();
-    const int errors = session.Ui().ErrorCount();
-    const int declined = session.Ui().DeclinedCount();
+bool DesignCommand::Specify(CliSession& session, CFirDoc& document, CFirView& editor,
+                            std::int32_t taps) {
     if (auto* bandEditor = dynamic_cast<CRspSpec*>(&editor)) {
-        // The band editor offers Optimize only for a Filter it could design.
-        if (!bandEditor->IsOptimizeEnabled()) {
-            if (filter.GetResponseType() != ResponseType::Filter) {
-                session.Error("Optimize is offered for filter responses only.");
-            } else if (filter.Validate(true)) {
-                session.Error("The specification cannot be optimized.");
-            }
+        bandEditor->numTaps = taps;
+        return bandEditor->ControlsToSpec();
+    }
+    // The simple specification, refused with the messages of the simple editor.
+    CFirData& filter = document.Filter();
+    const SimpleSpec simple = spec_.Simple();
+    if (const char* refusal = simple.FirstRefusal(filter.GetSampleRate())) {
+        session.Error(SimpleSpec::IsBeyondFs(refusal) ? refusal + CFirView::SampleRateHint(filter)
+                                                      : std::string(refusal));
+        return false;
+    }
+    return simple.Apply(filter, taps);
+}
+
+bool DesignCommand::Design(CliSession& session, CFirDoc& document, CFirView& editor) {
+    std::int32_t taps = spec_.Taps().value_or(0);
+    if (!AcceptTapLimit(session, taps) || !Specify(session, document, editor, taps)) {
+        return false;
+    }
+    CFirData& filter = document.Filter();
+    if (taps < CFirData::kMinTaps && filter.CanEstimate()) {
+        // A design without a usable tap count estimates one first: that is what the command
+        // means, not a question for the user.
+        session.Ui().NoteAnsweredYes(CFirView::kTooFewTapsQuestion);
+        taps = filter.EstimateTaps();
+        if (taps == 0) {
+            session.Error("Nothing was designed.");
             return false;
         }
-        bandEditor->OnOptimizeClicked();
-    } else {
-        editor.OnOptimize();
+        // An estimate beyond the largest filter meets the same limit as a given length.
+        if (!AcceptTapLimit(session, taps) || !Specify(session, document, editor, taps)) {
+            return false;
+        }
     }
-    if (filter.GetNumPoints() > 0) {
-        return true;
+    if (const auto refusal = filter.CheckSpecification()) {
+        session.Error(*refusal);
+        return false;
     }
-    // Optimize refuses a specification it cannot design without saying why; the check that
-    // refused it says it here.
-    if (session.Ui().ErrorCount() == errors && session.Ui().DeclinedCount() == declined &&
-        filter.Validate(true)) {
-        session.Error("Nothing was designed.");
+    // A design whose engine failed is kept, as the editor keeps it: it is judged below.
+    if (const DesignOutcome outcome = filter.Design(""); outcome.message) {
+        session.Show(outcome.message->text, outcome.message->icon);
     }
-    return false;
+    filter.SetDesigned(true);
+    document.ShowAfterDesign();
+    session.Ui().ShowResult(CFirView::DesignResultText(filter));
+    return true;
+}
+
+bool DesignCommand::Optimize(CliSession& session, CFirDoc& document, CFirView& editor) {
+    CFirData& filter = document.Filter();
+    // The band editor offers Optimize only for a Filter it could design.
+    const auto* bandEditor = dynamic_cast<const CRspSpec*>(&editor);
+    if (bandEditor != nullptr && !bandEditor->IsOptimizeEnabled()) {
+        if (filter.GetResponseType() != ResponseType::Filter) {
+            session.Error("Optimize is offered for filter responses only.");
+        } else {
+            session.Error(
+                filter.CheckSpecification().value_or("The specification cannot be optimized."));
+        }
+        return false;
+    }
+    // The band editor holds the length it was filled with.
+    const std::int32_t taps =
+        bandEditor != nullptr ? bandEditor->numTaps : spec_.Taps().value_or(0);
+    if (!Specify(session, document, editor, taps)) {
+        return false;
+    }
+    bool declined = false;
+    const auto confirm = [&session, &declined](const std::string& question) {
+        declined = !session.Ask(question);
+        return !declined;
+    };
+    const auto outcome = filter.Optimize(CFirData::kOptimizeMaxTaps, confirm);
+    if (!outcome) {
+        // Optimize refuses a specification it cannot design without saying why; the check
+        // that refused it says it here.
+        if (!declined) {
+            session.Error(filter.CheckSpecification().value_or("Nothing was designed."));
+        }
+        return false;
+    }
+    session.Ui().ShowResult(outcome->text);
+    session.Show(outcome->text, outcome->icon);
+    filter.SetDesigned(true);
+    document.ShowAfterDesign();
+    return filter.GetNumPoints() > 0;
 }
 
 ExitCode DesignCommand::Finish(CliSession& session, CFirDoc& document) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 
@@ -14,9 +15,10 @@ class CFirView;
 
 namespace tapwright::cli {
 
-// design: fills a new project's specification editor from the command line and presses its
-// Design (or Optimize) button, then optionally exports the coefficients and saves the
-// project, and prints how the filter measures against its specification.
+// design: fills a new project's specification editor from the command line, turns it into
+// the filter's specification and designs (or optimizes) the filter as the editor's Design
+// (or Optimize) would, then optionally exports the coefficients and saves the project, and
+// prints how the filter measures against its specification.
 class DesignCommand final : public Command {
 public:
     explicit DesignCommand(CLI::App& parent);
@@ -25,9 +27,12 @@ private:
     ExitCode Run(CliSession& session) override;
     // Checks the arguments that decide what is made; false after a message.
     bool CheckArguments(CliSession& session);
-    // Presses Design or Optimize; false when nothing was designed, after a message.
-    bool Press(CliSession& session, CFirView& editor);
-    bool PressOptimize(CliSession& session, CFirView& editor);
+    // Makes the command's specification, with this tap count, the filter's; false after a
+    // message.
+    bool Specify(CliSession& session, CFirDoc& document, CFirView& editor, std::int32_t taps);
+    // Designs or optimizes; false when nothing was designed, after a message.
+    bool Design(CliSession& session, CFirDoc& document, CFirView& editor);
+    bool Optimize(CliSession& session, CFirDoc& document, CFirView& editor);
     // Exports, saves and prints what the design made.
     ExitCode Finish(CliSession& session, CFirDoc& document);
 

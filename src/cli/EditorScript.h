@@ -1,7 +1,7 @@
 #pragma once
 
 namespace tapwright {
-class COneBand;
+class CFirDoc;
 class CRspSpec;
 }  // namespace tapwright
 
@@ -10,10 +10,12 @@ namespace tapwright::cli {
 class CliSession;
 class SpecArguments;
 
-// Types the specification into an editor's fields, the way a user fills its form, with
-// the sampling frequency set through its "FS" button first. False when the editor refused
-// something (it has said why).
-bool FillSimpleEditor(CliSession& session, COneBand& editor, const SpecArguments& spec);
+// Gives the project the sampling frequency of --fs and --units, when either is given.
+void ApplySampleRate(CFirDoc& document, const SpecArguments& spec);
+
+// Puts the band specification into the band editor: the units of its columns, the response
+// type, tap count and grid density, and each --band into its table as "Add" takes a typed
+// band. False when the editor refused a band (it has said why).
 bool FillBandEditor(CliSession& session, CRspSpec& editor, const SpecArguments& spec);
 
 }  // namespace tapwright::cli

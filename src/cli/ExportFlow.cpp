@@ -130,13 +130,15 @@ ExitCode ExportCoefficients(CliSession& session, CFirDoc& document, const std::s
     CliUserInterface& ui = session.Ui();
     ui.AnswerDataFiles({{path, arguments.format}, std::nullopt, arguments.complex});
     ui.AnswerFormatOptions(arguments.Answer());
-    const int declinedBefore = ui.DeclinedCount();
     if (document.ExportCoefficients()) {
         return ExitCode::Success;
     }
-    // A write is refused either by a question answered No (the data would overflow the
-    // format) or by the file itself.
-    return ui.DeclinedCount() > declinedBefore ? ExitCode::BadInput : ExitCode::FileError;
+    // A file that could not be written is a file error; anything else refused the data
+    // before a file was touched: an option the dialog refused, or the overflow question
+    // answered No.
+    return document.DataFiles().LastWriteOutcome() == WriteOutcome::FileError
+               ? ExitCode::FileError
+               : ExitCode::BadInput;
 }
 
 }  // namespace tapwright::cli

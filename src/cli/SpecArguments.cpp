@@ -165,6 +165,18 @@ int SpecArguments::ResponseTypeIndex() const {
     return responseName_ == "hilbert" ? 2 : 0;
 }
 
+SimpleSpec SpecArguments::Simple() const {
+    SimpleSpec spec;
+    spec.kind = kind_;
+    spec.edge1 = edge1_;
+    spec.edge2 = edge2_;
+    spec.center = center_;
+    spec.rippleDb = ripple_;
+    spec.attenuationDb = atten_;
+    spec.gridDensity = grid_.value_or(spec.gridDensity);
+    return spec;
+}
+
 std::optional<CFreqUnits> SpecArguments::SampleRate() const {
     if (fsOption_->count() == 0 && !units_) {
         return std::nullopt;

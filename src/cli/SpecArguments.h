@@ -8,6 +8,7 @@
 
 #include "data/FreqUnits.h"
 #include "data/Preferences.h"
+#include "design/SimpleSpec.h"
 
 namespace tapwright::cli {
 
@@ -35,12 +36,8 @@ public:
 
     bool IsAdvanced() const { return !bands_.empty() || responseName_.has_value(); }
 
-    SimpleFilterKind Kind() const { return kind_; }
-    double Edge1() const { return edge1_; }
-    double Edge2() const { return edge2_; }
-    double Center() const { return center_; }
-    float RippleDb() const { return ripple_; }
-    float AttenuationDb() const { return atten_; }
+    // The simple specification of --lowpass, --highpass, --bandpass or --bandstop.
+    SimpleSpec Simple() const;
 
     // 0 Filter, 1 Differentiator, 2 Hilbert: the row of the editor's response type radios.
     int ResponseTypeIndex() const;

@@ -89,7 +89,12 @@ ExitCode WordLengthCommand::Run(CliSession& session) {
         return failure;
     }
     CFirData& filter = document->Filter();
-    if (filter.GetNumBands() == 0 || !filter.Validate(true)) {
+    const auto refusal = filter.CheckSpecification();
+    if (filter.GetNumBands() == 0 || refusal) {
+        // A project without bands has nothing to refuse; one with bands says what is wrong.
+        if (filter.GetNumBands() > 0) {
+            session.Error(*refusal);
+        }
         session.Error("The project has no specification that can be designed.");
         return ExitCode::BadInput;
     }

@@ -183,6 +183,17 @@ TEST_F(CliDesignTest, ProgressTextsAppearOnlyWhenVerbose) {
               std::string::npos);
 }
 
+TEST_F(CliDesignTest, EstimateBeforeADesignWithoutTapsIsNotedOnlyWhenVerbose) {
+    const std::string note = "note: Too few taps were specified.\nEstimate and design?\n"
+                             "note: answered Yes\n";
+    const CliResult verbose = cli.Run(With(LowpassArguments(), {"--verbose"}));
+    ASSERT_EQ(verbose.exitCode, 0) << verbose.err;
+    EXPECT_EQ(verbose.err.rfind(note, 0), 0u) << verbose.err;
+    // A given length is designed as it is.
+    const CliResult given = cli.Run(With(LowpassArguments(), {"--taps", "47", "--verbose"}));
+    EXPECT_EQ(given.err.find("Estimate and design?"), std::string::npos) << given.err;
+}
+
 TEST_F(CliDesignTest, ProjectExtensionMustMatchTheKindOfDesign) {
     const CliResult result = cli.Run(With(LowpassArguments(), {"--project", "lowpass.twa"}));
     EXPECT_EQ(result.exitCode, 2);

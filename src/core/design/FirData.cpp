@@ -184,41 +184,49 @@ bool CFirData::PassbandAtNyquist() const {
     return false;
 }
 
-bool CFirData::Validate(bool verbose) {
-    const auto refuse = [verbose](const std::string& text) {
-        if (verbose) {
-            ShowError(text);
-        }
-        return false;
-    };
+std::optional<std::string> CFirData::FirstBrokenRule() const {
     const std::int32_t bands = GetNumBands();
     if (responseType_ == ResponseType::Hilbert && bands <= 0) {
-        return refuse("Error: Hilbert specification must have at least one passband.");
+        return "Error: Hilbert specification must have at least one passband.";
     }
     if (responseType_ != ResponseType::Hilbert && bands < 2) {
-        return refuse(
-            "Error: Cannot design FIR with less than two bands.\n"
-            "(At least one passband and one stopband is required.)");
+        return "Error: Cannot design FIR with less than two bands.\n"
+               "(At least one passband and one stopband is required.)";
     }
     if (gridDensity_ < 1) {
-        return refuse("Error: Cannot design FIR with Grid Density less than one.");
+        return "Error: Cannot design FIR with Grid Density less than one.";
     }
     if (gridDensity_ > kMaxGridDensity) {
-        return refuse(std::string("Error: ") + kGridDensityTooLargeMessage);
+        return std::string("Error: ") + kGridDensityTooLargeMessage;
     }
     if (numTaps_ < kMinTaps) {
-        return refuse("Error: Cannot design FIR with less than " + std::to_string(kMinTaps) +
-                      " taps.");
+        return "Error: Cannot design FIR with less than " + std::to_string(kMinTaps) + " taps.";
     }
-    if (numTaps_ % 2 != 0 || !PassbandAtNyquist()) {
-        return true;
+    return std::nullopt;
+}
+
+bool CFirData::EvenTapsAtNyquist() const {
+    return numTaps_ % 2 == 0 && PassbandAtNyquist();
+}
+
+std::optional<std::string> CFirData::CheckSpecification() const {
+    if (auto refusal = FirstBrokenRule()) {
+        return refusal;
     }
-    if (verbose) {
-        return refuse(
-            "Error: Linear-phase FIR cannot have passband at Fs/2 with EVEN Number of Taps.\n"
-            "(Increase or decrease Number of Taps by 1).");
+    if (EvenTapsAtNyquist()) {
+        return "Error: Linear-phase FIR cannot have passband at Fs/2 with EVEN Number of Taps.\n"
+               "(Increase or decrease Number of Taps by 1).";
     }
-    ++numTaps_;
+    return std::nullopt;
+}
+
+bool CFirData::Validate() {
+    if (FirstBrokenRule()) {
+        return false;
+    }
+    if (EvenTapsAtNyquist()) {
+        ++numTaps_;
+    }
     return true;
 }
 

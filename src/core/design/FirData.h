@@ -1,12 +1,16 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
 
 #include "data/Preferences.h"
+#include "design/DesignOutcome.h"
 #include "design/LumenData.h"
+#include "design/OptimizeOutcome.h"
 #include "math/BandExtremes.h"
 #include "math/EngineChoice.h"
 #include "math/ResponseEvaluator.h"
@@ -81,11 +85,15 @@ public:
     // cannot have.
     bool PassbandAtNyquist() const;
 
-    // Whether the specification can be designed; with verbose the first failed rule is
-    // shown as an error box. An even tap count with a passband at Fs/2 is refused when
-    // verbose, and quietly raised by one otherwise (the tap buffer is not reallocated: a
-    // design sets the tap count again first).
-    bool Validate(bool verbose);
+    // The first rule the specification breaks, as the error message that tells the user
+    // why it cannot be designed; none when it can. An even tap count with a passband at
+    // Fs/2 is one of the rules.
+    std::optional<std::string> CheckSpecification() const;
+
+    // Whether the specification can be designed, without a message: an even tap count with
+    // a passband at Fs/2 is raised by one instead of refused (the tap buffer is not
+    // reallocated: a design sets the tap count again first).
+    bool Validate();
 
     // ---- A band as the user sees it -----------------------------------------------------
 
@@ -195,20 +203,21 @@ public:
     // The question asked before a design longer than kMaxTaps is cut to kMaxTaps.
     static std::string TooManyTapsQuestion();
 
-    // Whether the tap count can be estimated: exactly one passband and one stopband of a
-    // Filter, covering 0 to Fs/2. With verbose the first reason against is shown.
-    bool CanEstimate(bool verbose) const;
+    // Why the tap count cannot be estimated, as the error message that tells the user; none
+    // when it can: exactly one passband and one stopband of a Filter, covering 0 to Fs/2.
+    std::optional<std::string> CannotEstimateReason() const;
+    bool CanEstimate() const { return !CannotEstimateReason(); }
 
     // The estimated tap count, at least 3, also when it is beyond kMaxTaps (the limit applies
-    // where a design is made); the current tap count, after the reason has been shown, when
-    // no estimate is possible.
+    // where a design is made); the current tap count when no estimate is possible.
     std::int32_t EstimateTaps() const;
 
-    // Validates (with messages), runs the design engine with the progress prefix on the
-    // status line, and stores its taps, also when the engine fails. With verbose a failed
-    // engine is reported, as an information box when the taps meet the specification
-    // anyway. True only when the engine succeeded.
-    bool Design(const std::string& prefix, bool verbose);
+    // Checks the specification, runs the design engine with the progress prefix on the
+    // status line, and stores its taps, also when the engine fails. The outcome says
+    // whether the engine succeeded and carries the message for the user: the refusal of the
+    // specification (nothing designed), or the engine's failure, as information when the
+    // taps meet the specification anyway.
+    DesignOutcome Design(const std::string& prefix);
 
     // Replaces the coefficients by the designed taps: a real time signal whose Quadrature
     // channel is zero.
@@ -267,11 +276,16 @@ public:
     // specification.
     bool DesignWithTaps(std::int32_t numTaps);
 
+    // Answers a question an optimisation asks before it goes on (a larger cap than it was
+    // given); true goes on.
+    using OptimizeConfirm = std::function<bool(const std::string& question)>;
+
     // Searches for the smallest tap count that meets the specification, up to maxTaps (or
-    // the current count, or a confirmed larger cap when the estimate asks for more, but
-    // never past kMaxTaps), and reports the outcome. False when the specification cannot be
-    // designed or the user declined the larger cap; nothing has then been designed.
-    bool Optimize(std::int32_t maxTaps);
+    // the current count, or a larger cap that confirm accepts when the estimate asks for
+    // more, but never past kMaxTaps), and returns the outcome to tell the user. None when
+    // the specification cannot be designed or confirm declined the larger cap; nothing has
+    // then been designed.
+    std::optional<OptimizeOutcome> Optimize(std::int32_t maxTaps, const OptimizeConfirm& confirm);
 
     // Whether some engine reached a level (equiripple) result in the last design (false when
     // that design's specification was refused). Not stored in projects.
@@ -286,6 +300,10 @@ private:
     // The weight 1/delta of a passband ripple or a stopband attenuation given in dB.
     static double RippleDbToWeight(double rippleDb);
     static double AttenuationDbToWeight(double attenuationDb);
+
+    // The first rule of CheckSpecification that no change of the tap count by one mends.
+    std::optional<std::string> FirstBrokenRule() const;
+    bool EvenTapsAtNyquist() const;
 
     BandInterval MeasuredInterval(std::int32_t band) const;
     BandLevels LevelsFrom(std::int32_t band, const BandExtremes& extremes) const;

@@ -11,7 +11,6 @@
 #include "math/Constants.h"
 #include "math/ResponseQuantity.h"
 #include "numtext/NumString.h"
-#include "platform/UserInterface.h"
 
 namespace tapwright {
 
@@ -30,20 +29,7 @@ constexpr double kLargerCapFactor = 1.25;
 // The first length an optimisation tries when no estimate is possible.
 constexpr std::int32_t kFirstGuessTaps = 9;
 
-void ShowError(const std::string& text) {
-    Ui().ShowMessage(text, MessageButtons::Ok, MessageIcon::Stop);
-}
-
-void ShowInformation(const std::string& text) {
-    Ui().ShowMessage(text, MessageButtons::Ok, MessageIcon::Information);
-}
-
 std::string TapText(std::int32_t taps) { return CNumString(taps, 10, 0).Text(); }
-
-bool AnsweredYes(const std::string& question) {
-    return Ui().ShowMessage(question, MessageButtons::YesNo, MessageIcon::Question) ==
-           MessageResult::Yes;
-}
 
 // The closed-form length estimate for a lowpass or highpass from the deviations of its
 // first and second band and the transition width (cycles per sample), rounded to the
@@ -63,8 +49,8 @@ double RoundedLengthEstimate(double firstDeviation, double secondDeviation, doub
 // them to one tap. With a passband at Fs/2 only odd lengths are designed.
 class TapSearch {
 public:
-    explicit TapSearch(CFirData& filter)
-        : filter_(filter), oddOnly_(filter.PassbandAtNyquist()) {}
+    TapSearch(CFirData& filter, const CFirData::OptimizeConfirm& confirm)
+        : filter_(filter), confirm_(confirm), oddOnly_(filter.PassbandAtNyquist()) {}
 
     // Chooses the first length and the cap; false when the user declines a cap larger than
     // maxTaps that the estimate asks for.
@@ -100,6 +86,7 @@ private:
     void Grow();
 
     CFirData& filter_;
+    const CFirData::OptimizeConfirm& confirm_;
     const bool oddOnly_;
     std::int32_t lo_ = 0;
     std::int32_t hi_ = 0;
@@ -111,7 +98,7 @@ private:
 bool TapSearch::Start(std::int32_t maxTaps) {
     // No filter longer than the largest one the system handles is ever designed.
     cap_ = LimitCap(std::max(maxTaps, filter_.GetNumTaps()));
-    if (!filter_.CanEstimate(false)) {
+    if (!filter_.CanEstimate()) {
         lo_ = hi_ = std::min(std::max(filter_.GetNumTaps(), kFirstGuessTaps), cap_);
         return true;
     }
@@ -131,11 +118,11 @@ bool TapSearch::AskForLargerCap() const {
     const std::string cap = TapText(cap_);
     const std::string question = "This filter is estimated to take up to " + cap +
                                  " taps.\nOptimize using a maximum of " + cap + " taps?";
-    if (!AnsweredYes(question)) {
+    if (!confirm_(question)) {
         return false;
     }
     // The estimate is shown as it is; no design is longer than the largest filter.
-    return cap_ <= CFirData::kMaxTaps || AnsweredYes(CFirData::TooManyTapsQuestion());
+    return cap_ <= CFirData::kMaxTaps || confirm_(CFirData::TooManyTapsQuestion());
 }
 
 void TapSearch::Bracket() {
@@ -226,32 +213,25 @@ std::string CFirData::TooManyTapsQuestion() {
            "Design filter using " + limit + " taps?";
 }
 
-bool CFirData::CanEstimate(bool verbose) const {
-    const auto refuse = [verbose](const char* text) {
-        if (verbose) {
-            ShowError(text);
-        }
-        return false;
-    };
+std::optional<std::string> CFirData::CannotEstimateReason() const {
     if (GetNumBands() != 2) {
-        return refuse(
-            "Error: Cannot estimate FIR with other than two bands.\n"
-            "(Exactly one passband and one stopband is required.)");
+        return "Error: Cannot estimate FIR with other than two bands.\n"
+               "(Exactly one passband and one stopband is required.)";
     }
     if (IsPassband(0) == IsPassband(1)) {
-        return refuse("Cannot estimate if there is not one passband and one stopband.");
+        return "Cannot estimate if there is not one passband and one stopband.";
     }
     if (responseType_ != ResponseType::Filter) {
-        return refuse("Cannot estimate Number of Taps for Differentiator or Hilbert.");
+        return "Cannot estimate Number of Taps for Differentiator or Hilbert.";
     }
     if (GetLowerEdge(0) > kEstimateLowestEdge || GetUpperEdge(1) < kEstimateHighestEdge) {
-        return refuse("Cannot estimate if both the bottom and top of the band are not specified.");
+        return "Cannot estimate if both the bottom and top of the band are not specified.";
     }
-    return true;
+    return std::nullopt;
 }
 
 std::int32_t CFirData::EstimateTaps() const {
-    if (!CanEstimate(true)) {
+    if (!CanEstimate()) {
         return numTaps_;
     }
     const double rounded = RoundedLengthEstimate(1.0 / GetBandWeight(0), 1.0 / GetBandWeight(1),
@@ -269,25 +249,24 @@ std::int32_t CFirData::EstimateTaps() const {
     return static_cast<std::int32_t>(std::max<std::int64_t>(estimate, kMinTaps));
 }
 
-bool CFirData::Design(const std::string& prefix, bool verbose) {
+DesignOutcome CFirData::Design(const std::string& prefix) {
     lastEngine_ = EngineOutcome{};
-    if (!Validate(true)) {
-        return false;
+    if (auto refusal = CheckSpecification()) {
+        return {false, DesignMessage{std::move(*refusal)}};
     }
     // A tap count raised by a quiet validation, or read from a project, has no buffer of
     // its length yet.
     if (designTaps_.size() != static_cast<std::size_t>(numTaps_)) {
         SetNumTaps(numTaps_);
         if (numTaps_ == 0) {
-            return false;
+            return {};
         }
     }
     // A count beyond the largest filter has no buffer: the editors ask before they design
     // with kMaxTaps instead; anything else is refused here.
     if (designTaps_.size() != static_cast<std::size_t>(numTaps_)) {
-        ShowError("Error: Cannot design FIR with more than " +
-                  CNumString(kMaxTaps, 10, 0).Text() + " taps.");
-        return false;
+        return {false, DesignMessage{"Error: Cannot design FIR with more than " +
+                                     CNumString(kMaxTaps, 10, 0).Text() + " taps."}};
     }
     // An engine that refuses its arguments writes nothing: store zeros, not stale taps.
     std::fill(designTaps_.begin(), designTaps_.end(), 0.0);
@@ -295,19 +274,17 @@ bool CFirData::Design(const std::string& prefix, bool verbose) {
         DesignEquiripple(responseType_, numTaps_, gridDensity_, GetNumBands(), bandEdges_,
                          desiredGain_, bandWeight_, designTaps_, StatusLineProgress(prefix));
     StoreDesign();
-    if (!verbose || lastEngine_.level) {
-        return lastEngine_.level;
+    if (lastEngine_.level) {
+        return {true, std::nullopt};
     }
     if (MeetsSpec()) {
-        ShowInformation(
-            "The Parks-McClellan design algorithm failed to converge,\n"
-            "but the filter meets specifications anyway.");
-    } else {
-        ShowError(
-            "The Parks-McClellan design algorithm failed to converge.\n"
-            "(You might try changing the grid density or the number of taps.)");
+        return {false, DesignMessage{"The Parks-McClellan design algorithm failed to converge,\n"
+                                     "but the filter meets specifications anyway.",
+                                     MessageIcon::Information}};
     }
-    return false;
+    return {false, DesignMessage{
+                       "The Parks-McClellan design algorithm failed to converge.\n"
+                       "(You might try changing the grid density or the number of taps.)"}};
 }
 
 void CFirData::StoreDesign() {
@@ -434,29 +411,28 @@ bool CFirData::MeetsSpec() const { return MeasureSpecification().meetsSpec; }
 bool CFirData::DesignWithTaps(std::int32_t numTaps) {
     numTaps = std::max(numTaps, kMinTaps);
     SetNumTaps(numTaps);
-    Design("NTaps = " + TapText(numTaps) + ", ", false);
+    // A quiet design: the length search judges by the measured result, not by messages.
+    Design("NTaps = " + TapText(numTaps) + ", ");
     return MeetsSpec();
 }
 
-bool CFirData::Optimize(std::int32_t maxTaps) {
+std::optional<OptimizeOutcome> CFirData::Optimize(std::int32_t maxTaps,
+                                                  const OptimizeConfirm& confirm) {
     if (numTaps_ < kMinTaps) {
         SetNumTaps(kMinTaps);
     }
-    if (!Validate(false)) {
-        return false;
+    if (!Validate()) {
+        return std::nullopt;
     }
-    TapSearch search(*this);
+    TapSearch search(*this, confirm);
     if (!search.Start(maxTaps)) {
-        return false;
+        return std::nullopt;
     }
     search.Bracket();
     search.Bisect();
     search.Settle();
     search.ConfirmShortest();
-    const OptimizeOutcome outcome = DescribeOptimizeOutcome(GetDesignMargin(), numTaps_);
-    Ui().ShowResult(outcome.text);
-    Ui().ShowMessage(outcome.text, MessageButtons::Ok, outcome.icon);
-    return true;
+    return DescribeOptimizeOutcome(GetDesignMargin(), numTaps_);
 }
 
 }  // namespace tapwright

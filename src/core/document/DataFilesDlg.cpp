@@ -214,6 +214,7 @@ int CDataFilesDlg::Export(CLumenData& data, const std::string& documentTitle,
 }
 
 int CDataFilesDlg::WriteFiles(CLumenData& data) {
+    lastWrite_ = WriteOutcome::Refused;
     if (inphase.path.empty() && quadrature.path.empty()) {
         Ui().ShowMessage(kNoOutputMessage, MessageButtons::Ok, MessageIcon::Question);
         return 0;
@@ -227,14 +228,24 @@ int CDataFilesDlg::WriteFiles(CLumenData& data) {
         }
     }
     WaitCursor wait;
-    const bool firstWritten =
-        !inphase.path.empty() &&
-        data.WriteFile(inphase.format, inphase.path, 0, isComplex ? 1 : -1) != 0;
-    const bool secondWritten =
-        !quadrature.path.empty() && data.WriteFile(quadrature.format, quadrature.path, 1) != 0;
+    // A file that failed says why the export failed; one written makes it a success.
+    const auto write = [this, &data](DataFileEntry& file, std::int32_t column,
+                                     std::int32_t secondColumn) {
+        if (file.path.empty()) {
+            return false;
+        }
+        const WriteOutcome outcome = data.Write(file.format, file.path, column, secondColumn);
+        if (outcome == WriteOutcome::FileError) {
+            lastWrite_ = outcome;
+        }
+        return outcome == WriteOutcome::Written;
+    };
+    const bool firstWritten = write(inphase, 0, isComplex ? 1 : -1);
+    const bool secondWritten = write(quadrature, 1, -1);
     if (!firstWritten && !secondWritten) {
         return 0;
     }
+    lastWrite_ = WriteOutcome::Written;
     data.GetFormat() = firstWritten ? inphase.format : quadrature.format;
     Ui().ShowStatus(WrittenStatus(data, firstWritten, secondWritten));
     return 1;

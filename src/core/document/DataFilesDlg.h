@@ -4,6 +4,7 @@
 #include <string>
 
 #include "fileio/DataFormat.h"
+#include "fileio/DataSetIO.h"
 
 namespace tapwright {
 
@@ -92,6 +93,10 @@ public:
     // was written.
     int Export(CLumenData& data, const std::string& documentTitle, const std::string& caption,
                bool prompt);
+    // How the last attempt of Export to write the files ended: written, or whether the data
+    // was refused (by the user or the format) or a file could not be written. Refused before
+    // any attempt.
+    WriteOutcome LastWriteOutcome() const { return lastWrite_; }
 
     // ---- Project stream -----------------------------------------------------------------
 
@@ -114,6 +119,8 @@ private:
     int WriteFiles(CLumenData& data);
     std::string WrittenStatus(const CLumenData& data, bool firstWritten,
                               bool secondWritten) const;
+
+    WriteOutcome lastWrite_ = WriteOutcome::Refused;
 };
 
 }  // namespace tapwright

@@ -318,10 +318,14 @@ bool CFirDoc::SetSamplingFrequency() {
             return false;
         }
     } while (!dialog.OnOK());
-    filter_.SetFrequencyUnits(dialog.Units());
+    ApplySamplingFrequency(dialog.Units());
+    return true;
+}
+
+void CFirDoc::ApplySamplingFrequency(const CFreqUnits& units) {
+    filter_.SetFrequencyUnits(units);
     SetModifiedFlag();
     UpdateAllViews(nullptr, hint::kSampleRate, &filter_);
-    return true;
 }
 
 bool CFirDoc::SetMinimumDb() {

@@ -167,6 +167,9 @@ public:
     // The "Set Sampling Frequency" dialog; on OK the filter takes the new frequency and
     // units, and the views are told. True on OK.
     bool SetSamplingFrequency();
+    // What OK of that dialog leads to: the filter takes the frequency (a number above 0) and
+    // units, the project is marked modified and the views are told.
+    void ApplySamplingFrequency(const CFreqUnits& units);
 
     // The "Set Minimum Decibels" dialog; on OK the response floor is replaced. The project
     // is not marked modified. True on OK.

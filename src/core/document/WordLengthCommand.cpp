@@ -30,8 +30,8 @@ bool CanFindWordLength(const CFirDoc& document) {
 bool FindWordLength(CFirDoc& document) {
     CFirData& filter = document.Filter();
     // A specification that cannot be designed says why once, not at every length.
-    CFirData probe = filter;
-    if (!probe.Validate(true)) {
+    if (const auto refusal = filter.CheckSpecification()) {
+        Ui().ShowMessage(*refusal, MessageButtons::Ok, MessageIcon::Stop);
         return false;
     }
     const WordLengthOptions options;

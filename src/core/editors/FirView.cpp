@@ -18,17 +18,16 @@ bool AnsweredYes(const std::string& question, MessageIcon icon) {
     return Ui().ShowMessage(question, MessageButtons::YesNo, icon) == MessageResult::Yes;
 }
 
-void ShowDesignResult(const CFirData& filter) {
+}  // namespace
+
+std::string CFirView::DesignResultText(const CFirData& filter) {
     const double margin = filter.GetDesignMargin();
     if (margin >= 0.0) {
-        Ui().ShowResult("Design succeeded, with a margin of " +
-                        CNumString(margin, kMarginDigits, Notation::Fixed).Text() + " dB.");
-    } else {
-        Ui().ShowResult(CFirView::kDesignFailedStatus);
+        return "Design succeeded, with a margin of " +
+               CNumString(margin, kMarginDigits, Notation::Fixed).Text() + " dB.";
     }
+    return kDesignFailedStatus;
 }
-
-}  // namespace
 
 CFirView::CFirView(CFirDoc& document) : document_(document) {}
 
@@ -51,11 +50,8 @@ void CFirView::ShowError(const std::string& text) {
     Ui().ShowMessage(text, MessageButtons::Ok, MessageIcon::Stop);
 }
 
-std::string CFirView::SampleRateHint() const {
-    if (firData_ == nullptr) {
-        return {};
-    }
-    return "\n\nThe sampling frequency is " + firData_->FormatSampleRate() +
+std::string CFirView::SampleRateHint(const CFirData& filter) {
+    return "\n\nThe sampling frequency is " + filter.FormatSampleRate() +
            ". Set it with the \"FS\" button\nor with Filter > Sampling Frequency.";
 }
 
@@ -128,7 +124,7 @@ bool CFirView::DoDesign(std::int32_t& taps) {
     if (!ControlsToSpec()) {
         return false;
     }
-    if (taps < CFirData::kMinTaps && filter.CanEstimate(false)) {
+    if (taps < CFirData::kMinTaps && filter.CanEstimate()) {
         if (!AnsweredYes(kTooFewTapsQuestion, MessageIcon::None)) {
             return false;
         }
@@ -140,19 +136,22 @@ bool CFirView::DoDesign(std::int32_t& taps) {
         WriteControls();
         ControlsToSpec();
     }
-    if (!filter.Validate(true)) {
+    if (const auto refusal = filter.CheckSpecification()) {
+        ShowError(*refusal);
         return false;
     }
     {
         // The result views open and the form is refilled whether or not the engine
         // converged: a design that misses its specification is still worth looking at.
         WaitCursor wait;
-        filter.Design("", true);
+        if (const DesignOutcome outcome = filter.Design(""); outcome.message) {
+            ShowDesignMessage(*outcome.message);
+        }
         filter.SetDesigned(true);
         document_.ShowAfterDesign();
         SpecToControls();
     }
-    ShowDesignResult(filter);
+    Ui().ShowResult(DesignResultText(filter));
     return true;
 }
 
@@ -175,7 +174,13 @@ void CFirView::OnOptimize() {
         return;
     }
     WaitCursor wait;
-    firData_->Optimize(CFirData::kOptimizeMaxTaps);
+    const auto confirm = [](const std::string& question) {
+        return AnsweredYes(question, MessageIcon::Question);
+    };
+    if (const auto outcome = firData_->Optimize(CFirData::kOptimizeMaxTaps, confirm)) {
+        Ui().ShowResult(outcome->text);
+        Ui().ShowMessage(outcome->text, MessageButtons::Ok, outcome->icon);
+    }
     firData_->SetDesigned(true);
     document_.ShowAfterDesign();
     SpecToControls();
@@ -184,9 +189,9 @@ void CFirView::OnOptimize() {
 EstimateOptimizeState CFirView::EnableEstimateOptimize() {
     EstimateOptimizeState state;
     if (firData_ != nullptr) {
-        state.estimate = firData_->CanEstimate(false);
+        state.estimate = firData_->CanEstimate();
         state.optimize =
-            firData_->Validate(false) && firData_->GetResponseType() == ResponseType::Filter;
+            firData_->Validate() && firData_->GetResponseType() == ResponseType::Filter;
     }
     return state;
 }

@@ -57,6 +57,13 @@ public:
 
     explicit CFirView(CFirDoc& document);
 
+    // The status text after a design: the margin it succeeded with, or that it failed.
+    static std::string DesignResultText(const CFirData& filter);
+    // Follows a message about a frequency beyond the sampling frequency's range: the
+    // filter's sampling frequency now, and where to set it (a new project starts at 1 Hz,
+    // which turns every frequency typed in Hz into one beyond its range).
+    static std::string SampleRateHint(const CFirData& filter);
+
     // The form that shows the editor, which shows the fields at once; null detaches it
     // without another exchange.
     void AttachForm(EditorForm* form);
@@ -110,10 +117,6 @@ protected:
     const CPreferences& Preferences() const;
 
     static void ShowError(const std::string& text);
-    // Follows a message about a frequency beyond the sampling frequency's range: the
-    // sampling frequency now, and where to set it (a new project starts at 1 Hz, which
-    // turns every frequency typed in Hz into one beyond its range).
-    std::string SampleRateHint() const;
 
     // Keeps a copy of the filter's specification and puts it back when it goes out of scope
     // without Commit(), so that a rebuild that is refused part way leaves the specification

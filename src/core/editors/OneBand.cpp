@@ -1,8 +1,7 @@
 #include "editors/OneBand.h"
 
-#include <cmath>
+#include <string>
 #include <utility>
-#include <vector>
 
 #include "design/FirData.h"
 #include "document/FirDoc.h"
@@ -85,7 +84,11 @@ void COneBand::OnExchange() {
 // ---- Clicks -------------------------------------------------------------------------------
 
 void COneBand::OnEstimateClicked() {
-    if (!ControlsToSpec() || !FirData()->CanEstimate(true)) {
+    if (!ControlsToSpec()) {
+        return;
+    }
+    if (const auto reason = FirData()->CannotEstimateReason()) {
+        ShowError(*reason);
         return;
     }
     const std::int32_t estimate = FirData()->EstimateTaps();
@@ -111,75 +114,8 @@ void COneBand::OnKindClicked(SimpleFilterKind kind) {
 
 // ---- The specification --------------------------------------------------------------------
 
-const char* COneBand::FirstRefusal(double sampleRate) const {
-    const bool allPositive =
-        edge1 > 0.0 && rippleDb > 0.0f && edge2 > 0.0 && attenuationDb > 0.0f && gridDensity > 0;
-    if (!allPositive) {
-        return kNotPositiveMessage;
-    }
-    if (gridDensity > CFirData::kMaxGridDensity) {
-        return CFirData::kGridDensityTooLargeMessage;
-    }
-    if (attenuationDb < rippleDb) {
-        return kAttenuationBelowRippleMessage;
-    }
-    const double half = sampleRate / 2.0;
-    if (IsBandKind(filterKind)) {
-        if (!(std::fabs(edge1) < sampleRate && std::fabs(edge2) < sampleRate)) {
-            return kBandwidthOutsideFsMessage;
-        }
-    } else if (!(std::fabs(edge1) < half && std::fabs(edge2) < half)) {
-        return kEdgeOutsideHalfFsMessage;
-    }
-
-    const double center = centerFrequency;
-    const double half1 = edge1 / 2.0;
-    const double half2 = edge2 / 2.0;
-    switch (filterKind) {
-        case SimpleFilterKind::Highpass:
-            return edge1 > edge2 ? nullptr : kHighpassOrderMessage;
-        case SimpleFilterKind::Bandpass:
-            if (!(edge1 < edge2)) {
-                return kBandpassOrderMessage;
-            }
-            if (!(center - half2 >= 0.0)) {
-                return kBelowZeroMessage;
-            }
-            return center + half2 <= half ? nullptr : kAboveHalfFsMessage;
-        case SimpleFilterKind::Bandstop:
-            if (!(half2 < half1)) {
-                return kBandstopOrderMessage;
-            }
-            if (!(center - half1 >= 0.0)) {
-                return kBelowZeroMessage;
-            }
-            return center + half1 <= half ? nullptr : kAboveHalfFsMessage;
-        case SimpleFilterKind::Lowpass:
-            break;
-    }
-    return edge1 < edge2 ? nullptr : kLowpassOrderMessage;
-}
-
-std::vector<COneBand::SimpleBand> COneBand::Bands(double sampleRate) const {
-    const double half = sampleRate / 2.0;
-    const double center = centerFrequency;
-    const double half1 = edge1 / 2.0;
-    const double half2 = edge2 / 2.0;
-    switch (filterKind) {
-        case SimpleFilterKind::Highpass:
-            return {{0.0, edge2, 0.0, attenuationDb}, {edge1, half, 1.0, rippleDb}};
-        case SimpleFilterKind::Bandpass:
-            return {{0.0, center - half2, 0.0, attenuationDb},
-                    {center - half1, center + half1, 1.0, rippleDb},
-                    {center + half2, half, 0.0, attenuationDb}};
-        case SimpleFilterKind::Bandstop:
-            return {{0.0, center - half1, 1.0, rippleDb},
-                    {center - half2, center + half2, 0.0, attenuationDb},
-                    {center + half1, half, 1.0, rippleDb}};
-        case SimpleFilterKind::Lowpass:
-            break;
-    }
-    return {{0.0, edge1, 1.0, rippleDb}, {edge2, half, 0.0, attenuationDb}};
+SimpleSpec COneBand::Spec() const {
+    return {filterKind, edge1, edge2, centerFrequency, rippleDb, attenuationDb, gridDensity};
 }
 
 bool COneBand::ControlsToSpec() {
@@ -188,21 +124,16 @@ bool COneBand::ControlsToSpec() {
     if (filter == nullptr) {
         return false;
     }
-    const double sampleRate = filter->GetSampleRate();
-    if (const char* refusal = FirstRefusal(sampleRate)) {
-        const bool beyondFs =
-            refusal == kBandwidthOutsideFsMessage || refusal == kEdgeOutsideHalfFsMessage ||
-            refusal == kAboveHalfFsMessage;
-        ShowError(beyondFs ? refusal + SampleRateHint() : std::string(refusal));
+    const SimpleSpec spec = Spec();
+    if (const char* refusal = spec.FirstRefusal(filter->GetSampleRate())) {
+        ShowError(SimpleSpec::IsBeyondFs(refusal) ? refusal + SampleRateHint(*filter)
+                                                  : std::string(refusal));
         return false;
     }
     const UndoStep step(Document(), kEditSpecificationStep);
     SpecificationRollback rollback(*filter);
-    filter->SetSpecification(ResponseType::Filter, numTaps, gridDensity);
-    for (const SimpleBand& band : Bands(sampleRate)) {
-        if (!filter->AddBand(band.lower, band.upper, band.gain, band.db, false, true, true)) {
-            return false;
-        }
+    if (!spec.Apply(*filter, numTaps)) {
+        return false;
     }
     rollback.Commit();
     return true;

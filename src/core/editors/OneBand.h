@@ -2,9 +2,9 @@
 
 #include <cstdint>
 #include <string>
-#include <vector>
 
 #include "data/Preferences.h"
+#include "design/SimpleSpec.h"
 #include "editors/FirView.h"
 
 namespace tapwright {
@@ -16,34 +16,17 @@ namespace tapwright {
 // designed filter with a PASS or FAIL verdict.
 class COneBand : public CFirView {
 public:
-    static constexpr const char* kNotPositiveMessage =
-        "Error: All parameters must be greater than zero.";
-    static constexpr const char* kAttenuationBelowRippleMessage =
-        "Error: The stopband attenuation must be greater than the passband ripple.";
-    static constexpr const char* kBandwidthOutsideFsMessage =
-        "Error: The passband or stopband bandwidth is outside\n"
-        "the range of +/- the sampling frequency.";
-    static constexpr const char* kEdgeOutsideHalfFsMessage =
-        "Error: The passband or stopband is outside the\n"
-        "range of +/- half the sampling frequency.";
-    static constexpr const char* kLowpassOrderMessage =
-        "Error: for a Lowpass, the passband frequency\n"
-        "must be less than the stopband frequency.";
-    static constexpr const char* kHighpassOrderMessage =
-        "Error: for a Highpass, the passband frequency\n"
-        "must be greater than the stopband frequency.";
-    static constexpr const char* kBandpassOrderMessage =
-        "Error: For a Bandpass, the passband bandwidth\n"
-        "must be less than the stopband bandwidth.";
-    static constexpr const char* kBandstopOrderMessage =
-        "Error: For a Bandstop, the stopband bandwidth\n"
-        "must be less than the passband bandwidth.";
-    static constexpr const char* kBelowZeroMessage =
-        "Error: The center frequency minus half\n"
-        "the bandwidth is less than zero.";
-    static constexpr const char* kAboveHalfFsMessage =
-        "Error: The center frequency plus half the bandwidth is greater than half the "
-        "sampling frequency.";
+    // The messages of the checks of the form, which are those of the simple specification.
+    static constexpr const char* kNotPositiveMessage = SimpleSpec::kNotPositiveMessage;
+    static constexpr const char* kAttenuationBelowRippleMessage = SimpleSpec::kAttenuationBelowRippleMessage;
+    static constexpr const char* kBandwidthOutsideFsMessage = SimpleSpec::kBandwidthOutsideFsMessage;
+    static constexpr const char* kEdgeOutsideHalfFsMessage = SimpleSpec::kEdgeOutsideHalfFsMessage;
+    static constexpr const char* kLowpassOrderMessage = SimpleSpec::kLowpassOrderMessage;
+    static constexpr const char* kHighpassOrderMessage = SimpleSpec::kHighpassOrderMessage;
+    static constexpr const char* kBandpassOrderMessage = SimpleSpec::kBandpassOrderMessage;
+    static constexpr const char* kBandstopOrderMessage = SimpleSpec::kBandstopOrderMessage;
+    static constexpr const char* kBelowZeroMessage = SimpleSpec::kBelowZeroMessage;
+    static constexpr const char* kAboveHalfFsMessage = SimpleSpec::kAboveHalfFsMessage;
 
     // A new form: every number 0, grid density 16, the kind recorded last by the
     // application.
@@ -98,19 +81,10 @@ public:
 protected:
     void OnExchange() override;
 
+    // The simple specification the fields describe.
+    SimpleSpec Spec() const;
+
 private:
-    // The message of the first field that breaks the rules of the kind; null when all hold.
-    const char* FirstRefusal(double sampleRate) const;
-    // One band of the specification: edges in the unit of the sampling frequency, the
-    // linear gain, and the ripple or attenuation in dB.
-    struct SimpleBand {
-        double lower;
-        double upper;
-        double gain;
-        float db;
-    };
-    // The two or three bands of the kind.
-    std::vector<SimpleBand> Bands(double sampleRate) const;
     // The measured level of a band of the designed filter, or empty.
     std::string ActualText(std::int32_t band) const;
 

@@ -112,8 +112,13 @@ double CRspSpec::DefaultDesired(double value) const {
     return stopband ? BandTable::StopValue(gainInDb) : BandTable::PassValue(gainInDb);
 }
 
+bool CRspSpec::IsBeyondHalfFs(double frequency) const {
+    const CFirData* filter = FirData();
+    return filter != nullptr && frequency > HalfFsLimit(filter->GetSampleRate());
+}
+
 bool CRspSpec::ConfirmWithinHalfFs(double upper) {
-    while (upper > HalfFsLimit(FirData()->GetSampleRate())) {
+    while (IsBeyondHalfFs(upper)) {
         if (!AnsweredYes(kSetSampleRateQuestion, MessageIcon::Question)) {
             return false;
         }
@@ -200,7 +205,7 @@ const char* CRspSpec::EdgeRefusal(double lower, double upper) const {
 void CRspSpec::ShowEdgeRefusal(const char* refusal) {
     std::string text = refusal;
     if (refusal != kLowerNotBelowUpperMessage) {
-        text += SampleRateHint();
+        text += SampleRateHint(*FirData());
     }
     ShowError(text);
 }
@@ -224,22 +229,35 @@ CRspSpec::AddOutcome CRspSpec::AddEntry() {
     if (!band || !ConfirmWithinHalfFs(band->upper)) {
         return AddOutcome::Stopped;
     }
+    return PlaceBand(*band) ? AddOutcome::Inserted : AddOutcome::Refused;
+}
+
+bool CRspSpec::PlaceBand(const BandValues& band) {
     // Everything is checked before the table changes, so that a refused band replaces no
     // row; the entry stays typed for correcting.
-    if (!CanBeBand(*band)) {
-        return AddOutcome::Refused;
+    if (!CanBeBand(band)) {
+        return false;
     }
     BandTable candidate = table_;
-    if (!candidate.Insert(band->lower, band->upper, band->desired, band->attnRipple, Style())) {
-        return AddOutcome::Refused;
+    if (!candidate.Insert(band.lower, band.upper, band.desired, band.attnRipple, Style())) {
+        return false;
     }
     if (candidate.Size() > static_cast<std::size_t>(FirData()->GetBandCapacity())) {
         ShowError(CFirData::kTooManyBandsMessage);
-        return AddOutcome::Refused;
+        return false;
     }
     table_ = std::move(candidate);
     ClearEntry();
-    return AddOutcome::Inserted;
+    return true;
+}
+
+bool CRspSpec::InsertBand(const BandValues& band) {
+    if (FirData() == nullptr || !PlaceBand(band)) {
+        return false;
+    }
+    const bool specified = ControlsToSpec();
+    UpdateButtons();
+    return specified;
 }
 
 void CRspSpec::OnAddClicked() {
@@ -289,7 +307,11 @@ void CRspSpec::OnClearAllClicked() {
 }
 
 void CRspSpec::OnEstimateClicked() {
-    if (!ControlsToSpec() || !FirData()->CanEstimate(true)) {
+    if (!ControlsToSpec()) {
+        return;
+    }
+    if (const auto reason = FirData()->CannotEstimateReason()) {
+        ShowError(*reason);
         return;
     }
     const std::int32_t estimate = FirData()->EstimateTaps();

@@ -81,6 +81,17 @@ public:
 
     // "Add": the typed band goes into the table, and the specification is rebuilt.
     void OnAddClicked();
+    // The typed band with its desired value settled; nothing after a message that names the
+    // field it refuses.
+    std::optional<BandValues> ReadEntry();
+    // Whether a frequency lies beyond half the sampling frequency, where "Add" offers to set
+    // another sampling frequency first.
+    bool IsBeyondHalfFs(double frequency) const;
+    // Checks a band read from the entry and puts it into the table, replacing the rows it
+    // overlaps, then rebuilds the specification. False after a message: the band was
+    // refused (the entry stays typed for correcting), or the table it joined cannot be a
+    // specification.
+    bool InsertBand(const BandValues& band);
     // "Delete": the selected row goes.
     void OnDeleteClicked();
     // "Clear Entry": the edit fields empty, no row selected.
@@ -126,8 +137,6 @@ private:
     // that names the field, which gets the focus.
     bool TakeTyped(BandEntryField field, const std::string& text, const TypedNumber& read,
                    double& value);
-    // The typed band with its desired value settled; nothing after a message.
-    std::optional<BandValues> ReadEntry();
     // The message that refuses a band's edges (beyond Fs/2, or in the wrong order); null when
     // they are sound.
     const char* EdgeRefusal(double lower, double upper) const;
@@ -138,6 +147,8 @@ private:
     bool CanBeBand(const BandValues& band);
     // Reads the typed band, checks it and inserts it.
     AddOutcome AddEntry();
+    // Checks a band and inserts it into the table; the entry empties when it was inserted.
+    bool PlaceBand(const BandValues& band);
     // Asks to set the sampling frequency while the upper frequency lies beyond Fs/2; false
     // when the user declined.
     bool ConfirmWithinHalfFs(double upper);

@@ -244,28 +244,28 @@ std::optional<std::string> CDataSetIO::WriteBytes(CDataFormat& format, std::int3
     return out;
 }
 
-int CDataSetIO::WriteFile(CDataFormat& format, const std::string& path, std::int32_t column,
-                          std::int32_t secondColumn) const {
+WriteOutcome CDataSetIO::Write(CDataFormat& format, const std::string& path,
+                               std::int32_t column, std::int32_t secondColumn) const {
     if (path.empty()) {
-        return 1;
+        return WriteOutcome::Written;
     }
     if (!HasColumns(column, secondColumn)) {
-        return 0;
+        return WriteOutcome::Refused;
     }
     const std::string fullPath = CompletePath(path);
     if (CheckWritable(fullPath)) {
         ShowError("Cannot open file \"" + fullPath + "\".");
-        return 0;
+        return WriteOutcome::FileError;
     }
     const std::optional<std::string> bytes = WriteBytes(format, column, secondColumn);
     if (!bytes) {
-        return 0;
+        return WriteOutcome::Refused;
     }
     if (const auto failure = WriteFileReplacing(fullPath, *bytes)) {
         ShowError("Cannot write file \"" + fullPath + "\".\n" + *failure);
-        return 0;
+        return WriteOutcome::FileError;
     }
-    return 1;
+    return WriteOutcome::Written;
 }
 
 void CDataSetIO::CopyToClipboard(std::int32_t firstColumn, std::int32_t lastColumn,

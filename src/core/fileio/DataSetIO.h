@@ -32,6 +32,9 @@ struct FileValues {
 std::optional<std::string> NonFiniteMessage(std::span<const double> first,
                                             std::span<const double> second);
 
+// How writing a data set to a file ended.
+enum class WriteOutcome { Written, Refused, FileError };
+
 // The data set that can be imported from and exported to coefficient files.
 class CDataSetIO : public CDataSet {
 public:
@@ -80,11 +83,18 @@ public:
 
     // ---- Writing ------------------------------------------------------------------------
 
-    // Writes column (and secondColumn, unless it is -1) to the file. 1 when written, and
-    // when the path is empty (nothing to do); 0 when the file cannot be written or the user
-    // declines the overflow question, in which case an existing file is left as it was.
+    // Writes column (and secondColumn, unless it is -1) to the file. Written also when the
+    // path is empty (nothing to do); otherwise an existing file is left as it was, and the
+    // outcome says whether the data was refused before the file was touched (a column
+    // missing, a value that is not finite, the overflow question answered No) or the file
+    // could not be opened or written. Every failure has been shown.
+    WriteOutcome Write(CDataFormat& format, const std::string& path, std::int32_t column,
+                       std::int32_t secondColumn = -1) const;
+    // The same as 1 when written, 0 otherwise.
     int WriteFile(CDataFormat& format, const std::string& path, std::int32_t column,
-                  std::int32_t secondColumn = -1) const;
+                  std::int32_t secondColumn = -1) const {
+        return Write(format, path, column, secondColumn) == WriteOutcome::Written ? 1 : 0;
+    }
 
     // The bytes of such a file; nothing when a column does not exist, a value is not finite
     // (with a message naming the first) or the user declines the overflow question.

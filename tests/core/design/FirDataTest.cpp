@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "platform/Archive.h"
+#include "support/DesignFlow.h"
 #include "support/FakeUserInterface.h"
 
 namespace tapwright {
@@ -155,17 +156,17 @@ TEST(FirDataTest, TinyLinearGainShowsAsZeroButKeepsItsDb) {
 TEST(FirDataTest, EvenTapsWithAPassbandAtNyquistAreRaisedQuietlyOrRefused) {
     CFirData quiet = Highpass(20);
     EXPECT_TRUE(quiet.PassbandAtNyquist());
-    EXPECT_TRUE(quiet.Validate(false));
+    EXPECT_TRUE(quiet.Validate());
     EXPECT_EQ(quiet.GetNumTaps(), 21);
 
     test::FakeUserInterface ui;
     CFirData verbose = Highpass(20);
     ui.ExpectMessage(kEvenAtNyquist);
-    EXPECT_FALSE(verbose.Validate(true));
+    EXPECT_FALSE(ValidateShowing(verbose));
     EXPECT_EQ(verbose.GetNumTaps(), 20);
 
     CFirData odd = Highpass(21);
-    EXPECT_TRUE(odd.Validate(true));
+    EXPECT_TRUE(ValidateShowing(odd));
     EXPECT_EQ(odd.GetNumTaps(), 21);
 }
 
@@ -187,11 +188,11 @@ TEST_P(FirDataValidateTest, RefusesWithTheFirstFailedRuleOnlyWhenVerbose) {
     }
     {
         test::FakeUserInterface ui;
-        EXPECT_FALSE(filter.Validate(false));
+        EXPECT_FALSE(filter.Validate());
     }
     test::FakeUserInterface ui;
     ui.ExpectMessage(c.message);
-    EXPECT_FALSE(filter.Validate(true));
+    EXPECT_FALSE(ValidateShowing(filter));
     EXPECT_EQ(filter.GetNumTaps(), c.taps);
 }
 
@@ -220,17 +221,17 @@ TEST(FirDataTest, GridDensityOutsideOneToTheLargestIsRefused) {
         }
         ArchiveReader reader(bytes);
         filter.SerializeSpecification(reader);
-        EXPECT_FALSE(filter.Validate(false)) << grid;
+        EXPECT_FALSE(filter.Validate()) << grid;
         ui.ExpectMessage(grid < 1 ? "Error: Cannot design FIR with Grid Density less than one."
                                   : "Error: Grid Density cannot be more than 1024.");
-        EXPECT_FALSE(filter.Design("", true)) << grid;
+        EXPECT_FALSE(DesignShowing(filter)) << grid;
         EXPECT_EQ(filter.GetNumPoints(), 0);
     }
     CFirData largest = Highpass(21);
     largest.SetSpecification(ResponseType::Filter, 21, CFirData::kMaxGridDensity);
     AddLinear(largest, 0.0, 0.2, 0.0);
     AddLinear(largest, 0.3, 0.5, 1.0);
-    EXPECT_TRUE(largest.Validate(false));
+    EXPECT_TRUE(largest.Validate());
     EXPECT_NE(std::string(CFirData::kGridDensityTooLargeMessage)
                   .find(std::to_string(CFirData::kMaxGridDensity)),
               std::string::npos);
@@ -305,7 +306,7 @@ TEST(FirDataTest, TapCountsBeyondTheLargestAreKeptAndNeverDesigned) {
     filter.SetNumTaps(std::numeric_limits<std::int32_t>::max());
     test::FakeUserInterface ui;
     ui.ExpectMessage("Error: Cannot design FIR with more than 10000 taps.");
-    EXPECT_FALSE(filter.Design("", true));
+    EXPECT_FALSE(DesignShowing(filter));
     EXPECT_EQ(filter.GetNumPoints(), 0);
 }
 
@@ -462,7 +463,7 @@ TEST(FirDataTest, LargestStoredCapacityAndAGridOfZeroLoad) {
 
     test::FakeUserInterface ui;
     ui.ExpectMessage("Error: Cannot design FIR with Grid Density less than one.");
-    EXPECT_FALSE(filter.Validate(true));
+    EXPECT_FALSE(ValidateShowing(filter));
 }
 
 }  // namespace

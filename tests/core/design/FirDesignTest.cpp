@@ -13,6 +13,7 @@
 
 #include "math/ResponseEvaluator.h"
 #include "math/ResponseQuantity.h"
+#include "support/DesignFlow.h"
 #include "support/FakeUserInterface.h"
 
 namespace tapwright {
@@ -65,10 +66,10 @@ TEST_P(CanEstimateTest, RefusesWithItsReasonAndKeepsTheTapCount) {
     CFirData filter;
     filter.SetSpecification(ResponseType::Filter, 25, 16);
     GetParam().build(filter);
-    EXPECT_FALSE(filter.CanEstimate(false));
+    EXPECT_FALSE(filter.CanEstimate());
     EXPECT_TRUE(ui.Messages().empty());
     ui.ExpectMessage(GetParam().message);
-    EXPECT_EQ(filter.EstimateTaps(), 25);
+    EXPECT_EQ(EstimateShowing(filter), 25);
     ASSERT_EQ(ui.Messages().size(), 1u);
     EXPECT_EQ(ui.Messages()[0].icon, MessageIcon::Stop);
 }
@@ -114,7 +115,7 @@ TEST(FirDesignTest, DesignReplacesTheCoefficientsByRealTimeData) {
     filter.SetTimeData(false);
     filter.SetWindowType(2);
 
-    EXPECT_TRUE(filter.Design("", true));
+    EXPECT_TRUE(DesignShowing(filter));
     EXPECT_TRUE(filter.EngineConverged());
     ASSERT_EQ(filter.Inphase().GetNumPoints(), 47);
     ASSERT_EQ(filter.Quadrature().GetNumPoints(), 47);
@@ -140,7 +141,7 @@ TEST(FirDesignTest, RefusedSpecificationKeepsTheCoefficients) {
     ui.ExpectMessage(
         "Error: Cannot design FIR with less than two bands.\n"
         "(At least one passband and one stopband is required.)");
-    EXPECT_FALSE(filter.Design("", true));
+    EXPECT_FALSE(DesignShowing(filter));
     EXPECT_FALSE(filter.EngineConverged());
     EXPECT_EQ(filter.Inphase().GetNumPoints(), 1);
 }
@@ -148,9 +149,9 @@ TEST(FirDesignTest, RefusedSpecificationKeepsTheCoefficients) {
 TEST(FirDesignTest, TapCountRaisedByAQuietValidationIsDesignedInFull) {
     FakeUserInterface ui;
     CFirData filter = Highpass(42);
-    ASSERT_TRUE(filter.Validate(false));
+    ASSERT_TRUE(filter.Validate());
     ASSERT_EQ(filter.GetNumTaps(), 43);
-    EXPECT_TRUE(filter.Design("", true));
+    EXPECT_TRUE(DesignShowing(filter));
     EXPECT_EQ(filter.Inphase().GetNumPoints(), 43);
 }
 
@@ -162,7 +163,7 @@ TEST(FirDesignTest, EngineFailureIsReportedByWhetherTheBandsPass) {
     ui.ExpectMessage(
         "The Parks-McClellan design algorithm failed to converge,\n"
         "but the filter meets specifications anyway.");
-    EXPECT_FALSE(generous.Design("", true));
+    EXPECT_FALSE(DesignShowing(generous));
     EXPECT_FALSE(generous.EngineConverged());
     EXPECT_TRUE(generous.MeetsSpec());
 
@@ -172,7 +173,7 @@ TEST(FirDesignTest, EngineFailureIsReportedByWhetherTheBandsPass) {
     ui.ExpectMessage(
         "The Parks-McClellan design algorithm failed to converge.\n"
         "(You might try changing the grid density or the number of taps.)");
-    EXPECT_FALSE(impossible.Design("", true));
+    EXPECT_FALSE(DesignShowing(impossible));
     EXPECT_FALSE(impossible.EngineConverged());
     EXPECT_EQ(impossible.Inphase().GetNumPoints(), 61);
     EXPECT_FALSE(impossible.MeetsSpec());
@@ -191,7 +192,7 @@ TEST(FirDesignTest, BandNarrowerThanTheGridIsDesignedOnTheContinuousBands) {
     narrow.AddBand(0.0, 0.2, 0.0, 40.0, false, true, false);
     narrow.AddBand(0.25, 0.25005, 1.0, 1.0, false, true, false);
     narrow.AddBand(0.3, 0.5, 0.0, 40.0, false, true, false);
-    EXPECT_TRUE(narrow.Design("", true));
+    EXPECT_TRUE(DesignShowing(narrow));
     EXPECT_TRUE(narrow.EngineConverged());
     EXPECT_EQ(narrow.LastEngine().engine, DesignEngine::Robust);
     EXPECT_LT(narrow.LastEngine().spread, kLevelSpread);
@@ -246,7 +247,7 @@ TEST_P(OptimizeTest, EndsOnTheShortestLengthThatPasses) {
     FakeUserInterface ui;
     ui.AllowUnscriptedMessages();
     CFirData filter = GetParam().build();
-    ASSERT_TRUE(filter.Optimize(CFirData::kOptimizeMaxTaps));
+    ASSERT_TRUE(OptimizeAsking(filter, CFirData::kOptimizeMaxTaps));
     const std::int32_t taps = filter.GetNumTaps();
     EXPECT_EQ(filter.Inphase().GetNumPoints(), taps);
     EXPECT_TRUE(filter.MeetsSpec());
@@ -286,7 +287,7 @@ TEST(FirDesignTest, OptimizeThatDoesNotStartDesignsNothing) {
         "This filter is estimated to take up to 750 taps.\n"
         "Optimize using a maximum of 750 taps?",
         MessageResult::No);
-    EXPECT_FALSE(filter.Optimize(CFirData::kOptimizeMaxTaps));
+    EXPECT_FALSE(OptimizeAsking(filter, CFirData::kOptimizeMaxTaps));
     EXPECT_EQ(ui.Messages().back().icon, MessageIcon::Question);
     EXPECT_EQ(filter.GetNumPoints(), 0);
 
@@ -298,14 +299,14 @@ TEST(FirDesignTest, OptimizeThatDoesNotStartDesignsNothing) {
         "Optimize using a maximum of 76718 taps?",
         MessageResult::Yes);
     ui.ExpectMessage(CFirData::TooManyTapsQuestion(), MessageResult::No);
-    EXPECT_FALSE(sharp.Optimize(CFirData::kOptimizeMaxTaps));
+    EXPECT_FALSE(OptimizeAsking(sharp, CFirData::kOptimizeMaxTaps));
     EXPECT_EQ(sharp.GetNumPoints(), 0);
 
     // A specification that cannot be designed returns without a word.
     CFirData oneBand;
     oneBand.SetSpecification(ResponseType::Filter, 0, 16);
     oneBand.AddBand(0.0, 0.2, 1.0, 1.0, false, true, false);
-    EXPECT_FALSE(oneBand.Optimize(CFirData::kOptimizeMaxTaps));
+    EXPECT_FALSE(OptimizeAsking(oneBand, CFirData::kOptimizeMaxTaps));
     EXPECT_EQ(ui.Messages().size(), 3u);
     EXPECT_TRUE(ui.StatusTexts().empty());
 }
@@ -319,7 +320,7 @@ TEST(FirDesignTest, OptimizeThatPassesAtThreeTapsStopsThere) {
     filter.AddBand(0.002, 0.02, 1.0, 6.0, false, true, false);
     filter.AddBand(0.45, 0.5, 0.0, 6.0, false, true, false);
     ui.AllowUnscriptedMessages();
-    EXPECT_TRUE(filter.Optimize(CFirData::kOptimizeMaxTaps));
+    EXPECT_TRUE(OptimizeAsking(filter, CFirData::kOptimizeMaxTaps));
     EXPECT_EQ(filter.GetNumTaps(), 3);
     EXPECT_EQ(filter.Inphase().GetNumPoints(), 3);
     EXPECT_TRUE(filter.MeetsSpec());
@@ -410,7 +411,7 @@ TEST(FirDesignTest, VerdictHoldsBetweenTheGridPointsOfALongDesign) {
 
     // The optimisation ends on a length that truly passes, one tap longer than one that
     // truly fails.
-    ASSERT_TRUE(filter.Optimize(CFirData::kOptimizeMaxTaps));
+    ASSERT_TRUE(OptimizeAsking(filter, CFirData::kOptimizeMaxTaps));
     const std::int32_t taps = filter.GetNumTaps();
     EXPECT_TRUE(filter.MeetsSpec());
     EXPECT_TRUE(TrulyPasses(filter)) << taps;
@@ -466,6 +467,65 @@ INSTANTIATE_TEST_SUITE_P(
                     MessageIcon::Information},
         OutcomeCase{-0.001, 47, "Optimization failed to converge.", MessageIcon::Stop},
         OutcomeCase{std::nan(""), 47, "Optimization failed to converge.", MessageIcon::Stop}));
+
+// The filter only returns what the user is to be told: the fake fails on any message.
+TEST(FirDesignTest, DesignReturnsItsMessagesWithoutShowingThem) {
+    FakeUserInterface ui;
+    CFirData oneBand;
+    oneBand.SetSpecification(ResponseType::Filter, 21, 16);
+    oneBand.AddBand(0.0, 0.2, 1.0, 1.0, false, true, false);
+    const DesignOutcome refused = oneBand.Design("");
+    EXPECT_FALSE(refused.converged);
+    ASSERT_TRUE(refused.message.has_value());
+    EXPECT_EQ(refused.message->text, oneBand.CheckSpecification());
+    EXPECT_EQ(refused.message->icon, MessageIcon::Stop);
+    EXPECT_EQ(oneBand.GetNumPoints(), 0);
+    // No estimate either: the length stays, and the reason is the caller's to show.
+    EXPECT_EQ(oneBand.EstimateTaps(), 21);
+    EXPECT_TRUE(oneBand.CannotEstimateReason().has_value());
+
+    CFirData filter = Lowpass(47);
+    const DesignOutcome designed = filter.Design("");
+    EXPECT_TRUE(designed.converged);
+    EXPECT_FALSE(designed.message.has_value());
+    EXPECT_EQ(filter.GetNumPoints(), 47);
+    EXPECT_TRUE(ui.Messages().empty());
+}
+
+TEST(FirDesignTest, CheckSpecificationRefusesAnEvenLengthAtNyquistThatValidateRaises) {
+    CFirData filter = Highpass(40);
+    const auto refusal = filter.CheckSpecification();
+    ASSERT_TRUE(refusal.has_value());
+    EXPECT_NE(refusal->find("EVEN Number of Taps"), std::string::npos);
+    EXPECT_EQ(filter.GetNumTaps(), 40);
+    EXPECT_TRUE(filter.Validate());
+    EXPECT_EQ(filter.GetNumTaps(), 41);
+    EXPECT_FALSE(filter.CheckSpecification().has_value());
+}
+
+TEST(FirDesignTest, OptimizeAsksThroughItsCallerAndReturnsItsOutcome) {
+    FakeUserInterface ui;
+    // Estimated at 600 taps: the larger cap is the caller's question to answer.
+    CFirData declined = TwoBand(true, 0.003542, 0.1, 40.0);
+    std::vector<std::string> questions;
+    const auto decline = [&questions](const std::string& question) {
+        questions.push_back(question);
+        return false;
+    };
+    EXPECT_FALSE(declined.Optimize(CFirData::kOptimizeMaxTaps, decline).has_value());
+    EXPECT_EQ(questions, std::vector<std::string>{"This filter is estimated to take up to 750 "
+                                                  "taps.\nOptimize using a maximum of 750 taps?"});
+    EXPECT_EQ(declined.GetNumPoints(), 0);
+
+    CFirData filter = Lowpass();
+    const auto outcome = filter.Optimize(CFirData::kOptimizeMaxTaps, decline);
+    ASSERT_TRUE(outcome.has_value());
+    EXPECT_EQ(outcome->text,
+              DescribeOptimizeOutcome(filter.GetDesignMargin(), filter.GetNumTaps()).text);
+    EXPECT_TRUE(filter.MeetsSpec());
+    EXPECT_EQ(questions.size(), 1u);
+    EXPECT_TRUE(ui.Messages().empty());
+}
 
 }  // namespace
 }  // namespace tapwright

@@ -39,7 +39,7 @@ CFirData MakeFilter(const FilterSpec& spec) {
                        false);
     }
     // The shortest passing length from the estimate up, as an optimisation ends.
-    std::int32_t taps = filter.CanEstimate(false) ? filter.EstimateTaps() : spec.taps;
+    std::int32_t taps = filter.CanEstimate() ? filter.EstimateTaps() : spec.taps;
     while (taps % 2 == 0 && filter.PassbandAtNyquist() ? true : !filter.DesignWithTaps(taps)) {
         ++taps;
     }

@@ -406,6 +406,31 @@ TEST_F(DataFilesDlgTest, ExportWithoutNamesOrWithAnEmptyNameSaysSo) {
     EXPECT_EQ(dialog.Export(data, "doc", "Export Coefficients", true), 0);
 }
 
+TEST_F(DataFilesDlgTest, FailedExportSaysWhetherTheFileOrTheDataWasRefused) {
+    TempDir dir;
+    dialog.inphase.path = dir.File("");
+    // A value the fractional format cannot hold, with the overflow question answered No:
+    // the data was refused and no file was touched.
+    CLumenData data = DataOf({1.0, 0.5});
+    ExpectDialog("fract.txt", "Text:Fract");
+    ui.ExpectMessage(CDataSetIO::kOverflowQuestion, MessageResult::No);
+    ExpectCancelAfterError();
+    EXPECT_EQ(dialog.Export(data, "doc", "Export Coefficients", true), 0);
+    EXPECT_EQ(dialog.LastWriteOutcome(), WriteOutcome::Refused);
+
+    // A file that cannot be opened is a file error, also after a refusal.
+    ExpectDialog("missing/out.txt", "Text:Decimal");
+    ui.AllowUnscriptedMessages();
+    ExpectCancelAfterError();
+    EXPECT_EQ(dialog.Export(data, "doc", "Export Coefficients", true), 0);
+    EXPECT_EQ(dialog.LastWriteOutcome(), WriteOutcome::FileError);
+
+    dialog.inphase.path = dir.File("");
+    ExpectDialog("out.txt", "Text:Decimal");
+    EXPECT_EQ(dialog.Export(data, "doc", "Export Coefficients", true), 1);
+    EXPECT_EQ(dialog.LastWriteOutcome(), WriteOutcome::Written);
+}
+
 TEST_F(DataFilesDlgTest, ProjectRecordHoldsPathsAndFormats) {
     dialog.inphase.path = "/a/b/in.txt";
     dialog.quadrature.path = "q.hex";

@@ -39,7 +39,7 @@ protected:
         filter.SetSpecification(ResponseType::Filter, 31, 16);
         filter.AddBand(0.0, 0.2, 1.0, 10.0, false, false, false);
         filter.AddBand(0.3, 0.5, 0.0, 10.0, false, false, false);
-        filter.Design("", false);
+        filter.Design("");
         filter.SetDesigned(true);
         document.ShowAfterDesign();
     }

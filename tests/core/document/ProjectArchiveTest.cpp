@@ -38,7 +38,7 @@ protected:
         filter.SetSpecification(ResponseType::Filter, 31, 16);
         filter.AddBand(0.0, 8.0, 0.0, 1.0, true, true, true);
         filter.AddBand(12.0, 24.0, -1000.0, 60.0, true, true, true);
-        filter.Design("", false);
+        filter.Design("");
         filter.SetDesigned(true);
         filter.SetName("FIR Frequency Response");
         filter.GetFormat().SetCode(FormatCode::TextHex);

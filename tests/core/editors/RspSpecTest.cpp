@@ -300,5 +300,27 @@ TEST_F(RspSpecTest, PendingEntryIsAskedAboutBeforeDesigning) {
     EXPECT_TRUE(editor.IsOptimizeEnabled());
 }
 
+TEST_F(RspSpecTest, InsertBandSaysWhetherTheTableStillMakesASpecification) {
+    AddLowpass();
+    // A band that touches a row is refused and stays typed; the table keeps its rows.
+    Type("800", "1000", "0", "40");
+    const auto touching = editor.ReadEntry();
+    ASSERT_TRUE(touching.has_value());
+    ui.ExpectMessage(BandTable::kTouchingMessage);
+    EXPECT_FALSE(editor.InsertBand(*touching));
+    EXPECT_EQ(editor.Table().Size(), 2u);
+    EXPECT_EQ(editor.lowerEntry, "800");
+
+    // A band the table takes but whose specification cannot be rebuilt is not a success.
+    editor.gridDensity = CFirData::kMaxGridDensity + 1;
+    Type("100", "200", "1", "0.1");
+    const auto inside = editor.ReadEntry();
+    ASSERT_TRUE(inside.has_value());
+    ui.ExpectMessage(CFirData::kGridDensityTooLargeMessage);
+    EXPECT_FALSE(editor.InsertBand(*inside));
+    EXPECT_TRUE(editor.IsBeyondHalfFs(4001.0));
+    EXPECT_FALSE(editor.IsBeyondHalfFs(4000.0));
+}
+
 }  // namespace
 }  // namespace tapwright

@@ -28,7 +28,7 @@ inline void DesignLowpass(CFirData& filter) {
     filter.SetSpecification(ResponseType::Filter, 47, 16);
     filter.AddBand(0.0, 0.1, 1.0, 0.1, false, true, false);
     filter.AddBand(0.15, 0.5, 0.0, 40.0, false, true, false);
-    filter.Design("", false);
+    filter.Design("");
     filter.SetDesigned(true);
     filter.SetFrequencyUnits(CFreqUnits(48.0, 1));
     filter.SetName("FIR Frequency Response");
