@@ -194,7 +194,10 @@ LevelOutcome Exchange::Run(std::vector<ReferencePoint> reference) {
     int stalled = 0;
     double previousDeviation = 0.0;
     for (int iteration = 0; iteration < kMaxIterationsPerLength; ++iteration) {
-        progress_(++counter_);
+        ++counter_;
+        if (progress_) {
+            progress_(counter_);
+        }
         if (reference.size() != count || !Level(reference)) {
             break;
         }

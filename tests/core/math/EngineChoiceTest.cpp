@@ -83,6 +83,16 @@ TEST(EngineChoiceTest, GridDesignWhoseTrueErrorIsNotLevelIsImproved) {
     EXPECT_LT(spec.PeakError(taps), 0.98 * spec.PeakError(classic));
 }
 
+TEST(EngineChoiceTest, EitherEngineRunsWithoutAProgressCallback) {
+    // The 101-tap design needs both engines; batch callers pass no callback at all.
+    const Lowpass spec{101, {0.0, 0.2, 0.25, 0.5}, {1.0, 0.0}, {1.0, 1.0}};
+    std::vector<double> taps(101, 0.0);
+    const EngineOutcome outcome = DesignEquiripple(1, spec.numTaps, 16, 2, spec.edges,
+                                                   spec.desired, spec.weights, taps, {});
+    EXPECT_EQ(outcome.engine, DesignEngine::Robust);
+    EXPECT_TRUE(outcome.level);
+}
+
 TEST(EngineChoiceTest, LongDesignGoesStraightToTheContinuousExchange) {
     FakeUserInterface ui;
     const Lowpass spec{kLongestClassicTaps + 2, {0.0, 0.2, 0.2025, 0.5}, {1.0, 0.0}, {1.0, 1.0}};
