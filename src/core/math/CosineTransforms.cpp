@@ -34,13 +34,19 @@ int FastTransformSize(int n) {
 
 std::vector<double> CosineSumOnGrid(std::span<const double> coefficients, int intervals) {
     const auto size = static_cast<std::size_t>(intervals) + 1;
-    std::vector<double> in(size, 0.0);
-    std::vector<double> out(size, 0.0);
-    // REDFT00 gives X_0 + (-1)^m X_M + 2 sum_{0<j<M} X_j cos(pi j m / M).
-    for (std::size_t k = 0; k < coefficients.size() && k < size; ++k) {
-        in[k] = k == 0 ? coefficients[0] : 0.5 * coefficients[k];
+    // The real part of sum_k a_k e^(i pi k m / M), the backward transform of length 2 M, is
+    // the sum at f_m = m / (2 M).
+    const std::size_t count = std::min(coefficients.size(), size);
+    std::vector<double> in(2 * count, 0.0);
+    for (std::size_t k = 0; k < count; ++k) {
+        in[2 * k] = coefficients[k];
     }
-    RunTransform(TransformKind::CosineRedft00, static_cast<int>(size), in, out);
+    std::vector<double> transform(2 * size);
+    RunTransform(TransformKind::ComplexBackward, 2 * intervals, in, transform);
+    std::vector<double> out(size);
+    for (std::size_t m = 0; m < size; ++m) {
+        out[m] = transform[2 * m];
+    }
     return out;
 }
 
@@ -68,8 +74,12 @@ std::vector<double> ChebyshevPoints(int count) {
 
 std::vector<double> AmplitudeOnGrid(std::span<const double> taps, bool oddSymmetry, int intervals) {
     const std::size_t bins = static_cast<std::size_t>(intervals) + 1;
+    std::vector<double> in(2 * taps.size(), 0.0);
+    for (std::size_t n = 0; n < taps.size(); ++n) {
+        in[2 * n] = taps[n];
+    }
     std::vector<double> transform(2 * bins);
-    RunTransform(TransformKind::RealToComplex, 2 * intervals, taps, transform);
+    RunTransform(TransformKind::ComplexForward, 2 * intervals, in, transform);
     const auto spectrum = [&transform](std::size_t m) {
         return std::complex<double>(transform[2 * m], transform[2 * m + 1]);
     };

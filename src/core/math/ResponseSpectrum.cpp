@@ -1,6 +1,7 @@
 #include "math/ResponseSpectrum.h"
 
 #include <algorithm>
+#include <cmath>
 #include <vector>
 
 #include "math/TransformPlans.h"
@@ -30,16 +31,33 @@ std::size_t FastTransformLength(std::size_t minimum) {
 
 ResponseSpectrum::ResponseSpectrum(std::span<const double> taps, std::size_t length)
     : length_(length), bins_(length / 2 + 1), output_(4 * bins_) {
-    // The taps' transform fills the first half of the output, the ramp's the second.
-    const int n = static_cast<int>(length);
-    const std::span<double> output(output_);
-    RunTransform(TransformKind::RealToComplex, n, taps, output.first(2 * bins_));
+    // One complex transform carries both real sequences: the taps as real parts, the ramp as
+    // imaginary parts. The ramp is scaled by a power of two (exactly) to the size of the taps,
+    // so that the rounding of the one does not swamp the other when they are taken apart.
     const double centre = 0.5 * static_cast<double>(taps.size() - 1);
-    std::vector<double> ramp(taps.size());
+    const int exponent = std::ilogb(std::max(centre, 1.0));
+    const double down = std::ldexp(1.0, -exponent);
+    std::vector<double> packed(2 * taps.size());
     for (std::size_t i = 0; i < taps.size(); ++i) {
-        ramp[i] = (static_cast<double>(i) - centre) * taps[i];
+        packed[2 * i] = taps[i];
+        packed[2 * i + 1] = down * (static_cast<double>(i) - centre) * taps[i];
     }
-    RunTransform(TransformKind::RealToComplex, n, ramp, output.last(2 * bins_));
+    std::vector<double> transform(2 * length);
+    RunTransform(TransformKind::ComplexForward, static_cast<int>(length), packed, transform);
+    // With Z the transform, the taps' is (Z_k + conj Z_-k) / 2, the ramp's
+    // (Z_k - conj Z_-k) / 2i.
+    const double up = std::ldexp(0.5, exponent);
+    for (std::size_t k = 0; k < bins_; ++k) {
+        const std::size_t mirror = k == 0 ? 0 : length - k;
+        const double re = transform[2 * k];
+        const double im = transform[2 * k + 1];
+        const double mirrorRe = transform[2 * mirror];
+        const double mirrorIm = transform[2 * mirror + 1];
+        output_[2 * k] = 0.5 * (re + mirrorRe);
+        output_[2 * k + 1] = 0.5 * (im - mirrorIm);
+        output_[2 * (bins_ + k)] = up * (im + mirrorIm);
+        output_[2 * (bins_ + k) + 1] = up * (mirrorRe - re);
+    }
 }
 
 }  // namespace tapwright

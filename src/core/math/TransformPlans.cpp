@@ -30,9 +30,10 @@ FftwBuffer AllocateFftw(std::size_t count) {
     return FftwBuffer(memory);
 }
 
-std::size_t OutputSize(TransformKind kind, int n) {
+// Doubles in the input and in the output.
+std::size_t Length(TransformKind kind, int n) {
     const auto size = static_cast<std::size_t>(n);
-    return kind == TransformKind::RealToComplex ? 2 * (size / 2 + 1) : size;
+    return kind == TransformKind::CosineRedft10 ? size : 2 * size;
 }
 
 // A plan with the buffers it was made for; the transforms always run on these buffers, so
@@ -42,17 +43,16 @@ public:
     KeptPlan(TransformKind kind, int n)
         : kind_(kind),
           n_(n),
-          input_(AllocateFftw(static_cast<std::size_t>(n))),
-          output_(AllocateFftw(OutputSize(kind, n))) {
+          input_(AllocateFftw(Length(kind, n))),
+          output_(AllocateFftw(Length(kind, n))) {
+        auto* in = reinterpret_cast<fftw_complex*>(input_.get());
+        auto* out = reinterpret_cast<fftw_complex*>(output_.get());
         switch (kind) {
-            case TransformKind::RealToComplex:
-                plan_ = fftw_plan_dft_r2c_1d(n, input_.get(),
-                                             reinterpret_cast<fftw_complex*>(output_.get()),
-                                             FFTW_ESTIMATE);
+            case TransformKind::ComplexForward:
+                plan_ = fftw_plan_dft_1d(n, in, out, FFTW_FORWARD, FFTW_ESTIMATE);
                 break;
-            case TransformKind::CosineRedft00:
-                plan_ = fftw_plan_r2r_1d(n, input_.get(), output_.get(), FFTW_REDFT00,
-                                         FFTW_ESTIMATE);
+            case TransformKind::ComplexBackward:
+                plan_ = fftw_plan_dft_1d(n, in, out, FFTW_BACKWARD, FFTW_ESTIMATE);
                 break;
             case TransformKind::CosineRedft10:
                 plan_ = fftw_plan_r2r_1d(n, input_.get(), output_.get(), FFTW_REDFT10,
@@ -70,7 +70,7 @@ public:
     bool Fits(TransformKind kind, int n) const { return kind == kind_ && n == n_; }
 
     void Run(std::span<const double> input, std::span<double> output) {
-        const auto size = static_cast<std::size_t>(n_);
+        const std::size_t size = Length(kind_, n_);
         const std::size_t count = std::min(input.size(), size);
         std::copy_n(input.begin(), count, input_.get());
         std::fill(input_.get() + count, input_.get() + size, 0.0);
@@ -113,7 +113,7 @@ void RunTransform(TransformKind kind, int n, std::span<const double> input,
         }
         plans.emplace_front(kind, n);
     }
-    plans.front().Run(input, output.first(std::min(output.size(), OutputSize(kind, n))));
+    plans.front().Run(input, output.first(std::min(output.size(), Length(kind, n))));
 }
 
 }  // namespace tapwright
