@@ -74,24 +74,35 @@ std::vector<double> ChebyshevPoints(int count) {
 
 std::vector<double> AmplitudeOnGrid(std::span<const double> taps, bool oddSymmetry, int intervals) {
     const std::size_t bins = static_cast<std::size_t>(intervals) + 1;
-    std::vector<double> in(2 * taps.size(), 0.0);
+    const std::size_t length = 2 * static_cast<std::size_t>(intervals);
+    const bool wholeCentre = taps.size() % 2 == 1;
+    // With a whole-sample centre c the taps go in rotated by c, h_n at n - c modulo the
+    // length: the transform is then the amplitude itself, sum_n h_n e^{i 2 pi f (c - n)}, with
+    // no delay to take out.
+    const std::size_t rotation = wholeCentre ? length - (taps.size() - 1) / 2 : 0;
+    std::vector<double> in(2 * (wholeCentre ? length : taps.size()), 0.0);
     for (std::size_t n = 0; n < taps.size(); ++n) {
-        in[2 * n] = taps[n];
+        in[2 * ((n + rotation) % length)] = taps[n];
     }
     std::vector<double> transform(2 * bins);
-    RunTransform(TransformKind::ComplexForward, 2 * intervals, in, transform);
-    const auto spectrum = [&transform](std::size_t m) {
-        return std::complex<double>(transform[2 * m], transform[2 * m + 1]);
-    };
+    RunTransform(TransformKind::ComplexForward, static_cast<int>(length), in, transform);
+    std::vector<double> amplitude(bins);
+    if (wholeCentre) {
+        for (std::size_t m = 0; m < bins; ++m) {
+            amplitude[m] = transform[2 * m + (oddSymmetry ? 1 : 0)];
+        }
+        return amplitude;
+    }
     // H(f) = e^{-i 2 pi f c} (sum_n h_n cos(2 pi f (c - n)) + i sum_n h_n sin(...)). The
     // delay term's phase pi m (N - 1) / (2 M) is reduced exactly in integers.
     const std::int64_t twiceDelay = static_cast<std::int64_t>(taps.size()) - 1;
     const std::int64_t period = 4 * static_cast<std::int64_t>(intervals);
-    std::vector<double> amplitude(bins);
     for (std::size_t m = 0; m < bins; ++m) {
         const std::int64_t turn = (static_cast<std::int64_t>(m) * twiceDelay) % period;
         const double phase = kPiValue * static_cast<double>(turn) / (2.0 * intervals);
-        const std::complex<double> undelayed = spectrum(m) * std::polar(1.0, phase);
+        const std::complex<double> undelayed =
+            std::complex<double>(transform[2 * m], transform[2 * m + 1]) *
+            std::polar(1.0, phase);
         amplitude[m] = oddSymmetry ? undelayed.imag() : undelayed.real();
     }
     return amplitude;
