@@ -1,6 +1,9 @@
 #include "math/RemezExchange.h"
 
 #include <algorithm>
+#include <cmath>
+
+#include "math/CosineTransforms.h"
 
 namespace tapwright {
 
@@ -11,6 +14,21 @@ namespace {
 // true extremal point for a smaller error; the deviation would then fall and the design stall
 // far from the optimum.
 constexpr double kEndPointMargin = 1.00001;
+
+// Samples per cosine of the estimate of P: 32 samples per period of its fastest term.
+constexpr int kEstimateSamplesPerCosine = 16;
+// An estimate rules a comparison out only when it lies this far (relative to the deviation)
+// below the level, and is trusted only when it misses P on the nodes, where P is known
+// exactly, by a thousandth of that at most.
+constexpr double kEstimateMargin = 1e-3;
+constexpr double kEstimateTrust = 1e-6;
+// Shorter problems evaluate their errors quickly enough that the estimate, and the transforms
+// it has to plan for each new length, do not pay.
+constexpr int kFewestNodesForEstimate = 256;
+// Exact errors per node that fell short of their level, after which the estimate pays for
+// itself: a sweep that has already evaluated that many without moving much evaluates several
+// times more before it ends.
+constexpr int kMissesPerNodeBeforeEstimate = 2;
 
 // Nodes are multiplied into the barycentric weights in this many interleaved groups, so that
 // the running product neither overflows nor underflows for long filters.
@@ -45,6 +63,7 @@ RemezStop RemezExchange::Run(const ExchangeProgress& progress) {
         if (progress) {
             progress(iteration_);
         }
+        misses_ = 0;
         Level();
         // Each exchange must raise the deviation; if it does not, rounding has taken over.
         // The negated test also stops on a deviation that is not a number.
@@ -139,12 +158,64 @@ double RemezExchange::Error(int k) {
 
 // True when the signed error at k is above level, which then becomes that error.
 bool RemezExchange::Exceeds(int k, int sign, double& level) {
+    if (RuledOut(k, sign, level)) {
+        return false;
+    }
+    const bool fresh = errorIteration_[Index(k)] != iteration_;
     const double signedError = sign * Error(k);
     if (signedError - level > 0.0) {
         level = signedError;
         return true;
     }
+    if (fresh && ++misses_ == kMissesPerNodeBeforeEstimate * numNodes_ &&
+        numNodes_ >= kFewestNodesForEstimate && estimateTried_ != iteration_) {
+        BuildEstimate();
+    }
     return false;
+}
+
+// Whether the estimate of the error at k lies so far below level that the exact error cannot
+// be above it.
+bool RemezExchange::RuledOut(int k, int sign, double level) const {
+    if (estimateIteration_ != iteration_ || errorIteration_[Index(k)] == iteration_) {
+        return false;
+    }
+    const double estimate =
+        (estimate_->At(grid_.Frequency(k)) - grid_.Desired(k)) * grid_.Weight(k);
+    return sign * estimate - level < -estimateMargin_;
+}
+
+// Samples P on a uniform grid of [0, 0.5] from its values at r + 1 Chebyshev points, and
+// trusts the samples in this iteration when they reproduce P on the nodes.
+void RemezExchange::BuildEstimate() {
+    estimateTried_ = iteration_;
+    // A deviation of zero leaves no room between the errors and the level.
+    if (!(deviation_ > 0.0)) {
+        return;
+    }
+    // At least r + 1 points, as many as make a fast transform.
+    const std::vector<double> points = ChebyshevPoints(FastTransformSize(numNodes_));
+    std::vector<double> values(points.size());
+    for (std::size_t j = 0; j < points.size(); ++j) {
+        values[j] = Interpolate(points[j]);
+        if (!std::isfinite(values[j])) {
+            return;
+        }
+    }
+    estimateSamples_ = CosineSumOnGrid(
+        ChebyshevCoefficients(values),
+        FastTransformSize(kEstimateSamplesPerCosine * static_cast<int>(points.size()) + 64));
+    estimate_.emplace(estimateSamples_);
+    double worst = 0.0;
+    for (int j = 0; j < numNodes_; ++j) {
+        const int k = nodePoint_[Index(j)];
+        const double miss = std::fabs(estimate_->At(grid_.Frequency(k)) - nodeValue_[Index(j)]);
+        worst = std::max(worst, miss * std::fabs(grid_.Weight(k)));
+    }
+    if (worst <= kEstimateTrust * deviation_) {
+        estimateIteration_ = iteration_;
+        estimateMargin_ = kEstimateMargin * deviation_;
+    }
 }
 
 int RemezExchange::ClimbUp(int k, int end, int sign, double& level) {
