@@ -13,9 +13,11 @@ namespace tapwright {
 
 namespace {
 
-// Plans kept at once: the certificate, the continuous exchange (two sizes) and the band
-// measurement of one design, with room for the shorter problems the exchange scales from.
-constexpr std::size_t kKeptPlans = 8;
+// Plans kept at once: enough for every transform of the longest design, whose continuous
+// exchange runs two sizes at each of the dozen or so lengths it scales its reference up
+// through, besides the certificate, the band measurement and the estimates of the grid
+// exchange. Fewer would see a long design plan most of its transforms again on each run.
+constexpr std::size_t kKeptPlans = 32;
 
 struct FftwFree {
     void operator()(double* memory) const { fftw_free(memory); }

@@ -44,7 +44,7 @@ TEST(TransformPlansTest, KeptPlansPadWithZerosAndSurviveBeingPushedOut) {
     const std::vector<double> shortInput{0.5, 1.0, -1.0, 0.25};
     ExpectTransformOf(longInput, 16, TransformKind::ComplexForward);
     ExpectTransformOf(shortInput, 16, TransformKind::ComplexForward);
-    for (int n = 9; n <= 20; ++n) {
+    for (int n = 9; n <= 60; ++n) {
         ExpectTransformOf(shortInput, n, TransformKind::ComplexForward);
     }
     ExpectTransformOf(longInput, 16, TransformKind::ComplexForward);
