@@ -63,7 +63,9 @@ RemezStop RemezExchange::Run(const ExchangeProgress& progress) {
         if (progress) {
             progress(iteration_);
         }
+        const bool settling = iteration_ > 1 && climbs_ < numNodes_;
         misses_ = 0;
+        climbs_ = 0;
         Level();
         // Each exchange must raise the deviation; if it does not, rounding has taken over.
         // The negated test also stops on a deviation that is not a number.
@@ -71,6 +73,11 @@ RemezStop RemezExchange::Run(const ExchangeProgress& progress) {
             return RemezStop::DeviationStalled;
         }
         previous = deviation_;
+        // After a sweep in which the points climbed less than one grid step each, most of the
+        // next sweep's comparisons fall short of their level.
+        if (settling && numNodes_ >= kFewestNodesForEstimate) {
+            BuildEstimate();
+        }
         if (!Exchange()) {
             return RemezStop::Converged;
         }
@@ -165,6 +172,7 @@ bool RemezExchange::Exceeds(int k, int sign, double& level) {
     const double signedError = sign * Error(k);
     if (signedError - level > 0.0) {
         level = signedError;
+        ++climbs_;
         return true;
     }
     if (fresh && ++misses_ == kMissesPerNodeBeforeEstimate * numNodes_ &&

@@ -83,6 +83,7 @@ private:
     // settle every comparison that is far from close; the close ones and every error that
     // becomes a level are still evaluated exactly, so the sweep decides as it always would.
     int misses_ = 0;               // exact errors this iteration that fell short of their level
+    int climbs_ = 0;               // comparisons this iteration that raised the level
     int estimateTried_ = 0;        // the iteration the samples were last made for
     int estimateIteration_ = 0;    // the iteration they can be trusted in, if any
     double estimateMargin_ = 0.0;  // how far below a level an estimate must lie
