@@ -193,7 +193,7 @@ bool RemezExchange::RuledOut(int k, int sign, double level) const {
     return sign * estimate - level < -estimateMargin_;
 }
 
-// Samples P on a uniform grid of [0, 0.5] from its values at r + 1 Chebyshev points, and
+// Samples P on a uniform grid of [0, 0.5] from its values at r Chebyshev points, and
 // trusts the samples in this iteration when they reproduce P on the nodes.
 void RemezExchange::BuildEstimate() {
     estimateTried_ = iteration_;
@@ -201,8 +201,9 @@ void RemezExchange::BuildEstimate() {
     if (!(deviation_ > 0.0)) {
         return;
     }
-    // At least r + 1 points, as many as make a fast transform.
-    const std::vector<double> points = ChebyshevPoints(FastTransformSize(numNodes_));
+    // P levels the error with one degree to spare, so r points hold it: r - 1 is its degree.
+    // These are also the points and sizes the continuous exchange transforms at.
+    const std::vector<double> points = ChebyshevPoints(numNodes_ - 1);
     std::vector<double> values(points.size());
     for (std::size_t j = 0; j < points.size(); ++j) {
         values[j] = Interpolate(points[j]);
