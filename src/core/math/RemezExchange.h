@@ -26,6 +26,9 @@ public:
     // Allocates all the storage the iterations need. The grid must hold at least r + 1
     // points and must outlive the exchange.
     RemezExchange(const RemezGrid& grid, int numCosines);
+    // The estimate reads samples the exchange owns.
+    RemezExchange(const RemezExchange&) = delete;
+    RemezExchange& operator=(const RemezExchange&) = delete;
 
     // Runs the exchange, calling progress (when set) with the count at the start of every
     // iteration.
@@ -78,8 +81,9 @@ private:
     int firstSign_ = 1;  // sign of the error at the first extremal point
     int iteration_ = 0;
     // A sweep that finds little to move compares the error with the deviation at nearly every
-    // grid point, and the exact error costs a division per node. Once a sweep has made many
-    // such comparisons, P is also sampled through its Chebyshev coefficients, and the samples
+    // grid point, and the exact error costs a division per node. When a sweep follows one in
+    // which the points hardly climbed, or has already made many such comparisons, P is also
+    // sampled through its Chebyshev coefficients, and the samples
     // settle every comparison that is far from close; the close ones and every error that
     // becomes a level are still evaluated exactly, so the sweep decides as it always would.
     int misses_ = 0;               // exact errors this iteration that fell short of their level
