@@ -369,8 +369,8 @@ public:
     }
 
     BandExtremes Measure(const BandInterval& band) {
-        const auto known = std::find_if(
-            measured_.begin(), measured_.end(), [&band](const MeasuredBand& m) {
+        const auto known =
+            std::find_if(measured_.begin(), measured_.end(), [&band](const MeasuredBand& m) {
                 return m.band.lower == band.lower && m.band.upper == band.upper &&
                        m.band.quantity == band.quantity;
             });

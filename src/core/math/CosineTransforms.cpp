@@ -101,8 +101,7 @@ std::vector<double> AmplitudeOnGrid(std::span<const double> taps, bool oddSymmet
         const std::int64_t turn = (static_cast<std::int64_t>(m) * twiceDelay) % period;
         const double phase = kPiValue * static_cast<double>(turn) / (2.0 * intervals);
         const std::complex<double> undelayed =
-            std::complex<double>(transform[2 * m], transform[2 * m + 1]) *
-            std::polar(1.0, phase);
+            std::complex<double>(transform[2 * m], transform[2 * m + 1]) * std::polar(1.0, phase);
         amplitude[m] = oddSymmetry ? undelayed.imag() : undelayed.real();
     }
     return amplitude;

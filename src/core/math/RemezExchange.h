@@ -83,9 +83,9 @@ private:
     // A sweep that finds little to move compares the error with the deviation at nearly every
     // grid point, and the exact error costs a division per node. When a sweep follows one in
     // which the points hardly climbed, or has already made many such comparisons, P is also
-    // sampled through its Chebyshev coefficients, and the samples
-    // settle every comparison that is far from close; the close ones and every error that
-    // becomes a level are still evaluated exactly, so the sweep decides as it always would.
+    // sampled through its Chebyshev coefficients, and the samples settle every comparison
+    // that is far from close; the close ones and every error that becomes a level are still
+    // evaluated exactly, so the sweep decides as it always would.
     int misses_ = 0;               // exact errors this iteration that fell short of their level
     int climbs_ = 0;               // comparisons this iteration that raised the level
     int estimateTried_ = 0;        // the iteration the samples were last made for

@@ -57,8 +57,8 @@ public:
                 plan_ = fftw_plan_dft_1d(n, in, out, FFTW_BACKWARD, FFTW_ESTIMATE);
                 break;
             case TransformKind::CosineRedft10:
-                plan_ = fftw_plan_r2r_1d(n, input_.get(), output_.get(), FFTW_REDFT10,
-                                         FFTW_ESTIMATE);
+                plan_ =
+                    fftw_plan_r2r_1d(n, input_.get(), output_.get(), FFTW_REDFT10, FFTW_ESTIMATE);
                 break;
         }
         if (plan_ == nullptr) {

@@ -17,10 +17,10 @@ enum class TransformKind {
 
 // Runs the transform of the given kind and size on input, zero-padded to the transform's
 // length (2 n values for the complex kinds, n for the cosine one), into output (as many
-// values; a shorter output takes the leading ones). Plans are made once per kind and size and kept for the most
-// recently used sizes: planning, even by estimate, and the twiddle factors a new plan computes
-// cost far more than the transforms a design runs. Safe to call from several threads; they
-// take turns.
+// values; a shorter output takes the leading ones). Plans are made once per kind and size
+// and kept for the most recently used sizes: planning, even by estimate, and the twiddle
+// factors a new plan computes cost far more than the transforms a design runs. Safe to call
+// from several threads; they take turns.
 void RunTransform(TransformKind kind, int n, std::span<const double> input,
                   std::span<double> output);
 
