@@ -285,11 +285,15 @@ private:
 class BandSampler {
 public:
     explicit BandSampler(std::span<const double> taps)
-        : taps_(taps),
-          exact_(taps),
+        : taps_(taps.begin(), taps.end()),
+          exact_(taps_),
           step_(1.0 / (kSamplesPerCycle *
                        static_cast<double>(std::max(taps.size(), kMinGridTaps)))),
           fftLength_(FastTransformLength(static_cast<std::size_t>(std::ceil(1.0 / step_)))) {}
+
+    bool Holds(std::span<const double> taps) const {
+        return std::equal(taps.begin(), taps.end(), taps_.begin(), taps_.end());
+    }
 
     BandExtremes Measure(const BandInterval& band) {
         const double lower = std::min(band.lower, band.upper);
@@ -344,11 +348,48 @@ private:
         }
     }
 
-    std::span<const double> taps_;
+    std::vector<double> taps_;
     ExactResponse exact_;
     double step_;
     std::size_t fftLength_;
     std::optional<ResponseSpectrum> spectrum_;
+};
+
+// The taps measured last, with their sampler and the bands already measured on them. After a
+// design, the band table, the verdict and the summary each ask for the same bands of the same
+// taps, band by band or all at once; the measurement depends on nothing else, so its answers
+// and its transform are kept until other taps come.
+class LastMeasured {
+public:
+    void Use(std::span<const double> taps) {
+        if (!sampler_ || !sampler_->Holds(taps)) {
+            measured_.clear();
+            sampler_.emplace(taps);
+        }
+    }
+
+    BandExtremes Measure(const BandInterval& band) {
+        const auto known =
+            std::find_if(measured_.begin(), measured_.end(), [&band](const MeasuredBand& m) {
+                return m.band.lower == band.lower && m.band.upper == band.upper &&
+                       m.band.quantity == band.quantity;
+            });
+        if (known != measured_.end()) {
+            return known->extremes;
+        }
+        const BandExtremes extremes = sampler_->Measure(band);
+        measured_.push_back({band, extremes});
+        return extremes;
+    }
+
+private:
+    struct MeasuredBand {
+        BandInterval band;
+        BandExtremes extremes;
+    };
+
+    std::optional<BandSampler> sampler_;
+    std::vector<MeasuredBand> measured_;
 };
 
 }  // namespace
@@ -362,9 +403,10 @@ std::vector<BandExtremes> MeasureBandExtremes(std::span<const double> taps,
         }
         return extremes;
     }
-    BandSampler sampler(taps);
+    thread_local LastMeasured last;
+    last.Use(taps);
     std::transform(bands.begin(), bands.end(), extremes.begin(),
-                   [&sampler](const BandInterval& band) { return sampler.Measure(band); });
+                   [](const BandInterval& band) { return last.Measure(band); });
     return extremes;
 }
 

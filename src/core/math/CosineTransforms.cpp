@@ -1,30 +1,17 @@
 #include "math/CosineTransforms.h"
 
-#include <fftw3.h>
-
 #include <algorithm>
 #include <cmath>
 #include <complex>
 #include <cstdint>
+
+#include "math/TransformPlans.h"
 
 namespace tapwright {
 
 namespace {
 
 constexpr double kPiValue = 3.141592653589793;
-
-// Owns an FFTW plan.
-class Plan {
-public:
-    explicit Plan(fftw_plan plan) : plan_(plan) {}
-    Plan(const Plan&) = delete;
-    Plan& operator=(const Plan&) = delete;
-    ~Plan() { fftw_destroy_plan(plan_); }
-    void Execute() const { fftw_execute(plan_); }
-
-private:
-    fftw_plan plan_;
-};
 
 }  // namespace
 
@@ -47,27 +34,28 @@ int FastTransformSize(int n) {
 
 std::vector<double> CosineSumOnGrid(std::span<const double> coefficients, int intervals) {
     const auto size = static_cast<std::size_t>(intervals) + 1;
-    std::vector<double> in(size, 0.0);
-    std::vector<double> out(size, 0.0);
-    // REDFT00 gives X_0 + (-1)^m X_M + 2 sum_{0<j<M} X_j cos(pi j m / M).
-    for (std::size_t k = 0; k < coefficients.size() && k < size; ++k) {
-        in[k] = k == 0 ? coefficients[0] : 0.5 * coefficients[k];
+    // The real part of sum_k a_k e^(i pi k m / M), the backward transform of length 2 M, is
+    // the sum at f_m = m / (2 M).
+    const std::size_t count = std::min(coefficients.size(), size);
+    std::vector<double> in(2 * count, 0.0);
+    for (std::size_t k = 0; k < count; ++k) {
+        in[2 * k] = coefficients[k];
     }
-    const Plan plan(fftw_plan_r2r_1d(static_cast<int>(size), in.data(), out.data(), FFTW_REDFT00,
-                                     FFTW_ESTIMATE));
-    plan.Execute();
+    std::vector<double> transform(2 * size);
+    RunTransform(TransformKind::ComplexBackward, 2 * intervals, in, transform);
+    std::vector<double> out(size);
+    for (std::size_t m = 0; m < size; ++m) {
+        out[m] = transform[2 * m];
+    }
     return out;
 }
 
 std::vector<double> ChebyshevCoefficients(std::span<const double> values) {
     const std::size_t count = values.size();
-    std::vector<double> in(values.begin(), values.end());
     std::vector<double> out(count, 0.0);
     // REDFT10 gives 2 sum_j X_j cos(pi (j + 1/2) k / r); the discrete orthogonality of the
     // cosines at these points turns that into the coefficients.
-    const Plan plan(fftw_plan_r2r_1d(static_cast<int>(count), in.data(), out.data(), FFTW_REDFT10,
-                                     FFTW_ESTIMATE));
-    plan.Execute();
+    RunTransform(TransformKind::CosineRedft10, static_cast<int>(count), values, out);
     const double scale = 1.0 / static_cast<double>(count);
     for (double& c : out) {
         c *= scale;
@@ -85,23 +73,35 @@ std::vector<double> ChebyshevPoints(int count) {
 }
 
 std::vector<double> AmplitudeOnGrid(std::span<const double> taps, bool oddSymmetry, int intervals) {
+    const std::size_t bins = static_cast<std::size_t>(intervals) + 1;
     const std::size_t length = 2 * static_cast<std::size_t>(intervals);
-    std::vector<double> in(length, 0.0);
-    std::copy(taps.begin(), taps.end(), in.begin());
-    std::vector<std::complex<double>> spectrum(static_cast<std::size_t>(intervals) + 1);
-    const Plan plan(fftw_plan_dft_r2c_1d(static_cast<int>(length), in.data(),
-                                         reinterpret_cast<fftw_complex*>(spectrum.data()),
-                                         FFTW_ESTIMATE));
-    plan.Execute();
+    const bool wholeCentre = taps.size() % 2 == 1;
+    // With a whole-sample centre c the taps go in rotated by c, h_n at n - c modulo the
+    // length: the transform is then the amplitude itself, sum_n h_n e^{i 2 pi f (c - n)}, with
+    // no delay to take out.
+    const std::size_t rotation = wholeCentre ? length - (taps.size() - 1) / 2 : 0;
+    std::vector<double> in(2 * (wholeCentre ? length : taps.size()), 0.0);
+    for (std::size_t n = 0; n < taps.size(); ++n) {
+        in[2 * ((n + rotation) % length)] = taps[n];
+    }
+    std::vector<double> transform(2 * bins);
+    RunTransform(TransformKind::ComplexForward, static_cast<int>(length), in, transform);
+    std::vector<double> amplitude(bins);
+    if (wholeCentre) {
+        for (std::size_t m = 0; m < bins; ++m) {
+            amplitude[m] = transform[2 * m + (oddSymmetry ? 1 : 0)];
+        }
+        return amplitude;
+    }
     // H(f) = e^{-i 2 pi f c} (sum_n h_n cos(2 pi f (c - n)) + i sum_n h_n sin(...)). The
     // delay term's phase pi m (N - 1) / (2 M) is reduced exactly in integers.
     const std::int64_t twiceDelay = static_cast<std::int64_t>(taps.size()) - 1;
     const std::int64_t period = 4 * static_cast<std::int64_t>(intervals);
-    std::vector<double> amplitude(spectrum.size());
-    for (std::size_t m = 0; m < spectrum.size(); ++m) {
+    for (std::size_t m = 0; m < bins; ++m) {
         const std::int64_t turn = (static_cast<std::int64_t>(m) * twiceDelay) % period;
         const double phase = kPiValue * static_cast<double>(turn) / (2.0 * intervals);
-        const std::complex<double> undelayed = spectrum[m] * std::polar(1.0, phase);
+        const std::complex<double> undelayed =
+            std::complex<double>(transform[2 * m], transform[2 * m + 1]) * std::polar(1.0, phase);
         amplitude[m] = oddSymmetry ? undelayed.imag() : undelayed.real();
     }
     return amplitude;

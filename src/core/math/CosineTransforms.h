@@ -5,8 +5,7 @@
 
 namespace tapwright {
 
-// Fast transforms between sums of cosines and their samples. They plan their transforms
-// afresh on each call, so they must be called from one thread at a time.
+// Fast transforms between sums of cosines and their samples.
 
 // The smallest size of the form 2^a 3^b 5^c that is at least n: transforms of such sizes are fast.
 int FastTransformSize(int n);

@@ -36,6 +36,22 @@ std::vector<ReferencePoint> ClassicReference(const ApproximationProblem& problem
     return reference;
 }
 
+// The certificate's alternating extrema of the classic taps as a starting reference: they are
+// where the continuous exchange's first iteration from the classic's extremal set would move
+// it, so starting there saves that iteration. Empty when the error alternates too few times.
+std::vector<ReferencePoint> CertifiedReference(const ApproximationProblem& problem,
+                                               const EquirippleCertificate& certificate) {
+    if (certificate.alternation.size() != static_cast<std::size_t>(problem.numCosines) + 1) {
+        return {};
+    }
+    std::vector<ReferencePoint> reference;
+    reference.reserve(certificate.alternation.size());
+    for (const Extremum& e : certificate.alternation) {
+        reference.push_back({e.frequency, e.band});
+    }
+    return reference;
+}
+
 struct Candidate {
     std::vector<double> taps;
     EquirippleCertificate certificate;
@@ -69,7 +85,10 @@ EngineOutcome DesignEquiripple(ResponseType type, int numTaps, int density, int 
                 std::copy(classic.taps.begin(), classic.taps.end(), h.begin());
                 return {DesignEngine::Classic, classic.certificate.spread, true};
             }
-            start = ClassicReference(problem, report.extremalFrequencies);
+            start = CertifiedReference(problem, classic.certificate);
+            if (start.empty()) {
+                start = ClassicReference(problem, report.extremalFrequencies);
+            }
         }
     }
 

@@ -1,6 +1,9 @@
 #include "math/RemezExchange.h"
 
 #include <algorithm>
+#include <cmath>
+
+#include "math/CosineTransforms.h"
 
 namespace tapwright {
 
@@ -11,6 +14,21 @@ namespace {
 // true extremal point for a smaller error; the deviation would then fall and the design stall
 // far from the optimum.
 constexpr double kEndPointMargin = 1.00001;
+
+// Samples per cosine of the estimate of P: 32 samples per period of its fastest term.
+constexpr int kEstimateSamplesPerCosine = 16;
+// An estimate rules a comparison out only when it lies this far (relative to the deviation)
+// below the level, and is trusted only when it misses P on the nodes, where P is known
+// exactly, by a thousandth of that at most.
+constexpr double kEstimateMargin = 1e-3;
+constexpr double kEstimateTrust = 1e-6;
+// Shorter problems evaluate their errors quickly enough that the estimate, and the transforms
+// it has to plan for each new length, do not pay.
+constexpr int kFewestNodesForEstimate = 256;
+// Exact errors per node that fell short of their level, after which the estimate pays for
+// itself: a sweep that has already evaluated that many without moving much evaluates several
+// times more before it ends.
+constexpr int kMissesPerNodeBeforeEstimate = 2;
 
 // Nodes are multiplied into the barycentric weights in this many interleaved groups, so that
 // the running product neither overflows nor underflows for long filters.
@@ -45,6 +63,9 @@ RemezStop RemezExchange::Run(const ExchangeProgress& progress) {
         if (progress) {
             progress(iteration_);
         }
+        const bool settling = iteration_ > 1 && climbs_ < numNodes_;
+        misses_ = 0;
+        climbs_ = 0;
         Level();
         // Each exchange must raise the deviation; if it does not, rounding has taken over.
         // The negated test also stops on a deviation that is not a number.
@@ -52,6 +73,11 @@ RemezStop RemezExchange::Run(const ExchangeProgress& progress) {
             return RemezStop::DeviationStalled;
         }
         previous = deviation_;
+        // After a sweep in which the points climbed less than one grid step each, most of the
+        // next sweep's comparisons fall short of their level.
+        if (settling && numNodes_ >= kFewestNodesForEstimate) {
+            BuildEstimate();
+        }
         if (!Exchange()) {
             return RemezStop::Converged;
         }
@@ -139,12 +165,66 @@ double RemezExchange::Error(int k) {
 
 // True when the signed error at k is above level, which then becomes that error.
 bool RemezExchange::Exceeds(int k, int sign, double& level) {
+    if (RuledOut(k, sign, level)) {
+        return false;
+    }
+    const bool fresh = errorIteration_[Index(k)] != iteration_;
     const double signedError = sign * Error(k);
     if (signedError - level > 0.0) {
         level = signedError;
+        ++climbs_;
         return true;
     }
+    if (fresh && ++misses_ == kMissesPerNodeBeforeEstimate * numNodes_ &&
+        numNodes_ >= kFewestNodesForEstimate && estimateTried_ != iteration_) {
+        BuildEstimate();
+    }
     return false;
+}
+
+// Whether the estimate of the error at k lies so far below level that the exact error cannot
+// be above it.
+bool RemezExchange::RuledOut(int k, int sign, double level) const {
+    if (estimateIteration_ != iteration_ || errorIteration_[Index(k)] == iteration_) {
+        return false;
+    }
+    const double estimate =
+        (estimate_->At(grid_.Frequency(k)) - grid_.Desired(k)) * grid_.Weight(k);
+    return sign * estimate - level < -estimateMargin_;
+}
+
+// Samples P on a uniform grid of [0, 0.5] from its values at r Chebyshev points, and
+// trusts the samples in this iteration when they reproduce P on the nodes.
+void RemezExchange::BuildEstimate() {
+    estimateTried_ = iteration_;
+    // A deviation of zero leaves no room between the errors and the level.
+    if (!(deviation_ > 0.0)) {
+        return;
+    }
+    // P levels the error with one degree to spare, so r points hold it: r - 1 is its degree.
+    // These are also the points and sizes the continuous exchange transforms at.
+    const std::vector<double> points = ChebyshevPoints(numNodes_ - 1);
+    std::vector<double> values(points.size());
+    for (std::size_t j = 0; j < points.size(); ++j) {
+        values[j] = Interpolate(points[j]);
+        if (!std::isfinite(values[j])) {
+            return;
+        }
+    }
+    estimateSamples_ = CosineSumOnGrid(
+        ChebyshevCoefficients(values),
+        FastTransformSize(kEstimateSamplesPerCosine * static_cast<int>(points.size()) + 64));
+    estimate_.emplace(estimateSamples_);
+    double worst = 0.0;
+    for (int j = 0; j < numNodes_; ++j) {
+        const int k = nodePoint_[Index(j)];
+        const double miss = std::fabs(estimate_->At(grid_.Frequency(k)) - nodeValue_[Index(j)]);
+        worst = std::max(worst, miss * std::fabs(grid_.Weight(k)));
+    }
+    if (worst <= kEstimateTrust * deviation_) {
+        estimateIteration_ = iteration_;
+        estimateMargin_ = kEstimateMargin * deviation_;
+    }
 }
 
 int RemezExchange::ClimbUp(int k, int end, int sign, double& level) {

@@ -1,9 +1,11 @@
 #pragma once
 
+#include <optional>
 #include <vector>
 
 #include "math/ExchangeProgress.h"
 #include "math/RemezGrid.h"
+#include "math/UniformSamples.h"
 
 namespace tapwright {
 
@@ -24,6 +26,9 @@ public:
     // Allocates all the storage the iterations need. The grid must hold at least r + 1
     // points and must outlive the exchange.
     RemezExchange(const RemezGrid& grid, int numCosines);
+    // The estimate reads samples the exchange owns.
+    RemezExchange(const RemezExchange&) = delete;
+    RemezExchange& operator=(const RemezExchange&) = delete;
 
     // Runs the exchange, calling progress (when set) with the count at the start of every
     // iteration.
@@ -55,6 +60,8 @@ private:
 
     double Error(int k);
     bool Exceeds(int k, int sign, double& level);
+    bool RuledOut(int k, int sign, double level) const;
+    void BuildEstimate();
     int ClimbUp(int k, int end, int sign, double& level);
     int ClimbDown(int k, int end, int sign, double& level);
 
@@ -73,6 +80,19 @@ private:
     double deviation_ = 0.0;
     int firstSign_ = 1;  // sign of the error at the first extremal point
     int iteration_ = 0;
+    // A sweep that finds little to move compares the error with the deviation at nearly every
+    // grid point, and the exact error costs a division per node. When a sweep follows one in
+    // which the points hardly climbed, or has already made many such comparisons, P is also
+    // sampled through its Chebyshev coefficients, and the samples settle every comparison
+    // that is far from close; the close ones and every error that becomes a level are still
+    // evaluated exactly, so the sweep decides as it always would.
+    int misses_ = 0;               // exact errors this iteration that fell short of their level
+    int climbs_ = 0;               // comparisons this iteration that raised the level
+    int estimateTried_ = 0;        // the iteration the samples were last made for
+    int estimateIteration_ = 0;    // the iteration they can be trusted in, if any
+    double estimateMargin_ = 0.0;  // how far below a level an estimate must lie
+    std::vector<double> estimateSamples_;
+    std::optional<UniformSamples> estimate_;
 };
 
 }  // namespace tapwright

@@ -1,34 +1,14 @@
 #include "math/ResponseSpectrum.h"
 
-#include <fftw3.h>
-
 #include <algorithm>
-#include <memory>
-#include <new>
+#include <cmath>
+#include <vector>
+
+#include "math/TransformPlans.h"
 
 namespace tapwright {
 
 namespace {
-
-struct FftwFree {
-    void operator()(void* memory) const { fftw_free(memory); }
-};
-template <typename T>
-using FftwBuffer = std::unique_ptr<T[], FftwFree>;
-
-template <typename T>
-FftwBuffer<T> AllocateFftw(std::size_t count) {
-    auto* memory = static_cast<T*>(fftw_malloc(sizeof(T) * count));
-    if (memory == nullptr) {
-        throw std::bad_alloc();
-    }
-    return FftwBuffer<T>(memory);
-}
-
-struct PlanDestroy {
-    void operator()(fftw_plan plan) const { fftw_destroy_plan(plan); }
-};
-using Plan = std::unique_ptr<std::remove_pointer_t<fftw_plan>, PlanDestroy>;
 
 bool HasOnlySmallFactors(std::size_t n) {
     for (const std::size_t factor : {2U, 3U, 5U, 7U}) {
@@ -49,27 +29,35 @@ std::size_t FastTransformLength(std::size_t minimum) {
     return n;
 }
 
-void ResponseSpectrum::FreeTransform::operator()(double* memory) const { fftw_free(memory); }
-
 ResponseSpectrum::ResponseSpectrum(std::span<const double> taps, std::size_t length)
-    : length_(length), bins_(length / 2 + 1) {
-    // Both transforms run as one batch: the taps in the first row, the ramp in the second.
-    FftwBuffer<double> input = AllocateFftw<double>(2 * length);
-    output_.reset(AllocateFftw<double>(4 * bins_).release());
-    auto* output = reinterpret_cast<fftw_complex*>(output_.get());
-    const int n = static_cast<int>(length);
-    Plan plan(fftw_plan_many_dft_r2c(1, &n, 2, input.get(), nullptr, 1, n, output, nullptr, 1,
-                                     static_cast<int>(bins_), FFTW_ESTIMATE));
-    if (!plan) {
-        throw std::bad_alloc();
-    }
-    std::fill_n(input.get(), 2 * length, 0.0);
+    : length_(length), bins_(length / 2 + 1), output_(4 * bins_) {
+    // One complex transform carries both real sequences: the taps as real parts, the ramp as
+    // imaginary parts. The ramp is scaled by a power of two (exactly) to the size of the taps,
+    // so that the rounding of the one does not swamp the other when they are taken apart.
     const double centre = 0.5 * static_cast<double>(taps.size() - 1);
+    const int exponent = std::ilogb(std::max(centre, 1.0));
+    const double down = std::ldexp(1.0, -exponent);
+    std::vector<double> packed(2 * taps.size());
     for (std::size_t i = 0; i < taps.size(); ++i) {
-        input[i] = taps[i];
-        input[length + i] = (static_cast<double>(i) - centre) * taps[i];
+        packed[2 * i] = taps[i];
+        packed[2 * i + 1] = down * (static_cast<double>(i) - centre) * taps[i];
     }
-    fftw_execute(plan.get());
+    std::vector<double> transform(2 * length);
+    RunTransform(TransformKind::ComplexForward, static_cast<int>(length), packed, transform);
+    // With Z the transform, the taps' is (Z_k + conj Z_-k) / 2, the ramp's
+    // (Z_k - conj Z_-k) / 2i.
+    const double up = std::ldexp(0.5, exponent);
+    for (std::size_t k = 0; k < bins_; ++k) {
+        const std::size_t mirror = k == 0 ? 0 : length - k;
+        const double re = transform[2 * k];
+        const double im = transform[2 * k + 1];
+        const double mirrorRe = transform[2 * mirror];
+        const double mirrorIm = transform[2 * mirror + 1];
+        output_[2 * k] = 0.5 * (re + mirrorRe);
+        output_[2 * k + 1] = 0.5 * (im - mirrorIm);
+        output_[2 * (bins_ + k)] = up * (im + mirrorIm);
+        output_[2 * (bins_ + k) + 1] = up * (mirrorRe - re);
+    }
 }
 
 }  // namespace tapwright

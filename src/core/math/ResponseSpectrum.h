@@ -2,8 +2,8 @@
 
 #include <complex>
 #include <cstddef>
-#include <memory>
 #include <span>
+#include <vector>
 
 namespace tapwright {
 
@@ -31,16 +31,12 @@ public:
     std::complex<double> CentredRamp(std::size_t k) const { return Bin(bins_ + k); }
 
 private:
-    struct FreeTransform {
-        void operator()(double* memory) const;
-    };
-
     std::complex<double> Bin(std::size_t i) const { return {output_[2 * i], output_[2 * i + 1]}; }
 
     std::size_t length_;
     std::size_t bins_;
     // The two transforms side by side, as interleaved real and imaginary parts.
-    std::unique_ptr<double[], FreeTransform> output_;
+    std::vector<double> output_;
 };
 
 // The smallest length at or above minimum whose prime factors are 2, 3, 5 and 7 only, and

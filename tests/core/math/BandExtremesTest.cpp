@@ -176,6 +176,22 @@ TEST(BandExtremesTest, PowerPerSquaredFrequencyJudgesASlopeAgainstItself) {
     EXPECT_DOUBLE_EQ(fromZero.maxFrequency, 0.0);
 }
 
+TEST(BandExtremesTest, TapsChangedInPlaceAreMeasuredAfresh) {
+    // The same storage, measured, then changed: the answer must follow the new values.
+    std::vector<double> taps = WindowedLowpass(301);
+    const BandInterval stop{0.28, 0.5};
+    const BandExtremes before = MeasureOne(taps, stop);
+    taps[150] += 1e-3;
+    ExpectMatchesReference(taps, 0.28, 0.5);
+    EXPECT_NE(MeasureOne(taps, stop).maxValue, before.maxValue);
+    // Bands of the same taps measured one by one and together agree.
+    const std::vector<BandInterval> both{{0.0, 0.22}, stop};
+    const std::vector<BandExtremes> together = MeasureBandExtremes(taps, both);
+    EXPECT_EQ(together[0].maxValue, MeasureOne(taps, both[0]).maxValue);
+    EXPECT_EQ(together[1].minValue, MeasureOne(taps, stop).minValue);
+    EXPECT_NE(together[0].maxValue, together[1].maxValue);
+}
+
 TEST(BandExtremesTest, NoTapsMeasureNothing) {
     const BandInterval band{0.1, 0.2};
     const BandExtremes none = MeasureBandExtremes({}, std::span<const BandInterval>(&band, 1))[0];

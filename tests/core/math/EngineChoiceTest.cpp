@@ -88,8 +88,8 @@ TEST(EngineChoiceTest, EitherEngineRunsWithoutAProgressCallback) {
     // The 101-tap design needs both engines; batch callers pass no callback at all.
     const Lowpass spec{101, {0.0, 0.2, 0.25, 0.5}, {1.0, 0.0}, {1.0, 1.0}};
     std::vector<double> taps(101, 0.0);
-    const EngineOutcome outcome = DesignEquiripple(ResponseType::Filter, spec.numTaps, 16, 2, spec.edges,
-                                                   spec.desired, spec.weights, taps, {});
+    const EngineOutcome outcome = DesignEquiripple(ResponseType::Filter, spec.numTaps, 16, 2,
+                                                   spec.edges, spec.desired, spec.weights, taps, {});
     EXPECT_EQ(outcome.engine, DesignEngine::Robust);
     EXPECT_TRUE(outcome.level);
 }

@@ -299,6 +299,30 @@ TEST_F(RemezDesignTest, DensityOfZeroOrLessMeansSixteen) {
 // Designs on which an extra point beyond the ends of the set used to be taken whatever its
 // error: the exchange then gave up a true extremal point, the deviation fell and the design
 // stalled with an error many times the optimum.
+// Long enough that the sweeps settle most comparisons from sampled estimates of the error: a
+// true peak they passed over would leave the design off level, or an error above the
+// deviation somewhere in the bands.
+TEST_F(RemezDesignTest, LongDesignConvergesToALevelAlternatingError) {
+    const FilterSpec spec = MakeFilterSpec("LowpassLong", kFilter, 601, {0.0, 0.2, 0.21, 0.5},
+                                           {1.0, 0.0}, {1.0, 1.0}, kDense);
+    const Design d = DesignFor(spec);
+    ASSERT_EQ(d.result, 1);
+    EXPECT_EQ(d.report.stop, RemezStop::Converged);
+    const double deviation = d.report.deviation;
+    double previousError = 0.0;
+    for (const double f : d.report.extremalFrequencies) {
+        const double error = WeightedError(spec, d.taps, BandOf(spec, f), f);
+        EXPECT_NEAR(std::fabs(error), deviation, 1e-3 * deviation) << "f = " << f;
+        EXPECT_LT(error * previousError, 1e-30) << "f = " << f;
+        previousError = error;
+    }
+    double largest = 0.0;
+    for (const double e : FineErrors(spec, d.taps)) {
+        largest = std::max(largest, std::fabs(e));
+    }
+    EXPECT_LE(largest, deviation * 1.005);
+}
+
 TEST_F(RemezDesignTest, PointsBeyondTheEndsMustBeatTheDeviation) {
     const FilterSpec bandpass =
         MakeFilterSpec("Bandpass", kFilter, 0, {0.0, 0.1, 0.2, 0.35, 0.425, 0.5}, {0.0, 1.0, 0.0},
