@@ -3,6 +3,7 @@
 #include "document/DocumentHost.h"
 #include "document/MinDbDlg.h"
 #include "document/SampleRateDlg.h"
+#include "fileio/FormatTable.h"
 #include "platform/FrameFactory.h"
 #include "platform/UserInterface.h"
 
@@ -123,13 +124,15 @@ void CFirDoc::OnDocumentOpened() {
 std::vector<WindowPlacement> CFirDoc::WindowPlacements() const {
     std::vector<WindowPlacement> windows;
     for (const CView* view : GetViews()) {
-        WindowPlacement window{view->Kind(), view->ReopenHint(), {}, view->ZoomedSpans()};
+        WindowPlacement window{view->Kind(),        view->ReopenHint(),  {},
+                               view->ZoomedSpans(), WindowState::Normal, view->ReopenFormat()};
         if (IsEditor(window.kind)) {
             window.hint = hint::kDesignLoaded;
         } else if (window.hint == 0) {
             continue;
         }
         window.frame = host_.Frames().FrameRect(*view).value_or(Rect{});
+        window.state = host_.Frames().FrameState(*view);
         windows.push_back(window);
     }
     return windows;
@@ -138,17 +141,27 @@ std::vector<WindowPlacement> CFirDoc::WindowPlacements() const {
 void CFirDoc::RestoreWindows(const std::vector<WindowPlacement>& windows) {
     // Opening windows names the filter after them; the name read from the file stays.
     const std::string name = filter_.GetName();
+    FrameFactory& frames = host_.Frames();
+    std::vector<std::pair<CView*, WindowState>> states;
     for (const WindowPlacement& window : windows) {
         CView* view = WindowFor(window);
         if (view == nullptr) {
             continue;
         }
         if (window.frame.Width() > 0 && window.frame.Height() > 0) {
-            host_.Frames().PlaceFrame(*view, FitInside(window.frame, host_.Frames().WorkArea()));
+            frames.PlaceFrame(*view, FitInside(window.frame, frames.WorkArea()));
         }
         if (window.zoom) {
             view->RestoreSpans(*window.zoom);
         }
+        if (window.state != WindowState::Normal) {
+            states.emplace_back(view, window.state);
+        }
+    }
+    // Once every frame has its place, so that a maximised frame does not carry the frames
+    // opened after it into its state, and restoring one gives back the place it was saved with.
+    for (const auto& [view, state] : states) {
+        frames.SetFrameState(*view, state);
     }
     filter_.SetName(name);
 }
@@ -177,9 +190,33 @@ CView* CFirDoc::WindowFor(const WindowPlacement& window) {
                 return nullptr;
             }
             return OpenNew(ImpulseRequest(static_cast<ImpulseDisplay>(field1)), filter_);
+        case ViewKind::CoefficientEditor:
+            return ReopenCoefficientEditor(window);
         default:
             return nullptr;
     }
+}
+
+CView* CFirDoc::ReopenCoefficientEditor(const WindowPlacement& window) {
+    const std::uint32_t field1 = hint::Field1(window.hint);
+    if (hint::Action(window.hint) != hint::kShowChannel || field1 < 1 || field1 > 3) {
+        return nullptr;
+    }
+    // The editor shows only formats that can be both written and read; a name this program
+    // does not know (or no longer offers there) costs that editor, not the project.
+    const FormatTableRow* row = FindFormatRow(window.format);
+    if (row == nullptr || !row->Offers(FormatDirection::Both)) {
+        return nullptr;
+    }
+    CView* view = CreateView(window.kind);
+    if (view == nullptr) {
+        return nullptr;
+    }
+    // The user chose the channel and the format when the editor first opened: the format
+    // dialog is not shown again.
+    view->PresetFormat(row->name);
+    UpdateAllViews(nullptr, window.hint, &filter_);
+    return view;
 }
 
 // ---- Views --------------------------------------------------------------------------------
@@ -365,8 +402,8 @@ bool CFirDoc::ImportCoefficients() {
         if (units.GetSampleRate() != before.GetSampleRate()) {
             Ui().ShowMessage("The sampling frequency is now " + NumberText(rate) + " " +
                                  units.FrequencyUnit() + " (it was " +
-                                 NumberText(before.GetSampleRate()) + " " +
-                                 before.FrequencyUnit() + "): the sample rate of the WAVE file.",
+                                 NumberText(before.GetSampleRate()) + " " + before.FrequencyUnit() +
+                                 "): the sample rate of the WAVE file.",
                              MessageButtons::Ok, MessageIcon::Information);
         }
     }

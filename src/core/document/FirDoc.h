@@ -219,6 +219,9 @@ private:
     // The window a placement asks for, opened or (for the editor) found; null for one that
     // cannot be opened.
     CView* WindowFor(const WindowPlacement& window);
+    // A coefficient editor showing the channel of the placement's hint in its format, or
+    // null for a placement that names no channel or no format the editor can show.
+    CView* ReopenCoefficientEditor(const WindowPlacement& window);
     void ReadFilter(ArchiveReader& archive, int version);
     // Marks the project modified and tells all views that anything may have changed.
     void DataChanged();

@@ -77,7 +77,7 @@ void CFirDoc::ReadContents(ArchiveReader& archive, int version) {
         // Older readers ignore this record; a damaged one costs the windows, not the
         // project.
         try {
-            windowsToRestore_ = ReadWindowRecord(archive);
+            windowsToRestore_ = ReadWindowRecord(archive, version);
         } catch (const ArchiveError&) {
             windowsToRestore_.clear();
         }

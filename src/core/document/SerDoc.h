@@ -20,7 +20,7 @@ class FileWriter;
 class CSerDoc {
 public:
     // The version every save writes, which is also the newest layout the reader knows.
-    static constexpr std::uint16_t kProjectVersion = 6;
+    static constexpr std::uint16_t kProjectVersion = 7;
     // The first version whose files hold every field of the filter and its settings; older
     // files open modified, since saving adds fields. Later versions only add records after
     // those fields.

@@ -10,7 +10,20 @@ namespace {
 
 // Kind, hint, four frame numbers and the zoom flag, then four ranges.
 constexpr std::size_t kPlacementBytes = 7 * 4 + 4 * 8;
+// Then the state and at least the one length byte of the format name.
+constexpr std::size_t kStatePlacementBytes = kPlacementBytes + 4 + 1;
 constexpr std::int64_t kLastKind = static_cast<std::int64_t>(ViewKind::Other);
+
+WindowState StateOf(std::int32_t value) {
+    switch (value) {
+        case static_cast<std::int32_t>(WindowState::Maximized):
+            return WindowState::Maximized;
+        case static_cast<std::int32_t>(WindowState::Minimized):
+            return WindowState::Minimized;
+        default:
+            return WindowState::Normal;
+    }
+}
 
 }  // namespace
 
@@ -29,12 +42,15 @@ void WriteWindowRecord(ArchiveWriter& archive, const std::vector<WindowPlacement
         archive.WriteF64(spans.xMaximum);
         archive.WriteF64(spans.yMinimum);
         archive.WriteF64(spans.yMaximum);
+        archive.WriteI32(static_cast<std::int32_t>(window.state));
+        archive.WriteText(window.format);
     }
 }
 
-std::vector<WindowPlacement> ReadWindowRecord(ArchiveReader& archive) {
+std::vector<WindowPlacement> ReadWindowRecord(ArchiveReader& archive, int version) {
+    const bool withStates = version >= kWindowStateVersion;
     const std::uint32_t count = archive.ReadU32();
-    archive.RequireRecords(count, kPlacementBytes);
+    archive.RequireRecords(count, withStates ? kStatePlacementBytes : kPlacementBytes);
     std::vector<WindowPlacement> windows(count);
     for (WindowPlacement& window : windows) {
         const std::int32_t kind = archive.ReadI32();
@@ -55,6 +71,10 @@ std::vector<WindowPlacement> ReadWindowRecord(ArchiveReader& archive) {
         spans.yMaximum = archive.ReadF64();
         if (zoomed) {
             window.zoom = spans;
+        }
+        if (withStates) {
+            window.state = StateOf(archive.ReadI32());
+            window.format = archive.ReadText();
         }
     }
     return windows;

@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "design/LumenData.h"
+#include "document/FirDoc.h"
 #include "document/SerDoc.h"
 #include "platform/UserInterface.h"
 #include "plot/FontDlg.h"
@@ -53,8 +54,11 @@ void CDataView::OnUpdate(CView* /*sender*/, std::uint32_t value, CDataSet* objec
         if (auto* signal = dynamic_cast<CLumenData*>(object)) {
             formatDialog_.channel = ChannelOfHint(value);
             // The user must confirm a channel and a format; should the dialog close without
-            // OK, the channel of the hint and no format (an empty text) remain.
-            RunFormatDialog(false);
+            // OK, the channel of the hint and no format (an empty text) remain. A reopened
+            // editor has both already.
+            if (!formatPreset_) {
+                RunFormatDialog(false);
+            }
             data_ = signal;
         }
     }
@@ -69,6 +73,22 @@ void CDataView::OnActivateFrame() {
     if (form_ != nullptr) {
         form_->ShowFont();
     }
+}
+
+std::uint32_t CDataView::ReopenHint() const {
+    if (data_ == nullptr || ReopenFormat().empty()) {
+        return 0;
+    }
+    return CoefficientHint(formatDialog_.channel);
+}
+
+std::string CDataView::ReopenFormat() const {
+    return std::string(formatDialog_.format.GetName());
+}
+
+void CDataView::PresetFormat(std::string_view name) {
+    formatDialog_.format.SelectFormat(name);
+    formatPreset_ = true;
 }
 
 bool CDataView::RunFormatDialog(bool cancelAllowed) {

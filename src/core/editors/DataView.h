@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "editors/DataViewFormatDlg.h"
 #include "platform/DrawContext.h"
@@ -54,6 +55,11 @@ public:
     const CDataSet* ViewData() const override;
     // Every activation shows the text in the fixed-pitch font again.
     void OnActivateFrame() override;
+    // Once it shows a channel in a format: the hint that asks for the channel, and the
+    // format's table name. A reopened editor takes both without the format dialog.
+    std::uint32_t ReopenHint() const override;
+    std::string ReopenFormat() const override;
+    void PresetFormat(std::string_view name) override;
 
     // The text in the editor, as the form shows and edits it.
     std::string text;
@@ -85,6 +91,8 @@ private:
     DataViewForm* form_ = nullptr;
     CDataViewFormatDlg formatDialog_;
     CLumenData* data_ = nullptr;
+    // The format was given before the first update: that update does not ask for one.
+    bool formatPreset_ = false;
     FontDescription font_ = FixedPitchFont();
 };
 

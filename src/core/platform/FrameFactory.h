@@ -10,6 +10,10 @@ class CSerDoc;
 class CView;
 enum class ViewKind;
 
+// How a frame shows in the work area: at its own place and size, filling the area, or as an
+// icon.
+enum class WindowState { Normal, Maximized, Minimized };
+
 // Opens and closes the windows of documents. The desktop implements it with MDI subwindows,
 // one frame template per view kind; the tests with plain objects. Documents decide when a
 // window opens; the factory only makes it.
@@ -34,6 +38,12 @@ public:
     virtual std::optional<Rect> FrameRect(const CView& /*view*/) const { return std::nullopt; }
     // Moves and sizes the frame holding the view.
     virtual void PlaceFrame(CView& /*view*/, const Rect& /*frame*/) {}
+    // Whether the frame holding the view is maximised or minimised; its FrameRect stays the
+    // place it returns to.
+    virtual WindowState FrameState(const CView& /*view*/) const { return WindowState::Normal; }
+    // Maximises, minimises or restores the frame holding the view; restoring returns it to
+    // the place it was last given.
+    virtual void SetFrameState(CView& /*view*/, WindowState /*state*/) {}
     // The visible area frames lie in; empty where there is none.
     virtual Rect WorkArea() const { return {}; }
 

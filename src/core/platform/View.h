@@ -2,6 +2,8 @@
 
 #include <cstdint>
 #include <optional>
+#include <string>
+#include <string_view>
 
 #include "platform/DrawContext.h"
 
@@ -86,6 +88,12 @@ public:
     // What the view shows, as the hint that opens a window showing the same; 0 for a view
     // that is not opened again when its project is.
     virtual std::uint32_t ReopenHint() const { return 0; }
+    // The name of the file format the view shows its data in, for a window opened again to
+    // show it the same way; empty for a view that shows no format.
+    virtual std::string ReopenFormat() const { return {}; }
+    // Called on a new view before its data arrives: it shows the data in the named format
+    // (a name the format table knows) without asking the user for one.
+    virtual void PresetFormat(std::string_view /*name*/) {}
     // The ranges a plot shows while zoomed or panned; none while its axes are automatic.
     virtual std::optional<ViewSpans> ZoomedSpans() const { return std::nullopt; }
     // Shows the ranges again, as a zoom that Zoom Out returns from.

@@ -9,6 +9,7 @@
 #include <memory>
 #include <random>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "data/DataSet.h"
@@ -106,7 +107,7 @@ private:
 // A project stream written field by field as the file layout describes it, independently of
 // the document's own writer. The defaults are those of a new project.
 struct ProjectFields {
-    int version = 6;
+    int version = 7;
     std::string name;
     std::uint32_t columnCount = 2;
     std::vector<std::vector<double>> columns = {{}, {}};
@@ -156,9 +157,11 @@ struct ProjectFields {
     std::vector<std::uint8_t> windowRecord = {0, 0, 0, 0};
 };
 
-// A windows record of one window at (0, 0) with no size and no zoom: its count, then the
-// kind, the hint, four frame numbers, the zoom flag and four ranges.
-inline std::vector<std::uint8_t> OneWindowRecord(std::int32_t kind, std::uint32_t hint) {
+// A windows record of one normal window at (0, 0) with no size and no zoom: its count, then
+// the kind, the hint, four frame numbers, the zoom flag and four ranges, and from version 7
+// on the state and the format name.
+inline std::vector<std::uint8_t> OneWindowRecord(std::int32_t kind, std::uint32_t hint,
+                                                 int version = 7, std::string_view format = {}) {
     ArchiveWriter out;
     out.WriteU32(1);
     out.WriteI32(kind);
@@ -168,6 +171,10 @@ inline std::vector<std::uint8_t> OneWindowRecord(std::int32_t kind, std::uint32_
     }
     for (int i = 0; i < 4; ++i) {
         out.WriteF64(0.0);
+    }
+    if (version >= 7) {
+        out.WriteI32(0);
+        out.WriteText(format);
     }
     return out.TakeBytes();
 }

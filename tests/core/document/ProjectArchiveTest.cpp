@@ -119,7 +119,7 @@ TEST_F(ProjectArchiveTest, DesignedProjectRoundTripsBitForBit) {
     EXPECT_EQ(reread->DataFiles().inphase.title, "coefficients.txt");
     EXPECT_EQ(reread->Dialogs().quantize.bits, 12);
     EXPECT_FALSE(reread->IsModified());
-    EXPECT_EQ(reread->GetVersion(), 6);
+    EXPECT_EQ(reread->GetVersion(), 7);
 }
 
 TEST_F(ProjectArchiveTest, ThreeHundredTapsTakeFourPlusEightBytesPerTapInEachChannel) {
@@ -204,7 +204,7 @@ TEST_F(ProjectArchiveTest, VersionFourHoldsTheDataFilesAndAssemblyOptionsButNoCO
     EXPECT_EQ(document->Filter().GetFormat().AsmOptions().initialText, "   .text");
 
     // Saving it writes the current version, with the C options in all three format records.
-    fields.version = 6;
+    fields.version = 7;
     EXPECT_EQ(document->WriteProject(), BuildProject(fields));
 }
 
@@ -229,13 +229,13 @@ TEST_F(ProjectArchiveTest, NewerVersionOpensUntitledSoThatSaveAsksForAName) {
 
 TEST_F(ProjectArchiveTest, NewerVersionWarnsThenReadsTheCurrentLayout) {
     ProjectFields fields;
-    fields.version = 7;
+    fields.version = 8;
     fields.quantizeBits = 10;
     ui.ExpectMessage(std::string(CSerDoc::kNewerVersionMessage) + TAPWRIGHT_HOMEPAGE + ".");
     const auto document = Read(BuildProject(fields));
     EXPECT_EQ(ui.Messages().back().icon, MessageIcon::Stop);
     EXPECT_EQ(document->Dialogs().quantize.bits, 10);
-    EXPECT_EQ(document->GetVersion(), 7);
+    EXPECT_EQ(document->GetVersion(), 8);
     EXPECT_FALSE(document->IsModified());
 }
 
