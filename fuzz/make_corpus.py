@@ -107,6 +107,12 @@ def project(version=5, name="", columns=((), ()), column_count=None, filter_code
     return out
 
 
+def window(kind, hint, frame=(0, 0, 0, 0), state=0, fmt=""):
+    # One window of the version 7 windows record: kind, hint, frame, no zoom, state, format.
+    out = i32(kind) + u32(hint) + b"".join(i32(v) for v in frame) + i32(0) + f64(0.0) * 4
+    return out + i32(state) + archive_text(fmt)
+
+
 def lowpass_taps(n):
     middle = (n - 1) / 2
     taps = []
@@ -144,6 +150,14 @@ def project_corpus():
     # 99 stays a newer version whatever this program writes; 256 and above cannot exist.
     for version in (6, 99, 256, 65535):
         write(r, f"hostile-version-{version}", project(version=version))
+    # The editor maximised, a minimised coefficient editor, and one in a format no one knows.
+    with_windows = project(version=7, columns=([0.5, -0.5], [0.0, 0.0]), points=2,
+                           range_last=1) + u32(3) + window(0, 4, (10, 10, 400, 300), 1)
+    with_windows += window(4, 0x311, (20, 20, 300, 200), 2, "Text:Hex")
+    with_windows += window(4, 0x311, (0, 0, 100, 100), 0, "Text:Nonesuch")
+    write(r, "valid-v7-windows", with_windows)
+    write(r, "valid-v7-windows-cut-in-format-name", with_windows[:-3])
+    write(r, "valid-v7-window-count-beyond-end", project(version=7) + u32(0xFFFFFFFF))
     write(r, "hostile-random-bytes", random.Random(1234).randbytes(600))
     write(r, "hostile-random-bytes-after-version-7",
           u16(7) + random.Random(4321).randbytes(600))

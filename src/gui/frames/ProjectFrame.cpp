@@ -4,6 +4,7 @@
 #include <QLayout>
 #include <QMdiArea>
 #include <QScrollArea>
+#include <QEvent>
 
 #include "document/FirDoc.h"
 #include "gui/frames/FramePlacement.h"
@@ -92,6 +93,25 @@ void ProjectFrame::FitToContent() {
     } else {
         resize(natural);
     }
+}
+
+QRect ProjectFrame::NormalPlace() const {
+    const bool normal = (windowState() & (Qt::WindowMaximized | Qt::WindowMinimized)) == 0;
+    return normal || !normalPlace_.isValid() ? geometry() : normalPlace_;
+}
+
+void ProjectFrame::changeEvent(QEvent* event) {
+    // The subwindow takes its maximised or minimised geometry while handling the change, so
+    // the normal one is taken first. The subwindow repeats the change with an old state
+    // that is not the one it left, so the state it left is followed here.
+    if (event->type() == QEvent::WindowStateChange) {
+        const bool normal = (windowState() & (Qt::WindowMaximized | Qt::WindowMinimized)) == 0;
+        if (wasNormal_ && !normal) {
+            normalPlace_ = geometry();
+        }
+        wasNormal_ = normal;
+    }
+    QMdiSubWindow::changeEvent(event);
 }
 
 void ProjectFrame::closeEvent(QCloseEvent* event) {

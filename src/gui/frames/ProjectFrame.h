@@ -56,8 +56,13 @@ public:
     // borders around it; an invalid size for a window without a size of its own.
     QSize NaturalSize() const;
 
+    // Where the window lies while neither maximised nor minimised, which is where it returns
+    // to from either state.
+    QRect NormalPlace() const;
+
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void FitToContent();
@@ -67,6 +72,10 @@ private:
     std::unique_ptr<CView> view_;
     std::unique_ptr<FrameContent> content_;
     CloseRequest onCloseRequest_;
+    // The place the window had when it was last maximised or minimised, and whether it was
+    // neither when its state last changed.
+    QRect normalPlace_;
+    bool wasNormal_ = true;
 };
 
 }  // namespace tapwright::gui

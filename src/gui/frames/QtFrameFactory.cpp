@@ -118,7 +118,7 @@ std::optional<Rect> QtFrameFactory::FrameRect(const CView& view) const {
     if (frame == nullptr) {
         return std::nullopt;
     }
-    const QRect place = frame->geometry();
+    const QRect place = frame->NormalPlace();
     return Rect{place.left(), place.top(), place.left() + place.width(),
                 place.top() + place.height()};
 }
@@ -126,6 +126,35 @@ std::optional<Rect> QtFrameFactory::FrameRect(const CView& view) const {
 void QtFrameFactory::PlaceFrame(CView& view, const Rect& frame) {
     if (ProjectFrame* window = FrameOf(view)) {
         window->setGeometry(frame.left, frame.top, frame.Width(), frame.Height());
+    }
+}
+
+WindowState QtFrameFactory::FrameState(const CView& view) const {
+    const ProjectFrame* frame = FrameOf(view);
+    if (frame == nullptr) {
+        return WindowState::Normal;
+    }
+    if (frame->isMinimized()) {
+        return WindowState::Minimized;
+    }
+    return frame->isMaximized() ? WindowState::Maximized : WindowState::Normal;
+}
+
+void QtFrameFactory::SetFrameState(CView& view, WindowState state) {
+    ProjectFrame* frame = FrameOf(view);
+    if (frame == nullptr) {
+        return;
+    }
+    switch (state) {
+        case WindowState::Maximized:
+            frame->showMaximized();
+            break;
+        case WindowState::Minimized:
+            frame->showMinimized();
+            break;
+        case WindowState::Normal:
+            frame->showNormal();
+            break;
     }
 }
 

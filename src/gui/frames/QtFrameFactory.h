@@ -44,6 +44,9 @@ public:
     // Places are the frames' normal geometry within the area's viewport.
     std::optional<Rect> FrameRect(const CView& view) const override;
     void PlaceFrame(CView& view, const Rect& frame) override;
+    WindowState FrameState(const CView& view) const override;
+    // Maximising or minimising keeps the normal geometry, which restoring gives back.
+    void SetFrameState(CView& view, WindowState state) override;
     Rect WorkArea() const override;
 
     // The open window that holds the view; null for none.
