@@ -124,15 +124,18 @@ void CFirDoc::OnDocumentOpened() {
 std::vector<WindowPlacement> CFirDoc::WindowPlacements() const {
     std::vector<WindowPlacement> windows;
     for (const CView* view : GetViews()) {
-        WindowPlacement window{view->Kind(),        view->ReopenHint(),  {},
-                               view->ZoomedSpans(), WindowState::Normal, view->ReopenFormat()};
+        WindowPlacement window;
+        window.kind = view->Kind();
+        window.hint = view->ReopenHint();
         if (IsEditor(window.kind)) {
             window.hint = hint::kDesignLoaded;
         } else if (window.hint == 0) {
             continue;
         }
         window.frame = host_.Frames().FrameRect(*view).value_or(Rect{});
+        window.zoom = view->ZoomedSpans();
         window.state = host_.Frames().FrameState(*view);
+        window.format = view->ReopenFormat();
         windows.push_back(window);
     }
     return windows;
@@ -402,8 +405,8 @@ bool CFirDoc::ImportCoefficients() {
         if (units.GetSampleRate() != before.GetSampleRate()) {
             Ui().ShowMessage("The sampling frequency is now " + NumberText(rate) + " " +
                                  units.FrequencyUnit() + " (it was " +
-                                 NumberText(before.GetSampleRate()) + " " + before.FrequencyUnit() +
-                                 "): the sample rate of the WAVE file.",
+                                 NumberText(before.GetSampleRate()) + " " +
+                                 before.FrequencyUnit() + "): the sample rate of the WAVE file.",
                              MessageButtons::Ok, MessageIcon::Information);
         }
     }
