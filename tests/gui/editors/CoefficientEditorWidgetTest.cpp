@@ -100,6 +100,13 @@ protected:
     CoefficientEditorWidget widget;
 };
 
+TEST_F(CoefficientEditorWidgetTest, ReopenedEditorShowsItsFormatWithoutAskingForOne) {
+    // No format dialog is scripted: the fake interface fails the test on one.
+    view.PresetFormat("Text:Hex");
+    view.OnUpdate(nullptr, hint::kShowChannel + 16 * 1, &filter);
+    EXPECT_EQ(widget.toPlainText(), "2000\nD99B\n4000\n");
+}
+
 TEST_F(CoefficientEditorWidgetTest, ShowsHexLinesAndUpdatingTheFilterReadsTheEditedOne) {
     Open("Text:Hex");
     EXPECT_EQ(widget.toPlainText(), "2000\nD99B\n4000\n");
