@@ -1,6 +1,8 @@
 #include "document/WindowLayout.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <limits>
 
 #include "platform/Archive.h"
 
@@ -23,6 +25,14 @@ WindowState StateOf(std::int32_t value) {
         default:
             return WindowState::Normal;
     }
+}
+
+// The right or bottom edge of a frame read from a file: a negative extent is none, and the
+// sum of two numbers from a hostile file must not leave the range of int.
+std::int32_t FarEdge(std::int32_t origin, std::int32_t extent) {
+    const std::int64_t edge = std::int64_t{origin} + std::max(extent, 0);
+    return static_cast<std::int32_t>(
+        std::min<std::int64_t>(edge, std::numeric_limits<std::int32_t>::max()));
 }
 
 }  // namespace
@@ -61,8 +71,8 @@ std::vector<WindowPlacement> ReadWindowRecord(ArchiveReader& archive, int versio
         window.frame.top = archive.ReadI32();
         const std::int32_t width = archive.ReadI32();
         const std::int32_t height = archive.ReadI32();
-        window.frame.right = window.frame.left + std::max(width, 0);
-        window.frame.bottom = window.frame.top + std::max(height, 0);
+        window.frame.right = FarEdge(window.frame.left, width);
+        window.frame.bottom = FarEdge(window.frame.top, height);
         const bool zoomed = archive.ReadI32() != 0;
         ViewSpans spans;
         spans.xMinimum = archive.ReadF64();

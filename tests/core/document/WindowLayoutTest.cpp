@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <map>
 #include <memory>
 #include <vector>
@@ -90,6 +91,32 @@ TEST(WindowLayoutTest, UnknownStateReadsAsNormal) {
     bytes[bytes.size() - 5] = 7;  // the state, before the empty format name
     ArchiveReader in(bytes);
     EXPECT_EQ(ReadWindowRecord(in, kCurrent).at(0).state, WindowState::Normal);
+}
+
+TEST(WindowLayoutTest, FrameNumbersAtTheEndOfTheRangeReadAsAFrameInsideIt) {
+    constexpr std::int32_t kLargest = std::numeric_limits<std::int32_t>::max();
+    ArchiveWriter out;
+    out.WriteU32(1);
+    out.WriteI32(3);
+    out.WriteU32(0x311);
+    for (int i = 0; i < 4; ++i) {
+        out.WriteI32(kLargest - 5);  // left, top, width, height
+    }
+    out.WriteI32(0);
+    for (int i = 0; i < 4; ++i) {
+        out.WriteF64(0.0);
+    }
+    out.WriteI32(0);
+    out.WriteText("");
+    const std::vector<std::uint8_t> bytes = out.TakeBytes();
+    ArchiveReader in(bytes);
+    const Rect frame = ReadWindowRecord(in, kCurrent).at(0).frame;
+    EXPECT_EQ(frame.right, kLargest);
+    EXPECT_EQ(frame.bottom, kLargest);
+    const Rect placed = FitInside(frame, {0, 0, 800, 600});
+    EXPECT_GE(placed.left, 0);
+    EXPECT_LE(placed.right, 800);
+    EXPECT_GT(placed.Width(), 0);
 }
 
 TEST(WindowLayoutTest, FramesAreMovedAndShrunkIntoTheArea) {
