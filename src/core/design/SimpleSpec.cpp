@@ -1,6 +1,7 @@
 #include "design/SimpleSpec.h"
 
 #include <cmath>
+#include <string_view>
 
 #include "design/FirData.h"
 
@@ -63,8 +64,13 @@ const char* SimpleSpec::FirstRefusal(double sampleRate) const {
 }
 
 bool SimpleSpec::IsBeyondFs(const char* refusal) {
-    return refusal == kBandwidthOutsideFsMessage || refusal == kEdgeOutsideHalfFsMessage ||
-           refusal == kAboveHalfFsMessage;
+    // Compared by text: the same literal need not have one address in every unit that names it.
+    if (refusal == nullptr) {
+        return false;
+    }
+    const std::string_view text(refusal);
+    return text == kBandwidthOutsideFsMessage || text == kEdgeOutsideHalfFsMessage ||
+           text == kAboveHalfFsMessage;
 }
 
 std::vector<SimpleSpec::Band> SimpleSpec::Bands(double sampleRate) const {

@@ -204,7 +204,7 @@ const char* CRspSpec::EdgeRefusal(double lower, double upper) const {
 
 void CRspSpec::ShowEdgeRefusal(const char* refusal) {
     std::string text = refusal;
-    if (refusal != kLowerNotBelowUpperMessage) {
+    if (text != kLowerNotBelowUpperMessage) {
         text += SampleRateHint(*FirData());
     }
     ShowError(text);

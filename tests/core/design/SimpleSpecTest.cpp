@@ -49,11 +49,11 @@ TEST_F(SimpleSpecTest, OnlyRangeRefusalsPointAtTheSamplingFrequency) {
     SimpleSpec spec = Bandpass();
     spec.center = 3900.0;
     const char* above = spec.FirstRefusal(8000.0);
-    EXPECT_EQ(above, SimpleSpec::kAboveHalfFsMessage);
+    EXPECT_STREQ(above, SimpleSpec::kAboveHalfFsMessage);
     EXPECT_TRUE(SimpleSpec::IsBeyondFs(above));
     spec.center = 100.0;
     const char* below = spec.FirstRefusal(8000.0);
-    EXPECT_EQ(below, SimpleSpec::kBelowZeroMessage);
+    EXPECT_STREQ(below, SimpleSpec::kBelowZeroMessage);
     EXPECT_FALSE(SimpleSpec::IsBeyondFs(below));
 }
 
