@@ -64,26 +64,35 @@ BENCHMARK(BM_ResponseRedrawIntoImage)
     ->Arg(10000)
     ->Unit(benchmark::kMillisecond);
 
+// A magnitude window of a filter of random taps, shown on the screen.
+struct ShownResponseWindow {
+    explicit ShownResponseWindow(std::int64_t taps) : widget(plot) {
+        FillTaps(filter, taps);
+        widget.resize(kWidth, kHeight);
+        widget.show();
+        plot.OnUpdate(nullptr, hint::kOpenResponse + 16 * 4, &filter);
+        // A window paints only once the window system shows it.
+        while (widget.windowHandle() == nullptr || !widget.windowHandle()->isExposed()) {
+            QCoreApplication::processEvents();
+        }
+    }
+
+    CFirData filter;
+    CFirPlot plot;
+    gui::PlotWidget widget;
+};
+
 // The window itself after a resize: the new picture drawn and shown. Argument: the tap count.
 void BM_ResponseWindowResize(benchmark::State& state) {
-    CFirData filter;
-    FillTaps(filter, state.range(0));
-    CFirPlot plot;
-    gui::PlotWidget widget(plot);
-    widget.resize(kWidth, kHeight);
-    widget.show();
-    plot.OnUpdate(nullptr, hint::kOpenResponse + 16 * 4, &filter);
-    // A window paints only once the window system shows it.
-    while (widget.windowHandle() == nullptr || !widget.windowHandle()->isExposed()) {
-        QCoreApplication::processEvents();
-    }
+    ShownResponseWindow window(state.range(0));
+    gui::PlotWidget& widget = window.widget;
     bool wider = false;
     for (auto _ : state) {
         wider = !wider;
         widget.resize(wider ? kWidth : kWidth - 20, kHeight);
         widget.repaint();
     }
-    state.counters["columns"] = plot.Series().x.GetSize();
+    state.counters["columns"] = window.plot.Series().x.GetSize();
 }
 BENCHMARK(BM_ResponseWindowResize)->Arg(10000)->Unit(benchmark::kMillisecond);
 
@@ -91,16 +100,8 @@ BENCHMARK(BM_ResponseWindowResize)->Arg(10000)->Unit(benchmark::kMillisecond);
 // with the drawings that bring the frequency back under the pointer when the labels move
 // the plot's edges. Argument: the tap count.
 void BM_ResponseWheelZoom(benchmark::State& state) {
-    CFirData filter;
-    FillTaps(filter, state.range(0));
-    CFirPlot plot;
-    gui::PlotWidget widget(plot);
-    widget.resize(kWidth, kHeight);
-    widget.show();
-    plot.OnUpdate(nullptr, hint::kOpenResponse + 16 * 4, &filter);
-    while (widget.windowHandle() == nullptr || !widget.windowHandle()->isExposed()) {
-        QCoreApplication::processEvents();
-    }
+    ShownResponseWindow window(state.range(0));
+    gui::PlotWidget& widget = window.widget;
     widget.repaint();
     const QPointF pointer(kWidth / 3.0, kHeight / 2.0);
     bool in = false;
@@ -112,7 +113,7 @@ void BM_ResponseWheelZoom(benchmark::State& state) {
         QApplication::sendEvent(&widget, &wheel);
         widget.repaint();
     }
-    state.counters["columns"] = plot.Series().x.GetSize();
+    state.counters["columns"] = window.plot.Series().x.GetSize();
 }
 BENCHMARK(BM_ResponseWheelZoom)->Arg(10000)->Unit(benchmark::kMillisecond);
 

@@ -111,6 +111,18 @@ void CFirView::OnSamplingFrequency() {
 
 // ---- Design and optimisation --------------------------------------------------------------
 
+std::optional<std::int32_t> CFirView::EstimateFromControls() {
+    if (!ControlsToSpec()) {
+        return std::nullopt;
+    }
+    if (const auto reason = FirData()->CannotEstimateReason()) {
+        ShowError(*reason);
+        return std::nullopt;
+    }
+    const std::int32_t estimate = FirData()->EstimateTaps();
+    return estimate != 0 ? std::optional<std::int32_t>(estimate) : std::nullopt;
+}
+
 bool CFirView::DoDesign(std::int32_t& taps) {
     const UndoStep step(document_, "Design");
     ReadControls();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -117,6 +118,10 @@ protected:
     const CPreferences& Preferences() const;
 
     static void ShowError(const std::string& text);
+
+    // Estimate: the fields made the specification, then the filter's tap estimate; nothing,
+    // after the reason where the filter says why, when there is none to show.
+    std::optional<std::int32_t> EstimateFromControls();
 
     // Keeps a copy of the filter's specification and puts it back when it goes out of scope
     // without Commit(), so that a rebuild that is refused part way leaves the specification

@@ -84,20 +84,11 @@ void COneBand::OnExchange() {
 // ---- Clicks -------------------------------------------------------------------------------
 
 void COneBand::OnEstimateClicked() {
-    if (!ControlsToSpec()) {
-        return;
+    if (const auto estimate = EstimateFromControls()) {
+        numTaps = *estimate;
+        WriteControls();
+        ControlsToSpec();
     }
-    if (const auto reason = FirData()->CannotEstimateReason()) {
-        ShowError(*reason);
-        return;
-    }
-    const std::int32_t estimate = FirData()->EstimateTaps();
-    if (estimate == 0) {
-        return;
-    }
-    numTaps = estimate;
-    WriteControls();
-    ControlsToSpec();
 }
 
 void COneBand::OnKindClicked(SimpleFilterKind kind) {

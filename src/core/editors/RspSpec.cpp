@@ -307,16 +307,8 @@ void CRspSpec::OnClearAllClicked() {
 }
 
 void CRspSpec::OnEstimateClicked() {
-    if (!ControlsToSpec()) {
-        return;
-    }
-    if (const auto reason = FirData()->CannotEstimateReason()) {
-        ShowError(*reason);
-        return;
-    }
-    const std::int32_t estimate = FirData()->EstimateTaps();
-    if (estimate != 0) {
-        numTaps = estimate;
+    if (const auto estimate = EstimateFromControls()) {
+        numTaps = *estimate;
         WriteControls();
     }
 }
