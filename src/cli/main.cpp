@@ -11,6 +11,7 @@
 #include "cli/ReportCommand.h"
 #include "cli/ResponseCommand.h"
 #include "cli/WordLengthCommand.h"
+#include "platform/HeapTuning.h"
 
 namespace {
 
@@ -42,6 +43,7 @@ int main(int argc, char** argv) {
     // A write beyond the file size limit then fails with "File too large" and is reported
     // like any failed write, instead of ending the program and leaving its temporary file.
     std::signal(SIGXFSZ, SIG_IGN);
+    tapwright::KeepLargeBuffersInHeap();
     CLI::App app("Design, check, convert and tabulate FIR filters without a window.",
                  "tapwright-cli");
     app.require_subcommand(1);

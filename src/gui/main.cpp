@@ -5,6 +5,7 @@
 
 #include "gui/app/DesktopApplication.h"
 #include "gui/platform/QtSettingsStore.h"
+#include "platform/HeapTuning.h"
 
 int main(int argc, char* argv[]) {
     // A save beyond the file size limit then fails with "File too large" and is reported like
@@ -12,6 +13,7 @@ int main(int argc, char* argv[]) {
     std::signal(SIGXFSZ, SIG_IGN);
     // An export into a named pipe whose reader goes away fails with "Broken pipe" instead.
     std::signal(SIGPIPE, SIG_IGN);
+    tapwright::KeepLargeBuffersInHeap();
     QApplication application(argc, argv);
     // Qt adopts the user's locale for the C library; coefficient files and project texts
     // must always use a decimal point, so numbers are printed and scanned in the C locale.

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <limits>
 
 namespace tapwright {
@@ -75,28 +76,40 @@ std::vector<double> BarycentricWeights(std::span<const double> nodes) {
 
 double BarycentricInterpolate(std::span<const double> nodes, std::span<const double> weights,
                               std::span<const double> values, double x) {
-    // Interleaved sums, so that the divisions of neighbouring nodes run side by side. At a
-    // node itself a term is infinite and the quotient not a number; the node's value is the
-    // answer there.
-    constexpr std::size_t kLanes = 4;
-    double numerator[kLanes] = {0.0, 0.0, 0.0, 0.0};
-    double denominator[kLanes] = {0.0, 0.0, 0.0, 0.0};
+    // Four interleaved sums, lane l taking the nodes k = l mod 4, so that the divisions of
+    // neighbouring nodes run side by side. The lanes are held in pairs in vector registers:
+    // written as arrays, the compiler keeps them in memory and every addition waits on a
+    // store. At a node itself a term is infinite and the quotient not a number; the node's
+    // value is the answer there.
+    using Pair = double __attribute__((vector_size(16)));
+    const auto load = [](const double* p) {
+        Pair v;
+        std::memcpy(&v, p, sizeof v);
+        return v;
+    };
+    const Pair at = {x, x};
+    Pair numeratorLow = {0.0, 0.0};
+    Pair numeratorHigh = {0.0, 0.0};
+    Pair denominatorLow = {0.0, 0.0};
+    Pair denominatorHigh = {0.0, 0.0};
     const std::size_t count = nodes.size();
-    const std::size_t whole = count - count % kLanes;
-    for (std::size_t k = 0; k < whole; k += kLanes) {
-        for (std::size_t lane = 0; lane < kLanes; ++lane) {
-            const double c = weights[k + lane] / (x - nodes[k + lane]);
-            numerator[lane] += c * values[k + lane];
-            denominator[lane] += c;
-        }
+    const std::size_t whole = count - count % 4;
+    for (std::size_t k = 0; k < whole; k += 4) {
+        const Pair low = load(&weights[k]) / (at - load(&nodes[k]));
+        const Pair high = load(&weights[k + 2]) / (at - load(&nodes[k + 2]));
+        numeratorLow += low * load(&values[k]);
+        numeratorHigh += high * load(&values[k + 2]);
+        denominatorLow += low;
+        denominatorHigh += high;
     }
     for (std::size_t k = whole; k < count; ++k) {
         const double c = weights[k] / (x - nodes[k]);
-        numerator[0] += c * values[k];
-        denominator[0] += c;
+        numeratorLow[0] += c * values[k];
+        denominatorLow[0] += c;
     }
-    const double result = (numerator[0] + numerator[1] + numerator[2] + numerator[3]) /
-                          (denominator[0] + denominator[1] + denominator[2] + denominator[3]);
+    const double result =
+        (numeratorLow[0] + numeratorLow[1] + numeratorHigh[0] + numeratorHigh[1]) /
+        (denominatorLow[0] + denominatorLow[1] + denominatorHigh[0] + denominatorHigh[1]);
     if (std::isfinite(result)) {
         return result;
     }

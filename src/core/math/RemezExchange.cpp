@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "math/Barycentric.h"
 #include "math/CosineTransforms.h"
 
 namespace tapwright {
@@ -17,18 +18,18 @@ constexpr double kEndPointMargin = 1.00001;
 
 // Samples per cosine of the estimate of P: 32 samples per period of its fastest term.
 constexpr int kEstimateSamplesPerCosine = 16;
-// An estimate rules a comparison out only when it lies this far (relative to the deviation)
-// below the level, and is trusted only when it misses P on the nodes, where P is known
-// exactly, by a thousandth of that at most.
-constexpr double kEstimateMargin = 1e-3;
-constexpr double kEstimateTrust = 1e-6;
+// An estimate settles a comparison only when it lies far from the level: a thousand times as
+// far as the estimate misses P on the nodes, where P is known exactly, and never less than a
+// thousandth of the deviation. Early on, when the errors between the nodes dwarf the
+// deviation, the misses set the margin; near the optimum the deviation does.
+constexpr double kMarginPerMiss = 1e3;
+constexpr double kLeastMargin = 1e-3;
+// A margin this many times the deviation settles next to nothing: the errors that decide a
+// sweep are of the deviation's size.
+constexpr double kHopelessMargin = 1e6;
 // Shorter problems evaluate their errors quickly enough that the estimate, and the transforms
 // it has to plan for each new length, do not pay.
 constexpr int kFewestNodesForEstimate = 256;
-// Exact errors per node that fell short of their level, after which the estimate pays for
-// itself: a sweep that has already evaluated that many without moving much evaluates several
-// times more before it ends.
-constexpr int kMissesPerNodeBeforeEstimate = 2;
 
 // Nodes are multiplied into the barycentric weights in this many interleaved groups, so that
 // the running product neither overflows nor underflows for long filters.
@@ -38,16 +39,19 @@ int ProductGroups(int numCosines) {
 
 }  // namespace
 
-RemezExchange::RemezExchange(const RemezGrid& grid, int numCosines)
+RemezExchange::RemezExchange(const RemezGrid& grid, int numCosines, ErrorEstimates estimates)
     : grid_(grid),
       numNodes_(numCosines + 1),
+      estimates_(estimates),
       extremal_(Index(numNodes_) + 1),
       nodePoint_(Index(numNodes_)),
       node_(Index(numNodes_)),
       barycentric_(Index(numNodes_)),
       nodeValue_(Index(numNodes_)),
       error_(Index(grid.Size())),
-      errorIteration_(Index(grid.Size()), 0) {
+      errorIteration_(Index(grid.Size()), 0),
+      estimated_(Index(grid.Size())),
+      estimatedIteration_(Index(grid.Size()), 0) {
     // Start from points spread evenly over the grid, the last one on its last point.
     const double step = static_cast<double>(grid.Size() - 1) / numCosines;
     for (int j = 0; j < numCosines; ++j) {
@@ -63,9 +67,6 @@ RemezStop RemezExchange::Run(const ExchangeProgress& progress) {
         if (progress) {
             progress(iteration_);
         }
-        const bool settling = iteration_ > 1 && climbs_ < numNodes_;
-        misses_ = 0;
-        climbs_ = 0;
         Level();
         // Each exchange must raise the deviation; if it does not, rounding has taken over.
         // The negated test also stops on a deviation that is not a number.
@@ -73,9 +74,7 @@ RemezStop RemezExchange::Run(const ExchangeProgress& progress) {
             return RemezStop::DeviationStalled;
         }
         previous = deviation_;
-        // After a sweep in which the points climbed less than one grid step each, most of the
-        // next sweep's comparisons fall short of their level.
-        if (settling && numNodes_ >= kFewestNodesForEstimate) {
+        if (EstimatePays()) {
             BuildEstimate();
         }
         if (!Exchange()) {
@@ -84,6 +83,16 @@ RemezStop RemezExchange::Run(const ExchangeProgress& progress) {
     }
     iteration_ = kMaxIterations;
     return RemezStop::IterationLimit;
+}
+
+// Whether an estimate of P is worth making in this iteration: the problem is long enough, and
+// the last estimate did not miss by so much that its margin settled nothing. Then the one
+// after it is made again, as P settles from iteration to iteration.
+bool RemezExchange::EstimatePays() const {
+    if (estimates_ == ErrorEstimates::Unused || numNodes_ < kFewestNodesForEstimate) {
+        return false;
+    }
+    return !(estimateIteration_ == iteration_ - 1 && estimateHopeless_);
 }
 
 // Finds the deviation delta and the values the polynomial must take on the extremal points so
@@ -168,35 +177,55 @@ bool RemezExchange::Exceeds(int k, int sign, double& level) {
     if (RuledOut(k, sign, level)) {
         return false;
     }
-    const bool fresh = errorIteration_[Index(k)] != iteration_;
     const double signedError = sign * Error(k);
     if (signedError - level > 0.0) {
         level = signedError;
-        ++climbs_;
         return true;
-    }
-    if (fresh && ++misses_ == kMissesPerNodeBeforeEstimate * numNodes_ &&
-        numNodes_ >= kFewestNodesForEstimate && estimateTried_ != iteration_) {
-        BuildEstimate();
     }
     return false;
 }
 
-// Whether the estimate of the error at k lies so far below level that the exact error cannot
-// be above it.
-bool RemezExchange::RuledOut(int k, int sign, double level) const {
-    if (estimateIteration_ != iteration_ || errorIteration_[Index(k)] == iteration_) {
-        return false;
-    }
-    const double estimate =
-        (estimate_->At(grid_.Frequency(k)) - grid_.Desired(k)) * grid_.Weight(k);
-    return sign * estimate - level < -estimateMargin_;
+bool RemezExchange::EstimateTrusted() const {
+    return estimateIteration_ == iteration_;
 }
 
-// Samples P on a uniform grid of [0, 0.5] from its values at r Chebyshev points, and
-// trusts the samples in this iteration when they reproduce P on the nodes.
+double RemezExchange::EstimatedError(int k) {
+    const std::size_t i = Index(k);
+    if (estimatedIteration_[i] != iteration_) {
+        estimatedIteration_[i] = iteration_;
+        estimated_[i] = (estimate_->At(grid_.Frequency(k)) - grid_.Desired(k)) * grid_.Weight(k);
+    }
+    return estimated_[i];
+}
+
+// Whether the estimate of the error at k lies so far below level that the exact error cannot
+// be above it.
+bool RemezExchange::RuledOut(int k, int sign, double level) {
+    if (!EstimateTrusted() || errorIteration_[Index(k)] == iteration_) {
+        return false;
+    }
+    return sign * EstimatedError(k) - level < -estimateMargin_;
+}
+
+// Whether the signed error certainly rises or falls from point k to its neighbour next: the
+// estimates of both may each miss by the margin, so they must differ by more than twice that.
+RemezExchange::Slope RemezExchange::EstimatedSlope(int k, int next, int sign) {
+    if (!EstimateTrusted()) {
+        return Slope::Unsettled;
+    }
+    const double change = sign * (EstimatedError(next) - EstimatedError(k));
+    if (change > 2.0 * estimateMargin_) {
+        return Slope::Rising;
+    }
+    if (change < -2.0 * estimateMargin_) {
+        return Slope::Falling;
+    }
+    return Slope::Unsettled;
+}
+
+// Samples P on a uniform grid of [0, 0.5] from its values at r Chebyshev points, and sets the
+// margin of this iteration's estimates from how well the samples reproduce P on the nodes.
 void RemezExchange::BuildEstimate() {
-    estimateTried_ = iteration_;
     // A deviation of zero leaves no room between the errors and the level.
     if (!(deviation_ > 0.0)) {
         return;
@@ -205,8 +234,10 @@ void RemezExchange::BuildEstimate() {
     // These are also the points and sizes the continuous exchange transforms at.
     const std::vector<double> points = ChebyshevPoints(numNodes_ - 1);
     std::vector<double> values(points.size());
+    // The estimate is checked against the nodes below, so P may be evaluated here in any
+    // order of summation; the interleaved one is the faster.
     for (std::size_t j = 0; j < points.size(); ++j) {
-        values[j] = Interpolate(points[j]);
+        values[j] = BarycentricInterpolate(node_, barycentric_, nodeValue_, points[j]);
         if (!std::isfinite(values[j])) {
             return;
         }
@@ -221,22 +252,36 @@ void RemezExchange::BuildEstimate() {
         const double miss = std::fabs(estimate_->At(grid_.Frequency(k)) - nodeValue_[Index(j)]);
         worst = std::max(worst, miss * std::fabs(grid_.Weight(k)));
     }
-    if (worst <= kEstimateTrust * deviation_) {
+    if (std::isfinite(worst)) {
         estimateIteration_ = iteration_;
-        estimateMargin_ = kEstimateMargin * deviation_;
+        estimateMargin_ = std::max(kLeastMargin * deviation_, kMarginPerMiss * worst);
+        estimateHopeless_ = estimateMargin_ > kHopelessMargin * deviation_;
     }
 }
 
-int RemezExchange::ClimbUp(int k, int end, int sign, double& level) {
-    while (k + 1 < end && Exceeds(k + 1, sign, level)) {
-        ++k;
-    }
-    return k;
-}
-
-int RemezExchange::ClimbDown(int k, int end, int sign, double& level) {
-    while (k - 1 > end && Exceeds(k - 1, sign, level)) {
-        --k;
+// Climbs from k, whose signed error has just exceeded the level, while the error rises, short
+// of end. Each step compares the error at the next point with the error at the current one,
+// as an exact climb would; the estimate settles the steps whose outcome it leaves in no
+// doubt, and only the others, near the peak, evaluate the exact errors.
+int RemezExchange::Climb(int k, int step, int end, int sign, double level) {
+    bool levelCurrent = true;  // whether level is the signed error at k
+    while (step > 0 ? k + 1 < end : k - 1 > end) {
+        const Slope slope = EstimatedSlope(k, k + step, sign);
+        if (slope == Slope::Falling) {
+            break;
+        }
+        if (slope == Slope::Unsettled) {
+            if (!levelCurrent) {
+                level = sign * Error(k);
+                levelCurrent = true;
+            }
+            if (!Exceeds(k + step, sign, level)) {
+                break;
+            }
+        } else {
+            levelCurrent = false;
+        }
+        k += step;
     }
     return k;
 }
@@ -309,7 +354,7 @@ bool RemezExchange::SearchInterior(int& lastSign) {
 int RemezExchange::PeakAbove(int from, int to, int end, int sign, double& level) {
     for (int k = from; k < std::min(to, end); ++k) {
         if (Exceeds(k, sign, level)) {
-            return ClimbUp(k, end, sign, level);
+            return Climb(k, 1, end, sign, level);
         }
     }
     return -1;
@@ -320,7 +365,7 @@ int RemezExchange::PeakAbove(int from, int to, int end, int sign, double& level)
 int RemezExchange::PeakBelow(int point, int floor, bool adjacentOnly, int sign, double& level) {
     for (int k = point - 1; k > floor; --k) {
         if (Exceeds(k, sign, level)) {
-            return ClimbDown(k, floor, sign, level);
+            return Climb(k, -1, floor, sign, level);
         }
         if (adjacentOnly) {
             break;
@@ -335,7 +380,7 @@ bool RemezExchange::SearchBelow(int end, int& found) {
     for (int k = 0; k < end; ++k) {
         double level = kEndPointMargin * deviation_;
         if (Exceeds(k, sign, level)) {
-            found = ClimbUp(k, end, sign, level);
+            found = Climb(k, 1, end, sign, level);
             return true;
         }
     }
@@ -347,7 +392,7 @@ bool RemezExchange::SearchAbove(int end, int sign, int& found) {
     for (int k = grid_.Size() - 1; k > end; --k) {
         double level = kEndPointMargin * deviation_;
         if (Exceeds(k, sign, level)) {
-            found = ClimbDown(k, end, sign, level);
+            found = Climb(k, -1, end, sign, level);
             return true;
         }
     }

@@ -16,6 +16,10 @@ enum class RemezStop {
     DeviationStalled  // the levelled deviation did not grow, so the exchange cannot progress
 };
 
+// Whether the exchange settles comparisons far from their level from sampled estimates of the
+// error. Either way it makes the same decisions; without estimates long filters take longer.
+enum class ErrorEstimates { Used, Unused };
+
 // The Remez exchange on a dense grid. It keeps r + 1 extremal grid points, finds the
 // polynomial whose weighted error has equal size and alternating sign on them (the levelled
 // deviation), and moves the points onto the peaks of that error until none moves.
@@ -25,7 +29,8 @@ public:
 
     // Allocates all the storage the iterations need. The grid must hold at least r + 1
     // points and must outlive the exchange.
-    RemezExchange(const RemezGrid& grid, int numCosines);
+    RemezExchange(const RemezGrid& grid, int numCosines,
+                  ErrorEstimates estimates = ErrorEstimates::Used);
     // The estimate reads samples the exchange owns.
     RemezExchange(const RemezExchange&) = delete;
     RemezExchange& operator=(const RemezExchange&) = delete;
@@ -58,15 +63,22 @@ private:
     bool SearchBelow(int end, int& found);
     bool SearchAbove(int end, int sign, int& found);
 
+    // How the signed error changes from a point to its neighbour, when the estimate settles it.
+    enum class Slope { Rising, Falling, Unsettled };
+
     double Error(int k);
     bool Exceeds(int k, int sign, double& level);
-    bool RuledOut(int k, int sign, double level) const;
+    bool EstimateTrusted() const;
+    double EstimatedError(int k);
+    bool RuledOut(int k, int sign, double level);
+    Slope EstimatedSlope(int k, int next, int sign);
+    bool EstimatePays() const;
     void BuildEstimate();
-    int ClimbUp(int k, int end, int sign, double& level);
-    int ClimbDown(int k, int end, int sign, double& level);
+    int Climb(int k, int step, int end, int sign, double level);
 
     const RemezGrid& grid_;
     int numNodes_;
+    ErrorEstimates estimates_;
     // Extremal grid points, plus one slot for the point past the last one (the grid's end
     // during the sweep, a point found beyond the ends afterwards).
     std::vector<int> extremal_;
@@ -80,18 +92,19 @@ private:
     double deviation_ = 0.0;
     int firstSign_ = 1;  // sign of the error at the first extremal point
     int iteration_ = 0;
-    // A sweep that finds little to move compares the error with the deviation at nearly every
-    // grid point, and the exact error costs a division per node. When a sweep follows one in
-    // which the points hardly climbed, or has already made many such comparisons, P is also
-    // sampled through its Chebyshev coefficients, and the samples settle every comparison
-    // that is far from close; the close ones and every error that becomes a level are still
-    // evaluated exactly, so the sweep decides as it always would.
-    int misses_ = 0;               // exact errors this iteration that fell short of their level
-    int climbs_ = 0;               // comparisons this iteration that raised the level
-    int estimateTried_ = 0;        // the iteration the samples were last made for
-    int estimateIteration_ = 0;    // the iteration they can be trusted in, if any
-    double estimateMargin_ = 0.0;  // how far below a level an estimate must lie
+    // Long filters spend most of a sweep comparing errors, and the exact error costs a
+    // division per node. P is therefore also sampled through its Chebyshev coefficients in
+    // every iteration (but the first few, while P between the nodes dwarfs the deviation),
+    // and the samples settle every comparison that is far from close, climbs up the flanks of
+    // a peak included: the close ones, near each peak, are still evaluated exactly, so the
+    // sweep decides as it always would.
+    int estimateIteration_ = 0;      // the iteration the samples can be trusted in, if any
+    double estimateMargin_ = 0.0;    // how far from a level an estimate must lie
+    bool estimateHopeless_ = false;  // whether that margin dwarfed the deviation
     std::vector<double> estimateSamples_;
+    // The estimated errors at the grid points, made once per iteration like the exact ones.
+    std::vector<double> estimated_;
+    std::vector<int> estimatedIteration_;
     std::optional<UniformSamples> estimate_;
 };
 
