@@ -12,6 +12,10 @@ namespace tapwright {
 namespace {
 
 constexpr double kPiValue = 3.141592653589793;
+// Samples per cosine on [0, 0.5], and a few more intervals so that short sums are not sampled
+// too sparsely for the eight-point interpolation between samples.
+constexpr int kSamplesPerCosine = 16;
+constexpr int kSpareIntervals = 64;
 
 }  // namespace
 
@@ -30,6 +34,10 @@ int FastTransformSize(int n) {
         }
     }
     return best;
+}
+
+int SamplingIntervals(int numCosines) {
+    return FastTransformSize(kSamplesPerCosine * numCosines + kSpareIntervals);
 }
 
 std::vector<double> CosineSumOnGrid(std::span<const double> coefficients, int intervals) {
@@ -76,33 +84,36 @@ std::vector<double> AmplitudeOnGrid(std::span<const double> taps, bool oddSymmet
     const std::size_t bins = static_cast<std::size_t>(intervals) + 1;
     const std::size_t length = 2 * static_cast<std::size_t>(intervals);
     const bool wholeCentre = taps.size() % 2 == 1;
-    // With a whole-sample centre c the taps go in rotated by c, h_n at n - c modulo the
-    // length: the transform is then the amplitude itself, sum_n h_n e^{i 2 pi f (c - n)}, with
-    // no delay to take out.
+    // The backward transform, the one the cosine sums of the same size run, gives the
+    // conjugate of sum_n h_n e^{i 2 pi f (c - n)} for real taps: its real part is the
+    // symmetric amplitude, its imaginary part the negated antisymmetric one. With a
+    // whole-sample centre c the taps go in rotated by c, h_n at n - c modulo the length, so
+    // that there is no delay to take out.
     const std::size_t rotation = wholeCentre ? length - (taps.size() - 1) / 2 : 0;
     std::vector<double> in(2 * (wholeCentre ? length : taps.size()), 0.0);
     for (std::size_t n = 0; n < taps.size(); ++n) {
         in[2 * ((n + rotation) % length)] = taps[n];
     }
     std::vector<double> transform(2 * bins);
-    RunTransform(TransformKind::ComplexForward, static_cast<int>(length), in, transform);
+    RunTransform(TransformKind::ComplexBackward, static_cast<int>(length), in, transform);
     std::vector<double> amplitude(bins);
     if (wholeCentre) {
         for (std::size_t m = 0; m < bins; ++m) {
-            amplitude[m] = transform[2 * m + (oddSymmetry ? 1 : 0)];
+            amplitude[m] = oddSymmetry ? -transform[2 * m + 1] : transform[2 * m];
         }
         return amplitude;
     }
-    // H(f) = e^{-i 2 pi f c} (sum_n h_n cos(2 pi f (c - n)) + i sum_n h_n sin(...)). The
-    // delay term's phase pi m (N - 1) / (2 M) is reduced exactly in integers.
+    // The conjugate of H(f) = e^{-i 2 pi f c} (sum_n h_n cos(2 pi f (c - n)) +
+    // i sum_n h_n sin(...)). The delay term's phase pi m (N - 1) / (2 M) is reduced exactly
+    // in integers.
     const std::int64_t twiceDelay = static_cast<std::int64_t>(taps.size()) - 1;
     const std::int64_t period = 4 * static_cast<std::int64_t>(intervals);
     for (std::size_t m = 0; m < bins; ++m) {
         const std::int64_t turn = (static_cast<std::int64_t>(m) * twiceDelay) % period;
         const double phase = kPiValue * static_cast<double>(turn) / (2.0 * intervals);
         const std::complex<double> undelayed =
-            std::complex<double>(transform[2 * m], transform[2 * m + 1]) * std::polar(1.0, phase);
-        amplitude[m] = oddSymmetry ? undelayed.imag() : undelayed.real();
+            std::complex<double>(transform[2 * m], transform[2 * m + 1]) * std::polar(1.0, -phase);
+        amplitude[m] = oddSymmetry ? -undelayed.imag() : undelayed.real();
     }
     return amplitude;
 }

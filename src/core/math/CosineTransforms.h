@@ -10,6 +10,11 @@ namespace tapwright {
 // The smallest size of the form 2^a 3^b 5^c that is at least n: transforms of such sizes are fast.
 int FastTransformSize(int n);
 
+// The intervals M of the uniform grid on which a sum of r cosines is sampled, here and by the
+// exchanges and the certificate: 32 samples per period of its fastest term, at a fast size.
+// All of them sampling at this size lets them share one transform plan per length.
+int SamplingIntervals(int numCosines);
+
 // The sum P(f) = sum_k a_k cos(2 pi k f) at f_m = m / (2 M), m = 0..M (intervals = M, which
 // must be at least the number of coefficients).
 std::vector<double> CosineSumOnGrid(std::span<const double> coefficients, int intervals);

@@ -22,9 +22,8 @@ EquirippleCertificate CertifyEquiripple(std::span<const double> taps,
     if (problem.bands.empty() || taps.empty()) {
         return certificate;
     }
-    const int intervals =
-        FastTransformSize(std::max(kSamplesPerTap * static_cast<int>(taps.size()), 64));
-    const std::vector<double> amplitude = AmplitudeOnGrid(taps, problem.oddSymmetry, intervals);
+    const std::vector<double> amplitude =
+        AmplitudeOnGrid(taps, problem.oddSymmetry, SamplingIntervals(problem.numCosines));
     const UniformSamples samples(amplitude);
     const std::vector<Extremum> extrema =
         FindErrorExtrema(problem, samples, SampledResponse::Amplitude);

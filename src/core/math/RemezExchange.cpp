@@ -16,8 +16,6 @@ namespace {
 // far from the optimum.
 constexpr double kEndPointMargin = 1.00001;
 
-// Samples per cosine of the estimate of P: 32 samples per period of its fastest term.
-constexpr int kEstimateSamplesPerCosine = 16;
 // An estimate settles a comparison only when it lies far from the level: a thousand times as
 // far as the estimate misses P on the nodes, where P is known exactly, and never less than a
 // thousandth of the deviation. Early on, when the errors between the nodes dwarf the
@@ -242,9 +240,8 @@ void RemezExchange::BuildEstimate() {
             return;
         }
     }
-    estimateSamples_ = CosineSumOnGrid(
-        ChebyshevCoefficients(values),
-        FastTransformSize(kEstimateSamplesPerCosine * static_cast<int>(points.size()) + 64));
+    estimateSamples_ = CosineSumOnGrid(ChebyshevCoefficients(values),
+                                       SamplingIntervals(static_cast<int>(points.size())));
     estimate_.emplace(estimateSamples_);
     double worst = 0.0;
     for (int j = 0; j < numNodes_; ++j) {

@@ -25,8 +25,6 @@ constexpr double kScalingSpread = 0.01;
 constexpr int kMaxCoarseSteps = 3;
 // Iterations at one length before the exchange gives up.
 constexpr int kMaxIterationsPerLength = 40;
-// Grid samples of P per cosine: 32 samples per period of its fastest term.
-constexpr int kSamplesPerCosine = 16;
 // How far the grid of P may miss the levelled values on the reference, relative to the
 // deviation, before the grid is taken from the barycentric form instead.
 constexpr double kGridTolerance = 1e-3;
@@ -56,7 +54,7 @@ public:
           levelledSpread_(levelledSpread),
           progress_(progress),
           counter_(counter),
-          intervals_(FastTransformSize(kSamplesPerCosine * problem.numCosines + 64)) {}
+          intervals_(SamplingIntervals(problem.numCosines)) {}
 
     LevelOutcome Run(std::vector<ReferencePoint> reference);
 
