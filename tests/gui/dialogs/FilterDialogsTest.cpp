@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
+#include <QDialog>
 #include <QLabel>
 #include <QRadioButton>
+#include <QTest>
 
 #include <algorithm>
 
@@ -22,6 +24,7 @@
 #include "gui/dialogs/WindowDialog.h"
 #include "gui/platform/QtDialogs.h"
 #include "gui/platform/QtUserInterface.h"
+#include "gui/widgets/DialogFrame.h"
 #include "gui/widgets/NumberField.h"
 #include "support/FakeUserInterface.h"
 
@@ -169,6 +172,18 @@ TEST(FrequencyDialogsTest, SineAndMixShowTheUnitBesideTheFrequencyAndQuantizeHow
     auto* explanation = quantizeDialog.findChild<QLabel*>("explanation");
     ASSERT_NE(explanation, nullptr);
     EXPECT_TRUE(explanation->text().contains("k/2^(bits-1)"));
+}
+
+// Some window managers draw a minimise button on dialogs whatever their hints, and minimise the
+// program's other windows with a modal box: the box must come back at once.
+TEST(DialogFrameTest, AMinimisedDialogComesBackAtOnce) {
+    QDialog dialog;
+    gui::UseDialogFrame(dialog);
+    dialog.show();
+    dialog.showMinimized();
+    ASSERT_TRUE(dialog.isMinimized());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !dialog.isMinimized(); }, 1000));
+    EXPECT_TRUE(dialog.isVisible());
 }
 
 // A modal box cannot be minimised or maximised: a minimised one would leave the program
