@@ -112,7 +112,7 @@ bool CliUserInterface::HasOptionsFor(const CDataFormat& format) const {
 }
 
 bool CliUserInterface::Run(CDataFilesDlg& dialog) {
-    // Offered again after an error, the dialog is closed: the error is the failure.
+    // The command line answers one dialog.
     if (!dataFiles_) {
         return false;
     }
@@ -141,10 +141,10 @@ bool CliUserInterface::Run(CDataFilesDlg& dialog) {
         dialog.quadrature.title.clear();
     }
     dialog.isComplex = dataFiles_->isComplex && dialog.IsComplexEnabled();
-    // Answered once: the flow offers the dialog again after an error, and the same answer
-    // would fail for ever.
     dataFiles_.reset();
-    return accepted;
+    // OK runs the import or export; where a user would correct the entries after an error,
+    // the error is the command's failure, and the dialog is closed.
+    return accepted && dialog.Attempt();
 }
 
 bool CliUserInterface::Run(CWaveFormatDlg& dialog) {

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "document/DataFilesDlg.h"
+
 namespace tapwright::test {
 
 FakeUserInterface::FakeUserInterface() : installed_(*this) {}
@@ -46,6 +48,15 @@ MessageResult FakeUserInterface::ShowMessage(const std::string& text, MessageBut
 void FakeUserInterface::BeginWaitCursor() {
     ++waitDepth_;
     ++waitUses_;
+}
+
+bool FakeUserInterface::Answer(CDataFilesDlg& record) {
+    while (AnswerDialog(TypeKey<CDataFilesDlg>(), &record)) {
+        if (record.Attempt()) {
+            return true;
+        }
+    }
+    return false;
 }
 
 bool FakeUserInterface::AnswerDialog(TypeTag type, void* record) {

@@ -60,7 +60,9 @@ public:
     Clipboard& GetClipboard() override { return clipboard_; }
 
 #define TAPWRIGHT_ANSWER_DIALOG(Record) \
-    bool Run(Record& d) override { return Answer(d); }
+    bool Run(Record& d) override {      \
+        return Answer(d);               \
+    }
     TAPWRIGHT_DIALOG_RECORDS(TAPWRIGHT_ANSWER_DIALOG)
 #undef TAPWRIGHT_ANSWER_DIALOG
 
@@ -87,6 +89,9 @@ private:
     bool Answer(Dialog& record) {
         return AnswerDialog(TypeKey<Dialog>(), &record);
     }
+    // The Data Files dialog tries its OK while it is open and stays open when the attempt
+    // fails: the next scripted handler then plays the user correcting the entries.
+    bool Answer(CDataFilesDlg& record);
     bool AnswerDialog(TypeTag type, void* record);
 
     ScopedUserInterface installed_;

@@ -95,15 +95,22 @@ void CDataFilesDlg::OnOK() {
 }
 
 bool CDataFilesDlg::RunDialog(bool forReading, const CLumenData& data,
-                              const std::string& dialogCaption, const std::string& documentTitle) {
+                              const std::string& dialogCaption, const std::string& documentTitle,
+                              const std::function<bool(CDataFilesDlg&)>& tryEntries) {
     CDataFilesDlg edited = *this;
     edited.Open(forReading, data.IsReal(), dialogCaption, documentTitle);
-    if (!Ui().Run(edited)) {
-        return false;
-    }
-    edited.OnOK();
-    *this = std::move(edited);
-    return true;
+    edited.attempt = [this, &tryEntries](const CDataFilesDlg& entries) {
+        CDataFilesDlg tried = entries;
+        tried.attempt = nullptr;
+        tried.OnOK();
+        const bool done = tryEntries(tried);
+        lastWrite_ = tried.lastWrite_;
+        if (done) {
+            *this = std::move(tried);
+        }
+        return done;
+    };
+    return Ui().Run(edited);
 }
 
 void CDataFilesDlg::TrimTitles() {
@@ -118,17 +125,13 @@ void CDataFilesDlg::TrimTitles() {
 
 int CDataFilesDlg::Import(CLumenData& data, const std::string& documentTitle,
                           const std::string& dialogCaption, bool prompt) {
-    // After an error the dialog comes back with the entries as they were, so that they can
-    // be corrected; only Cancel ends it.
-    do {
-        if (prompt && !RunDialog(true, data, dialogCaption, documentTitle)) {
-            return 0;
-        }
-        if (ReadFiles(data) != 0) {
-            return 1;
-        }
-    } while (prompt);
-    return 0;
+    if (!prompt) {
+        return ReadFiles(data);
+    }
+    const bool read =
+        RunDialog(true, data, dialogCaption, documentTitle,
+                  [&data](CDataFilesDlg& entries) { return entries.ReadFiles(data) != 0; });
+    return read ? 1 : 0;
 }
 
 int CDataFilesDlg::ReadFiles(CLumenData& data) {
@@ -170,8 +173,8 @@ int CDataFilesDlg::ReadFiles(CLumenData& data) {
             }
         }
     }
-    const std::string notes = DescribeReads({first ? &first->report : nullptr,
-                                             second ? &second->report : nullptr});
+    const std::string notes =
+        DescribeReads({first ? &first->report : nullptr, second ? &second->report : nullptr});
     if (!HasPoints(first) && !HasPoints(second)) {
         ShowError(notes.empty() ? std::string(kNoDataMessage) : kNoDataMessage + ("\n\n" + notes));
         return 0;
@@ -202,15 +205,13 @@ int CDataFilesDlg::ReadFiles(CLumenData& data) {
 
 int CDataFilesDlg::Export(CLumenData& data, const std::string& documentTitle,
                           const std::string& dialogCaption, bool prompt) {
-    do {
-        if (prompt && !RunDialog(false, data, dialogCaption, documentTitle)) {
-            return 0;
-        }
-        if (WriteFiles(data) != 0) {
-            return 1;
-        }
-    } while (prompt);
-    return 0;
+    if (!prompt) {
+        return WriteFiles(data);
+    }
+    const bool written =
+        RunDialog(false, data, dialogCaption, documentTitle,
+                  [&data](CDataFilesDlg& entries) { return entries.WriteFiles(data) != 0; });
+    return written ? 1 : 0;
 }
 
 int CDataFilesDlg::WriteFiles(CLumenData& data) {

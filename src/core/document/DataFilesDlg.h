@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 
 #include "fileio/DataFormat.h"
@@ -44,9 +45,17 @@ public:
     DataFileEntry inphase;
     DataFileEntry quadrature;
     bool isComplex = false;
-    bool reading = true;      // import (true) or export
-    bool dataIsReal = true;   // the data's real flag when the dialog opened
+    bool reading = true;     // import (true) or export
+    bool dataIsReal = true;  // the data's real flag when the dialog opened
     std::string caption;
+    // What OK does while the dialog is still open: the import or export with the entries as
+    // they stand. When it fails (the user has been told why) the dialog stays open, so that
+    // the entries can be corrected. Set by the flows for the dialog they show; a dialog
+    // without one closes on OK.
+    std::function<bool(const CDataFilesDlg&)> attempt;
+
+    // Whether OK may close the dialog.
+    bool Attempt() const { return !attempt || attempt(*this); }
 
     // ---- The dialog's rules -------------------------------------------------------------
 
@@ -82,9 +91,9 @@ public:
 
     // ---- The flows ----------------------------------------------------------------------
 
-    // Reads the files into data. With prompt the dialog is shown first (Cancel: 0), and
-    // again after an error, with the entries kept so that they can be corrected. Nonzero
-    // when points were read; otherwise the user has been told why and data is unchanged.
+    // Reads the files into data. With prompt the reading is the dialog's OK (Cancel: 0), and
+    // after an error the dialog stays open with the entries as typed. Nonzero when points
+    // were read; otherwise the user has been told why and data is unchanged.
     int Import(CLumenData& data, const std::string& documentTitle, const std::string& caption,
                bool prompt);
 
@@ -107,9 +116,11 @@ public:
     void Serialize(ArchiveReader& archive, int version);
 
 private:
-    // Runs the dialog on a copy that replaces this one on OK, so that Cancel changes nothing.
+    // Runs the dialog on a copy. Its OK applies the entries to another copy and tries them;
+    // the one that succeeds replaces this one, so that Cancel changes nothing.
     bool RunDialog(bool forReading, const CLumenData& data, const std::string& dialogCaption,
-                   const std::string& documentTitle);
+                   const std::string& documentTitle,
+                   const std::function<bool(CDataFilesDlg&)>& tryEntries);
 
     // Removes white space around the names and makes the paths follow.
     void TrimTitles();
@@ -117,8 +128,7 @@ private:
     // One attempt of the flows with the entries as they stand.
     int ReadFiles(CLumenData& data);
     int WriteFiles(CLumenData& data);
-    std::string WrittenStatus(const CLumenData& data, bool firstWritten,
-                              bool secondWritten) const;
+    std::string WrittenStatus(const CLumenData& data, bool firstWritten, bool secondWritten) const;
 
     WriteOutcome lastWrite_ = WriteOutcome::Refused;
 };

@@ -73,8 +73,7 @@ DataFilesDialog::DataFilesDialog(CDataFilesDlg& record, QWidget* parent)
       record_(record),
       edited_(record),
       inphase_(new DataFileGroup(CDataFilesDlg::kInphaseGroup, edited_, edited_.inphase)),
-      quadrature_(
-          new DataFileGroup(CDataFilesDlg::kQuadratureGroup, edited_, edited_.quadrature)),
+      quadrature_(new DataFileGroup(CDataFilesDlg::kQuadratureGroup, edited_, edited_.quadrature)),
       isComplex_(new QCheckBox(CDataFilesDlg::kIsComplexCaption)) {
     inphase_->setObjectName("inphase");
     quadrature_->setObjectName("quadrature");
@@ -92,6 +91,11 @@ bool DataFilesDialog::StoreFields() {
     inphase_->StoreTitle();
     quadrature_->StoreTitle();
     edited_.isComplex = isComplex_->isChecked();
+    // The import or export runs here, so that after an error the dialog is still open with
+    // the entries as typed.
+    if (!edited_.Attempt()) {
+        return false;
+    }
     record_ = edited_;
     return true;
 }

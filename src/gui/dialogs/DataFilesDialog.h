@@ -40,8 +40,8 @@ private:
 
 // "Data Files", the dialog of Import Coefficients and Export Coefficients: the
 // Inphase-or-complex file, the Quadrature file and "Is Complex". The record has been opened
-// for the direction before it is shown; what OK does to the paths is the record's, after the
-// dialog has closed.
+// for the direction before it is shown; what OK does to the paths, and the import or export
+// it tries before the dialog may close, are the record's.
 class DataFilesDialog final : public RecordDialog {
 public:
     // The caption when the record names none.

@@ -298,7 +298,8 @@ TEST_F(DataFilesDlgTest, WhatBothFilesLeftUnreadIsToldInOneWarning) {
     ExpectDialog("i.txt", "Text:Decimal", "q.txt");
     ui.ExpectMessage("Read 2 values from \"" + dir.File("i.txt") +
                      "\".\nReading stopped at line 3, which holds no number that can be read: "
-                     "\"end\".\n\nRead 2 values from \"" + dir.File("q.txt") +
+                     "\"end\".\n\nRead 2 values from \"" +
+                     dir.File("q.txt") +
                      "\".\n1 line held more numbers than were read, and the others were passed "
                      "over (line 2: \"0,5\").");
     EXPECT_EQ(dialog.Import(data, "doc", "Import Coefficients", true), 1);
@@ -357,6 +358,23 @@ TEST_F(DataFilesDlgTest, ImportOffersTheDialogAgainAfterAnErrorUntilCancel) {
     });
     EXPECT_EQ(dialog.Import(data, "doc", "Import Coefficients", true), 0);
     EXPECT_EQ(ValuesOf(data.Inphase()), std::vector<double>({0.9}));
+}
+
+// The entries of a failed attempt are the user's to correct or to give up: Cancel after it
+// keeps the files of the last import or export that worked.
+TEST_F(DataFilesDlgTest, CancelAfterAFailedExportKeepsThePreviousFiles) {
+    TempDir dir;
+    dialog.inphase.path = dir.File("");
+    CLumenData data = DataOf({0.5});
+    ExpectDialog("kept.txt", "Text:Decimal");
+    ASSERT_EQ(dialog.Export(data, "doc", "Export Coefficients", true), 1);
+    ExpectDialog("missing/out.txt", "Text:Decimal");
+    ui.AllowUnscriptedMessages();
+    ExpectCancelAfterError();
+    EXPECT_EQ(dialog.Export(data, "doc", "Export Coefficients", true), 0);
+    EXPECT_EQ(dialog.inphase.title, "kept.txt");
+    EXPECT_EQ(dialog.inphase.path, dir.File("kept.txt"));
+    EXPECT_EQ(dialog.LastWriteOutcome(), WriteOutcome::FileError);
 }
 
 TEST_F(DataFilesDlgTest, WaveImportGivesTheSampleRateOfTheFile) {

@@ -2,6 +2,8 @@
 
 #include <QComboBox>
 #include <QGroupBox>
+#include <string>
+#include <vector>
 
 #include "document/DataFilesDlg.h"
 #include "editors/DataViewFormatDlg.h"
@@ -106,6 +108,32 @@ TEST(DataFilesDialogTest, BrowseProposesTheTypedNameAndShowsTheChosenOne) {
     dialog.accept();
     EXPECT_EQ(record.quadrature.path, "/data/filters/chosen.dat");
     EXPECT_EQ(record.quadrature.title, "chosen.dat");
+}
+
+// OK tries the import or export while the dialog is open: after an error the user corrects
+// the entry as typed instead of meeting a new dialog.
+TEST(DataFilesDialogTest, StaysOpenWithTheEntriesAsTypedWhenOkFails) {
+    FakeUserInterface ui;
+    CDataFilesDlg record = OpenedForExport(true);
+    std::vector<std::string> tried;
+    record.attempt = [&tried](const CDataFilesDlg& entries) {
+        tried.push_back(entries.inphase.title);
+        return entries.inphase.title == "good.txt";
+    };
+    gui::DataFilesDialog dialog(record);
+    dialog.show();
+    QGroupBox& inphase = FileGroup(dialog, "inphase");
+    Edit(inphase, "title").setText(" bad/ name.txt");
+    PressButton(dialog, "OK");
+    EXPECT_TRUE(dialog.isVisible());
+    EXPECT_EQ(Edit(inphase, "title").text(), " bad/ name.txt");
+    EXPECT_EQ(record.inphase.title, "");
+
+    Edit(inphase, "title").setText("good.txt");
+    PressButton(dialog, "OK");
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    EXPECT_EQ(tried, (std::vector<std::string>{" bad/ name.txt", "good.txt"}));
+    EXPECT_EQ(record.inphase.title, "good.txt");
 }
 
 TEST(WaveFormatDialogTest, ShowsAndWritesBackBothIndexes) {
