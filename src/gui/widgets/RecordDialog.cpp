@@ -24,6 +24,13 @@ void RecordDialog::SetContent(QLayout* content) {
     layout->addLayout(content);
     layout->addWidget(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
+    // A button of the content ("Browse...", "Options...") that has had the focus would
+    // otherwise take Return from the fields: Return is OK.
+    for (QPushButton* button : findChildren<QPushButton*>()) {
+        if (button->parent() != buttons) {
+            button->setAutoDefault(false);
+        }
+    }
 }
 
 void RecordDialog::accept() {

@@ -16,7 +16,8 @@ public:
 protected:
     RecordDialog(const QString& title, QWidget* parent);
 
-    // Lays out the content above the OK and Cancel buttons, OK being the default button.
+    // Lays out the content above the OK and Cancel buttons, OK being the button that Return
+    // presses wherever the focus is.
     void SetContent(QLayout* content);
 
     // Writes the widgets into the record; false when one could not be read.

@@ -2,6 +2,7 @@
 
 #include <QComboBox>
 #include <QGroupBox>
+#include <QTest>
 #include <string>
 #include <vector>
 
@@ -129,8 +130,11 @@ TEST(DataFilesDialogTest, StaysOpenWithTheEntriesAsTypedWhenOkFails) {
     EXPECT_EQ(Edit(inphase, "title").text(), " bad/ name.txt");
     EXPECT_EQ(record.inphase.title, "");
 
+    // Return in the name is OK, even after "Browse..." has had the focus.
+    Button(inphase, "Browse...").setFocus();
     Edit(inphase, "title").setText("good.txt");
-    PressButton(dialog, "OK");
+    Edit(inphase, "title").setFocus();
+    QTest::keyClick(&Edit(inphase, "title"), Qt::Key_Return);
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
     EXPECT_EQ(tried, (std::vector<std::string>{" bad/ name.txt", "good.txt"}));
     EXPECT_EQ(record.inphase.title, "good.txt");
