@@ -191,7 +191,7 @@ double RemezExchange::EstimatedError(int k) {
     const std::size_t i = Index(k);
     if (estimatedIteration_[i] != iteration_) {
         estimatedIteration_[i] = iteration_;
-        estimated_[i] = (estimate_->At(grid_.Frequency(k)) - grid_.Desired(k)) * grid_.Weight(k);
+        estimated_[i] = (estimate_->At(stencils_[i]) - grid_.Desired(k)) * grid_.Weight(k);
     }
     return estimated_[i];
 }
@@ -243,10 +243,16 @@ void RemezExchange::BuildEstimate() {
     estimateSamples_ = CosineSumOnGrid(ChebyshevCoefficients(values),
                                        SamplingIntervals(static_cast<int>(points.size())));
     estimate_.emplace(estimateSamples_);
+    if (stencils_.empty()) {
+        stencils_.reserve(Index(grid_.Size()));
+        for (int k = 0; k < grid_.Size(); ++k) {
+            stencils_.push_back(estimate_->StencilAt(grid_.Frequency(k)));
+        }
+    }
     double worst = 0.0;
     for (int j = 0; j < numNodes_; ++j) {
         const int k = nodePoint_[Index(j)];
-        const double miss = std::fabs(estimate_->At(grid_.Frequency(k)) - nodeValue_[Index(j)]);
+        const double miss = std::fabs(estimate_->At(stencils_[Index(k)]) - nodeValue_[Index(j)]);
         worst = std::max(worst, miss * std::fabs(grid_.Weight(k)));
     }
     if (std::isfinite(worst)) {

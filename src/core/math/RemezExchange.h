@@ -102,6 +102,8 @@ private:
     double estimateMargin_ = 0.0;    // how far from a level an estimate must lie
     bool estimateHopeless_ = false;  // whether that margin dwarfed the deviation
     std::vector<double> estimateSamples_;
+    // Where the estimate is read for each grid point: the samples always have the same size.
+    std::vector<UniformSamples::Stencil> stencils_;
     // The estimated errors at the grid points, made once per iteration like the exact ones.
     std::vector<double> estimated_;
     std::vector<int> estimatedIteration_;

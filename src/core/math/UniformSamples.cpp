@@ -7,7 +7,7 @@ namespace tapwright {
 
 namespace {
 
-constexpr int kStencil = 8;
+constexpr int kStencil = UniformSamples::kStencil;
 // Barycentric weights of eight equally spaced points: (-1)^j binomial(7, j).
 constexpr double kStencilWeights[kStencil] = {1.0, -7.0, 21.0, -35.0, 35.0, -21.0, 7.0, -1.0};
 
@@ -40,6 +40,36 @@ double UniformSamples::At(double f) const {
         denominator += c;
     }
     return numerator / denominator;
+}
+
+UniformSamples::Stencil UniformSamples::StencilAt(double f) const {
+    Stencil stencil;
+    stencil.first = std::clamp(IndexBelow(f) - kStencil / 2 + 1, 0, intervals_ + 1 - kStencil);
+    const double t = f / spacing_ - stencil.first;
+    double sum = 0.0;
+    for (int j = 0; j < kStencil; ++j) {
+        const double d = t - j;
+        if (d == 0.0) {
+            stencil.weights.fill(0.0);
+            stencil.weights[static_cast<std::size_t>(j)] = 1.0;
+            return stencil;
+        }
+        stencil.weights[static_cast<std::size_t>(j)] = kStencilWeights[j] / d;
+        sum += stencil.weights[static_cast<std::size_t>(j)];
+    }
+    for (double& w : stencil.weights) {
+        w /= sum;
+    }
+    return stencil;
+}
+
+double UniformSamples::At(const Stencil& stencil) const {
+    const double* values = values_.data() + stencil.first;
+    double value = 0.0;
+    for (int j = 0; j < kStencil; ++j) {
+        value += stencil.weights[static_cast<std::size_t>(j)] * values[j];
+    }
+    return value;
 }
 
 }  // namespace tapwright

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <span>
 
 namespace tapwright {
@@ -21,6 +22,18 @@ public:
     // samples per period of the fastest component, the result is good to about 1e-10 of the
     // function's size.
     double At(double f) const;
+
+    // The samples At reads for one frequency and their weights. They depend on the number
+    // of intervals and the frequency only, so a caller that reads the same frequencies from
+    // many sets of samples of one size works them out once and spares At's divisions.
+    static constexpr int kStencil = 8;
+    struct Stencil {
+        int first = 0;
+        std::array<double, kStencil> weights{};
+    };
+    Stencil StencilAt(double f) const;
+    // The value with a stencil made for samples of this size; the same as At up to rounding.
+    double At(const Stencil& stencil) const;
 
 private:
     std::span<const double> values_;
