@@ -202,15 +202,23 @@ LevelOutcome Exchange::Run(std::vector<ReferencePoint> reference) {
         std::vector<double> coefficients = CosineCoefficients();
         const std::vector<double> grid = CosineSumOnGrid(coefficients, intervals_);
         const UniformSamples samples(grid);
-        const bool accurate = GridMatchesReference(reference, samples);
+        bool accurate = GridMatchesReference(reference, samples);
+        std::vector<Extremum> next;
+        if (accurate) {
+            next = SelectAlternatingSet(
+                FindErrorExtrema(problem_, samples, SampledResponse::Reduced), count);
+            // Too few alternations on a grid that matches the reference: the error is so
+            // small that rounding of P where it is poorly conditioned (between the bands)
+            // hides extrema. The barycentric form still gives a coarse step.
+            accurate = next.size() == count;
+        }
         coarseSteps = accurate ? 0 : coarseSteps + 1;
         if (coarseSteps > kMaxCoarseSteps) {
             break;
         }
-        const std::vector<Extremum> extrema =
-            accurate ? FindErrorExtrema(problem_, samples, SampledResponse::Reduced)
-                     : CoarseCandidates(reference);
-        const std::vector<Extremum> next = SelectAlternatingSet(extrema, count);
+        if (!accurate) {
+            next = SelectAlternatingSet(CoarseCandidates(reference), count);
+        }
         if (next.size() != count) {
             break;
         }
@@ -270,6 +278,15 @@ RobustRemezResult RobustRemez(const ApproximationProblem& problem,
     }
     int counter = 0;
     LevelOutcome outcome = Solve(problem, kLevelledSpread, start, progress, counter);
+    // A start taken from a design that failed can be too poor to level from (its deviation
+    // lost in rounding); the references of shorter problems, scaled up, then lead the way.
+    if (!outcome.converged && !start.empty()) {
+        LevelOutcome scaled = Solve(problem, kLevelledSpread, {}, progress, counter);
+        if (scaled.converged || outcome.coefficients.empty() ||
+            (!scaled.coefficients.empty() && scaled.spread < outcome.spread)) {
+            outcome = std::move(scaled);
+        }
+    }
     result.converged = outcome.converged;
     result.iterations = counter;
     result.deviation = outcome.deviation;
