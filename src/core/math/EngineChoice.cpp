@@ -103,6 +103,15 @@ EngineOutcome DesignEquiripple(ResponseType type, int numTaps, int density, int 
             outcome.engine = DesignEngine::Robust;
         }
     }
+    // An optimum below what double precision resolves: a shorter design that converged, padded
+    // with zeros, may come closer to it than the failed exchange.
+    if (!robust.shorterTaps.empty()) {
+        EquirippleCertificate certificate = CertifyEquiripple(robust.shorterTaps, problem);
+        if (best.taps.empty() || certificate.peakError < best.certificate.peakError) {
+            best = {robust.shorterTaps, std::move(certificate)};
+            outcome.engine = DesignEngine::Robust;
+        }
+    }
     if (best.taps.empty()) {
         return outcome;
     }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 #include "math/Alternation.h"
 #include "math/Barycentric.h"
@@ -248,9 +249,26 @@ LevelOutcome Exchange::Run(std::vector<ReferencePoint> reference) {
     return best.coefficients.empty() ? latest : best;
 }
 
+// What the lengths an exchange passed through tell about the depth double precision can
+// reach: the longest problem that converged, and the shortest that did not.
+struct Reach {
+    LevelOutcome longest;
+    int longestCosines = 0;
+    int shortestFailed = std::numeric_limits<int>::max();
+
+    void Record(const LevelOutcome& outcome, int numCosines) {
+        if (outcome.converged && numCosines > longestCosines) {
+            longest = outcome;
+            longestCosines = numCosines;
+        } else if (!outcome.converged) {
+            shortestFailed = std::min(shortestFailed, numCosines);
+        }
+    }
+};
+
 LevelOutcome Solve(const ApproximationProblem& problem, double levelledSpread,
                    std::span<const ReferencePoint> start, const ExchangeProgress& progress,
-                   int& counter) {
+                   int& counter, Reach& reach) {
     const auto count = static_cast<std::size_t>(problem.numCosines) + 1;
     std::vector<ReferencePoint> reference;
     if (start.size() == count) {
@@ -260,11 +278,43 @@ LevelOutcome Solve(const ApproximationProblem& problem, double levelledSpread,
     } else {
         ApproximationProblem shorter = problem;
         shorter.numCosines = problem.numCosines / 2;
-        const LevelOutcome coarse = Solve(shorter, kScalingSpread, {}, progress, counter);
+        const LevelOutcome coarse = Solve(shorter, kScalingSpread, {}, progress, counter, reach);
         reference = coarse.reference.empty() ? EvenReference(problem, count)
                                              : ScaleReference(problem, coarse.reference, count);
     }
-    return Exchange(problem, levelledSpread, progress, counter).Run(std::move(reference));
+    LevelOutcome outcome =
+        Exchange(problem, levelledSpread, progress, counter).Run(std::move(reference));
+    reach.Record(outcome, problem.numCosines);
+    return outcome;
+}
+
+// The taps of the longest problem that converges, padded with zeros to the problem's length
+// (its cosines are the first of the problem's, the others zero): when the optimum lies below
+// what double precision resolves, they come closer to it than a failed exchange. The length
+// is found by bisection between the longest that converged and the shortest that did not,
+// each try starting from the scaled reference of the last that converged.
+std::vector<double> LongestConvergedTaps(const ApproximationProblem& problem, Reach& reach,
+                                         const ExchangeProgress& progress, int& counter) {
+    if (reach.longest.coefficients.empty()) {
+        return {};
+    }
+    int failed = std::min(reach.shortestFailed, problem.numCosines);
+    while (failed - reach.longestCosines > 1) {
+        ApproximationProblem trial = problem;
+        trial.numCosines = reach.longestCosines + (failed - reach.longestCosines) / 2;
+        const auto count = static_cast<std::size_t>(trial.numCosines) + 1;
+        LevelOutcome outcome = Exchange(trial, kScalingSpread, progress, counter)
+                                   .Run(ScaleReference(trial, reach.longest.reference, count));
+        if (outcome.converged) {
+            reach.longest = std::move(outcome);
+            reach.longestCosines = trial.numCosines;
+        } else {
+            failed = trial.numCosines;
+        }
+    }
+    std::vector<double> cosines = reach.longest.coefficients;
+    cosines.resize(static_cast<std::size_t>(problem.numCosines), 0.0);
+    return TapsFromCosines(cosines, problem.oddSymmetry, problem.numTaps);
 }
 
 }  // namespace
@@ -277,15 +327,19 @@ RobustRemezResult RobustRemez(const ApproximationProblem& problem,
         return result;
     }
     int counter = 0;
-    LevelOutcome outcome = Solve(problem, kLevelledSpread, start, progress, counter);
+    Reach reach;
+    LevelOutcome outcome = Solve(problem, kLevelledSpread, start, progress, counter, reach);
     // A start taken from a design that failed can be too poor to level from (its deviation
     // lost in rounding); the references of shorter problems, scaled up, then lead the way.
     if (!outcome.converged && !start.empty()) {
-        LevelOutcome scaled = Solve(problem, kLevelledSpread, {}, progress, counter);
+        LevelOutcome scaled = Solve(problem, kLevelledSpread, {}, progress, counter, reach);
         if (scaled.converged || outcome.coefficients.empty() ||
             (!scaled.coefficients.empty() && scaled.spread < outcome.spread)) {
             outcome = std::move(scaled);
         }
+    }
+    if (!outcome.converged) {
+        result.shorterTaps = LongestConvergedTaps(problem, reach, progress, counter);
     }
     result.converged = outcome.converged;
     result.iterations = counter;

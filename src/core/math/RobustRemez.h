@@ -17,6 +17,10 @@ struct RobustRemezResult {
     double spread = 1.0;       // relative spread of the error over the final extrema
     std::vector<double> taps;  // numTaps taps; empty when no reference could be levelled
     std::vector<ReferencePoint> reference;  // r + 1 alternating extrema of the final error
+    // When the exchange did not converge: the taps of the longest shorter problem that did,
+    // padded with zeros to numTaps (the same amplitude response). An optimum that lies below
+    // what double precision resolves is better approached by them than by a failed exchange.
+    std::vector<double> shorterTaps;
 };
 
 // The Remez exchange on the continuous bands. It works in x = cos 2 pi f: the polynomial P
@@ -27,7 +31,8 @@ struct RobustRemezResult {
 //
 // The first reference is start when it holds r + 1 points, otherwise the final reference of
 // the same problem with half as many cosines, scaled up (recursively; short problems start
-// from evenly spread points). The taps come from P's Chebyshev coefficients.
+// from evenly spread points). When a start leads nowhere, the exchange begins again from the
+// scaled reference. The taps come from P's Chebyshev coefficients.
 RobustRemezResult RobustRemez(const ApproximationProblem& problem,
                               std::span<const ReferencePoint> start,
                               const ExchangeProgress& progress);
