@@ -44,12 +44,7 @@ std::vector<ReferencePoint> CertifiedReference(const ApproximationProblem& probl
     if (certificate.alternation.size() != static_cast<std::size_t>(problem.numCosines) + 1) {
         return {};
     }
-    std::vector<ReferencePoint> reference;
-    reference.reserve(certificate.alternation.size());
-    for (const Extremum& e : certificate.alternation) {
-        reference.push_back({e.frequency, e.band});
-    }
-    return reference;
+    return ToReference(certificate.alternation);
 }
 
 struct Candidate {
@@ -95,20 +90,17 @@ EngineOutcome DesignEquiripple(ResponseType type, int numTaps, int density, int 
     const RobustRemezResult robust = RobustRemez(problem, start, progress);
     Candidate best = std::move(classic);
     outcome.engine = DesignEngine::Classic;
-    if (!robust.taps.empty() && std::all_of(robust.taps.begin(), robust.taps.end(),
-                                            [](double v) { return std::isfinite(v); })) {
-        EquirippleCertificate certificate = CertifyEquiripple(robust.taps, problem);
-        if (best.taps.empty() || certificate.peakError < best.certificate.peakError) {
-            best = {robust.taps, std::move(certificate)};
-            outcome.engine = DesignEngine::Robust;
+    // The continuous exchange's taps, and when it failed on an optimum below what double
+    // precision resolves, those of a shorter design that converged, padded with zeros: each
+    // replaces the best so far when its peak error is smaller.
+    for (const std::vector<double>* taps : {&robust.taps, &robust.shorterTaps}) {
+        if (taps->empty() ||
+            !std::all_of(taps->begin(), taps->end(), [](double v) { return std::isfinite(v); })) {
+            continue;
         }
-    }
-    // An optimum below what double precision resolves: a shorter design that converged, padded
-    // with zeros, may come closer to it than the failed exchange.
-    if (!robust.shorterTaps.empty()) {
-        EquirippleCertificate certificate = CertifyEquiripple(robust.shorterTaps, problem);
+        EquirippleCertificate certificate = CertifyEquiripple(*taps, problem);
         if (best.taps.empty() || certificate.peakError < best.certificate.peakError) {
-            best = {robust.shorterTaps, std::move(certificate)};
+            best = {*taps, std::move(certificate)};
             outcome.engine = DesignEngine::Robust;
         }
     }

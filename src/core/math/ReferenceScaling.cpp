@@ -104,4 +104,13 @@ std::vector<ReferencePoint> ScaleReference(const ApproximationProblem& problem,
     return points;
 }
 
+std::vector<ReferencePoint> ToReference(std::span<const Extremum> extrema) {
+    std::vector<ReferencePoint> reference;
+    reference.reserve(extrema.size());
+    for (const Extremum& e : extrema) {
+        reference.push_back({e.frequency, e.band});
+    }
+    return reference;
+}
+
 }  // namespace tapwright

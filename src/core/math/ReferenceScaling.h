@@ -14,6 +14,9 @@ struct ReferencePoint {
     std::size_t band = 0;
 };
 
+// The frequencies and bands of extrema, as a reference.
+std::vector<ReferencePoint> ToReference(std::span<const Extremum> extrema);
+
 // count points spread evenly over the bands taken end to end, both ends of the whole included.
 std::vector<ReferencePoint> EvenReference(const ApproximationProblem& problem, std::size_t count);
 

@@ -176,15 +176,6 @@ std::vector<Extremum> Exchange::CoarseCandidates(
     return candidates;
 }
 
-std::vector<ReferencePoint> ToReference(const std::vector<Extremum>& extrema) {
-    std::vector<ReferencePoint> reference;
-    reference.reserve(extrema.size());
-    for (const Extremum& e : extrema) {
-        reference.push_back({e.frequency, e.band});
-    }
-    return reference;
-}
-
 LevelOutcome Exchange::Run(std::vector<ReferencePoint> reference) {
     const auto count = static_cast<std::size_t>(problem_.numCosines) + 1;
     LevelOutcome best;

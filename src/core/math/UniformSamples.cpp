@@ -23,9 +23,13 @@ int UniformSamples::IndexBelow(double f) const {
     return std::clamp(m, 0, intervals_);
 }
 
-double UniformSamples::At(double f) const {
+int UniformSamples::StencilFirst(double f) const {
     // The stencil is centred on f where it can be, shifted inwards at the ends.
-    const int first = std::clamp(IndexBelow(f) - kStencil / 2 + 1, 0, intervals_ + 1 - kStencil);
+    return std::clamp(IndexBelow(f) - kStencil / 2 + 1, 0, intervals_ + 1 - kStencil);
+}
+
+double UniformSamples::At(double f) const {
+    const int first = StencilFirst(f);
     const double t = f / spacing_ - first;
     double numerator = 0.0;
     double denominator = 0.0;
@@ -44,7 +48,7 @@ double UniformSamples::At(double f) const {
 
 UniformSamples::Stencil UniformSamples::StencilAt(double f) const {
     Stencil stencil;
-    stencil.first = std::clamp(IndexBelow(f) - kStencil / 2 + 1, 0, intervals_ + 1 - kStencil);
+    stencil.first = StencilFirst(f);
     const double t = f / spacing_ - stencil.first;
     double sum = 0.0;
     for (int j = 0; j < kStencil; ++j) {

@@ -36,6 +36,9 @@ public:
     double At(const Stencil& stencil) const;
 
 private:
+    // The first of the samples a stencil for f reads.
+    int StencilFirst(double f) const;
+
     std::span<const double> values_;
     int intervals_;
     double spacing_;
