@@ -286,10 +286,20 @@ LevelOutcome Solve(const ApproximationProblem& problem, double levelledSpread,
 // each try starting from the scaled reference of the last that converged.
 std::vector<double> LongestConvergedTaps(const ApproximationProblem& problem, Reach& reach,
                                          const ExchangeProgress& progress, int& counter) {
+    int failed = std::min(reach.shortestFailed, problem.numCosines);
+    // When even the shortest problem of the scaling failed, shorter ones are tried, halving
+    // the length, until one converges.
+    while (reach.longest.coefficients.empty() && failed > 1) {
+        ApproximationProblem trial = problem;
+        trial.numCosines = failed / 2;
+        LevelOutcome outcome = Solve(trial, kScalingSpread, {}, progress, counter, reach);
+        if (!outcome.converged) {
+            failed = trial.numCosines;
+        }
+    }
     if (reach.longest.coefficients.empty()) {
         return {};
     }
-    int failed = std::min(reach.shortestFailed, problem.numCosines);
     while (failed - reach.longestCosines > 1) {
         ApproximationProblem trial = problem;
         trial.numCosines = reach.longestCosines + (failed - reach.longestCosines) / 2;
