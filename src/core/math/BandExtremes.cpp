@@ -44,14 +44,42 @@ public:
     explicit ExactResponse(std::span<const double> taps)
         : centre_(0.5 * static_cast<double>(taps.size() - 1)),
           response_(taps, {}, ChannelSelection::Inphase),
-          ramp_(CentredRamp(taps, centre_), {}, ChannelSelection::Inphase) {}
+          ramp_(CentredRamp(taps, centre_), {}, ChannelSelection::Inphase) {
+        const bool odd = taps.size() % 2 == 1;
+        if (IsMirrored(taps, -1.0)) {
+            zeroAtStart_ = true;
+            zeroAtHalf_ = odd;
+        } else if (IsMirrored(taps, 1.0)) {
+            zeroAtHalf_ = !odd;
+        }
+    }
 
     double Centre() const { return centre_; }
+    // Where the symmetry of linear-phase taps puts a zero of the response (at 0 for
+    // antisymmetric taps, at half the sampling rate for antisymmetric taps of odd and
+    // symmetric taps of even length), the response is exactly 0. Summed, the taps leave a
+    // rounding residue there whose size depends on the order of summation, and a passband
+    // reaching the zero would be judged by that residue.
     ResponsePoint At(double frequency) const {
-        return {frequency, response_.Evaluate(frequency), ramp_.Evaluate(frequency)};
+        const bool structuralZero =
+            (frequency == 0.0 && zeroAtStart_) || (frequency == 0.5 && zeroAtHalf_);
+        return {frequency, structuralZero ? 0.0 : response_.Evaluate(frequency),
+                ramp_.Evaluate(frequency)};
     }
 
 private:
+    // Whether each tap equals mirror times its mirror image (the centre tap of odd length
+    // included, which antisymmetry makes 0).
+    static bool IsMirrored(std::span<const double> taps, double mirror) {
+        const std::size_t count = taps.size();
+        for (std::size_t n = 0; n <= count / 2 && n < count; ++n) {
+            if (taps[n] != mirror * taps[count - 1 - n]) {
+                return false;
+            }
+        }
+        return count > 0;
+    }
+
     static std::vector<double> CentredRamp(std::span<const double> taps, double centre) {
         std::vector<double> ramp(taps.size());
         for (std::size_t n = 0; n < taps.size(); ++n) {
@@ -63,6 +91,8 @@ private:
     double centre_;
     ResponseEvaluator response_;
     ResponseEvaluator ramp_;
+    bool zeroAtStart_ = false;
+    bool zeroAtHalf_ = false;
 };
 
 // The band's quantity at a sample, and the sign of its slope there (the slope times a
@@ -236,8 +266,8 @@ private:
         seen_ = true;
     }
 
-    void Interpolate(const ResponsePoint& a, const ResponsePoint& b,
-                     std::vector<Candidate>& found, bool rising) const {
+    void Interpolate(const ResponsePoint& a, const ResponsePoint& b, std::vector<Candidate>& found,
+                     bool rising) const {
         const HermiteSegment segment(a, b, centre_, quantity_);
         const auto trend = [&segment](double t) { return segment.Trend(t); };
         // The interpolant's own slope must change sign as the samples' does.
@@ -287,8 +317,8 @@ public:
     explicit BandSampler(std::span<const double> taps)
         : taps_(taps.begin(), taps.end()),
           exact_(taps_),
-          step_(1.0 / (kSamplesPerCycle *
-                       static_cast<double>(std::max(taps.size(), kMinGridTaps)))),
+          step_(1.0 /
+                (kSamplesPerCycle * static_cast<double>(std::max(taps.size(), kMinGridTaps)))),
           fftLength_(FastTransformLength(static_cast<std::size_t>(std::ceil(1.0 / step_)))) {}
 
     bool Holds(std::span<const double> taps) const {

@@ -85,8 +85,8 @@ std::vector<double> WindowedLowpass(std::size_t n) {
     for (std::size_t i = 0; i < n; ++i) {
         const double t = static_cast<double>(i) - centre;
         const double sinc = t == 0.0 ? 0.5 : std::sin(0.5 * kPi * t) / (kPi * t);
-        const double window = 0.54 - 0.46 * std::cos(2.0 * kPi * static_cast<double>(i) /
-                                                     static_cast<double>(n - 1));
+        const double window =
+            0.54 - 0.46 * std::cos(2.0 * kPi * static_cast<double>(i) / static_cast<double>(n - 1));
         taps[i] = sinc * window;
     }
     return taps;
@@ -190,6 +190,32 @@ TEST(BandExtremesTest, TapsChangedInPlaceAreMeasuredAfresh) {
     EXPECT_EQ(together[0].maxValue, MeasureOne(taps, both[0]).maxValue);
     EXPECT_EQ(together[1].minValue, MeasureOne(taps, stop).minValue);
     EXPECT_NE(together[0].maxValue, together[1].maxValue);
+}
+
+// The symmetry of linear-phase taps puts exact zeros at 0 or half the sampling rate; summed
+// in any order, the taps leave a residue there, by which a passband reaching the zero would be
+// judged.
+TEST(BandExtremesTest, ZerosThatTheSymmetryMakesAreExact) {
+    std::vector<double> antisymmetric = RandomTaps(101, 5);
+    for (std::size_t n = 0; n < 50; ++n) {
+        antisymmetric[100 - n] = -antisymmetric[n];
+    }
+    antisymmetric[50] = 0.0;
+    const BandExtremes fromZero = MeasureOne(antisymmetric, {0.0, 0.3});
+    EXPECT_EQ(fromZero.minValue, 0.0);
+    EXPECT_EQ(fromZero.minFrequency, 0.0);
+    EXPECT_EQ(MeasureOne(antisymmetric, {0.3, 0.5}).minValue, 0.0);
+
+    std::vector<double> symmetric = RandomTaps(100, 6);
+    for (std::size_t n = 0; n < 50; ++n) {
+        symmetric[99 - n] = symmetric[n];
+    }
+    const BandExtremes toHalf = MeasureOne(symmetric, {0.3, 0.5});
+    EXPECT_EQ(toHalf.minValue, 0.0);
+    EXPECT_EQ(toHalf.minFrequency, 0.5);
+    // Taps without that symmetry have no such zero.
+    symmetric[0] += 1e-3;
+    EXPECT_GT(MeasureOne(symmetric, {0.3, 0.5}).minValue, 0.0);
 }
 
 TEST(BandExtremesTest, NoTapsMeasureNothing) {
